@@ -1,0 +1,51 @@
+# Native Linux build: the platform-free logic with its tests under sanitizers,
+# benchmarks and (with clang) fuzz targets.
+enable_testing()
+find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
+
+set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+
+add_library(hopvox_logic STATIC ${HOPVOX_LOGIC_SOURCES})
+target_compile_options(hopvox_logic PRIVATE ${SANITIZE})
+target_link_options(hopvox_logic PUBLIC ${SANITIZE})
+set(HOPVOX_SOURCE_DIR_DEFINE HOPVOX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+hopvox_groups(${CMAKE_SOURCE_DIR}/tests/native NATIVE_GROUPS)
+foreach(g ${NATIVE_GROUPS})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/${g}/*.cpp)
+  add_executable(native_${g} ${srcs})
+  target_compile_options(native_${g} PRIVATE ${SANITIZE})
+  target_compile_definitions(native_${g} PRIVATE ${HOPVOX_SOURCE_DIR_DEFINE})
+  target_link_libraries(native_${g} PRIVATE hopvox_logic GTest::gtest GTest::gtest_main Threads::Threads)
+  add_test(NAME native_${g} COMMAND native_${g})
+endforeach()
+
+# Benchmarks: bench/native/*.cpp, each its own program (not part of the test run).
+find_package(benchmark QUIET)
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
+if(benchmark_FOUND)
+  foreach(b ${BENCH_SOURCES})
+    get_filename_component(n ${b} NAME_WE)
+    add_library(hopvox_logic_plain_${n} STATIC ${HOPVOX_LOGIC_SOURCES})
+    target_compile_options(hopvox_logic_plain_${n} PRIVATE -O2)
+    add_executable(bench_${n} ${b})
+    target_compile_options(bench_${n} PRIVATE -O2)
+    target_link_libraries(bench_${n} PRIVATE hopvox_logic_plain_${n} benchmark::benchmark)
+  endforeach()
+endif()
+
+# Fuzz targets: fuzz/*.cpp, libFuzzer, clang only (configure with -DHOPVOX_FUZZ=ON).
+option(HOPVOX_FUZZ "Build libFuzzer targets (needs clang)" OFF)
+if(HOPVOX_FUZZ)
+  file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+  add_library(hopvox_logic_fuzz STATIC ${HOPVOX_LOGIC_SOURCES})
+  target_compile_options(hopvox_logic_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  foreach(f ${FUZZ_SOURCES})
+    get_filename_component(n ${f} NAME_WE)
+    add_executable(fuzz_${n} ${f})
+    target_compile_options(fuzz_${n} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(fuzz_${n} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(fuzz_${n} PRIVATE hopvox_logic_fuzz)
+  endforeach()
+endif()

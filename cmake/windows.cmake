@@ -1,0 +1,81 @@
+# Windows build: hopvox.exe, the stand-in roger.exe, the Windows tests (run
+# under Wine through CMAKE_CROSSCOMPILING_EMULATOR) and the end-to-end programs.
+enable_testing()
+
+set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi winmm advapi32 ole32 uuid msimg32)
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+
+file(GLOB_RECURSE HOPVOX_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+list(REMOVE_ITEM HOPVOX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/main.cpp)
+
+include(cmake/jpeg.cmake OPTIONAL)
+
+add_library(hopvox_lib STATIC ${HOPVOX_WIN_SOURCES})
+target_link_libraries(hopvox_lib PUBLIC ${HOPVOX_WIN_LIBS} ${HOPVOX_EXTRA_LIBS})
+
+# The resource script is compiled once and linked into the program and every
+# Windows test, so tests see the same bitmaps, sounds and pictures.
+add_library(hopvox_res OBJECT ${CMAKE_SOURCE_DIR}/resources/hopvox.rc)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/hopvox.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(hopvox_res PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+file(GLOB_RECURSE HOPVOX_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/hopvox.rc PROPERTIES OBJECT_DEPENDS "${HOPVOX_RES_FILES}")
+
+add_executable(hopvox WIN32 ${CMAKE_SOURCE_DIR}/src/main.cpp $<TARGET_OBJECTS:hopvox_res>)
+target_link_libraries(hopvox PRIVATE hopvox_lib)
+
+add_executable(roger ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+
+# GoogleTest for the Windows target, from Debian's sources.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+function(winpath out unixpath)
+  string(REPLACE "/" "\\" p "${unixpath}")
+  set(${out} "Z:${p}" PARENT_SCOPE)
+endfunction()
+winpath(WIN_BIN ${CMAKE_BINARY_DIR})
+winpath(WIN_SRC ${CMAKE_SOURCE_DIR})
+set(HOPVOX_TEST_ENV
+  "HOPVOX_EXE=${WIN_BIN}\\hopvox.exe"
+  "ROGER_EXE=${WIN_BIN}\\roger.exe"
+  "HOPVOX_SOURCE=${WIN_SRC}"
+  "HOPVOX_TESTROOT=${WIN_BIN}\\testruns")
+
+hopvox_groups(${CMAKE_SOURCE_DIR}/tests/win32 WIN32_GROUPS)
+foreach(g ${WIN32_GROUPS})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/${g}/*.cpp)
+  add_executable(win32_${g} ${srcs} $<TARGET_OBJECTS:hopvox_res>)
+  target_link_libraries(win32_${g} PRIVATE hopvox_lib gtest gtest_main)
+  add_test(NAME win32_${g} COMMAND win32_${g})
+  set_tests_properties(win32_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300)
+endforeach()
+
+file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+if(E2E_DRIVER_SOURCES)
+  add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
+  target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e)
+  target_link_libraries(e2e_driver PUBLIC gtest ${HOPVOX_WIN_LIBS})
+  hopvox_groups(${CMAKE_SOURCE_DIR}/tests/e2e E2E_GROUPS)
+  foreach(g ${E2E_GROUPS})
+    file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/${g}/*.cpp)
+    add_executable(e2e_${g} ${srcs})
+    target_link_libraries(e2e_${g} PRIVATE e2e_driver gtest gtest_main)
+    add_dependencies(e2e_${g} hopvox roger)
+    add_test(NAME e2e_${g} COMMAND e2e_${g})
+    set_tests_properties(e2e_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
+  endforeach()
+endif()
+
+# The native tests join this run, so one ctest summary covers everything.
+set(HOPVOX_NATIVE_DIR "" CACHE PATH "Build folder of the native tests")
+if(HOPVOX_NATIVE_DIR)
+  hopvox_groups(${CMAKE_SOURCE_DIR}/tests/native NATIVE_GROUPS)
+  foreach(g ${NATIVE_GROUPS})
+    add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
+  endforeach()
+endif()

@@ -1,0 +1,66 @@
+# Shared pieces of scripts/test, scripts/run and the screenshot scripts.
+# Source it; it defines functions and sets ROOT.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${HOPVOX_BUILD:-$ROOT/build}
+
+APT_PACKAGES="cmake ninja-build make g++ clang libgtest-dev googletest libbenchmark-dev
+  libjpeg62-turbo-dev dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick"
+
+# Install what is missing (as root with apt; otherwise print the command).
+ensure_packages() {
+  local missing=() p
+  for p in $APT_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local cmd="dpkg --add-architecture i386 && apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Run as root:" >&2
+    echo "  $cmd" >&2
+    return 1
+  fi
+  echo "== installing: ${missing[*]}"
+  dpkg --add-architecture i386
+  apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_native() {
+  cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
+  cmake --build "$BUILD/native"
+}
+
+build_windows() {
+  cmake -S "$ROOT" -B "$BUILD/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+        -DHOPVOX_NATIVE_DIR="$BUILD/native" >/dev/null
+  cmake --build "$BUILD/windows"
+}
+
+# A private Xvfb display and Wine prefix; stop_headless undoes both.
+start_headless() {
+  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  local n=${HOPVOX_DISPLAY:-77}
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=:$n
+  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
+  # One warm server for the whole run, or every Wine start waits for a new one.
+  wineserver -k 2>/dev/null || true
+  wineserver -p
+}
+
+stop_headless() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
