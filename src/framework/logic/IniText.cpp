@@ -253,13 +253,12 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
   Line header{std::string(1, '[').append(sec).append(1, ']'), DefaultEol()};
   Classify(header, false);
   if (header.kind != LineKind::lkSection || header.Name() != sec) return false;
-  Line entry{std::string(k) + "=", DefaultEol()};
+  // A key line starting with "[" turns into a section line as soon as a "]" follows.
+  if (k.front() == '[') return false;
+  const std::string_view v = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+  Line entry{std::string(k).append(1, '=').append(v), DefaultEol()};
   Classify(entry, false);
   if (entry.kind != LineKind::lkKey || entry.Name() != k) return false;
-
-  const std::string_view v = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
-  entry.text += v;
-  Classify(entry, false);
 
   auto range = FindSection(sec);
   if (!range) {
@@ -284,9 +283,14 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
       line.text += '=';
       ++cut;
     }
+    const Line saved = line;
     line.text.resize(cut);
     line.text += v;
     Classify(line, *index == 0);
+    if (line.kind != LineKind::lkKey || !EqualNoCase(line.Name(), k)) {
+      line = saved;  // cannot happen for the names let through above; the fuzzer holds us to it
+      return false;
+    }
     return true;
   }
   // After the section's last entry, before the blank lines that part it from the next.

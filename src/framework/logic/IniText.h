@@ -46,7 +46,8 @@ class IniText {
   // its first CR, LF or NUL: a line break would split the file's line and
   // plant whatever follows as new lines. Returns false, changing nothing, when
   // the names cannot be stored so that they read back (empty, a line break or
-  // NUL, an "=" in the key, a key that would read as a section line).
+  // NUL, an "=" in the key, a key starting with "[" that could read as a
+  // section line).
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);

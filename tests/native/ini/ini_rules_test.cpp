@@ -67,14 +67,14 @@ TEST(IniRules, SectionPresenceAndKeyNames) {
 TEST(IniRules, WritesRefuseUnstorableNamesAndCutLineBreaks) {
   const std::string original = "[s]\r\nk=1\r\n";
   auto ini = IniText::Parse(original);
-  for (const char* key : {"", "  ", "a=b", "[x]", "a\nb", "a\rb"}) EXPECT_FALSE(ini.WriteString("s", key, "v")) << key;
+  for (const char* key : {"", "  ", "a=b", "[x]", "[x", "a\nb", "a\rb"}) EXPECT_FALSE(ini.WriteString("s", key, "v")) << key;
   for (const char* sec : {"", "a\nb"}) EXPECT_FALSE(ini.WriteString(sec, "k", "v"));
   EXPECT_FALSE(ini.WriteString("s", std::string("a\0b", 3), "v"));
   EXPECT_EQ(ini.Format(), original);
   EXPECT_TRUE(ini.WriteString("s", "k", "line1\r\n[evil]\r\nk=2"));
-  EXPECT_TRUE(ini.WriteString(" s ", " [odd ", std::string("a\0b", 3)));
-  EXPECT_EQ(ini.Format(), "[s]\r\nk=line1\r\n[odd=a\r\n");
-  EXPECT_EQ(ini.ReadString("s", "[odd", ""), "a");
+  EXPECT_TRUE(ini.WriteString(" s ", " ;odd ", std::string("a]\0b", 4)));
+  EXPECT_EQ(ini.Format(), "[s]\r\nk=line1\r\n;odd=a]\r\n");
+  EXPECT_EQ(ini.ReadString("s", ";odd", ""), "a]");
 }
 
 TEST(IniRules, DeleteRemovesEveryEntryOfTheKeyInTheSeenSection) {
