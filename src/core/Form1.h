@@ -113,7 +113,13 @@ class TForm1 : public TForm {
 
   std::string SettingsPath() const;
 
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
+  // Values a test driver in another process asks for by name: the state of
+  // windowless controls and run-time values.
+  int QueryValue(const std::string& name) const;
   void BuildWindow();
   void BuildAddressSide();
   void BuildHotkeySide();
