@@ -17,8 +17,6 @@ std::string Env(const char* name) {
   return std::string(buf, n);
 }
 
-std::string Folder(const std::string& path) { return path.substr(0, path.find_last_of("\\/")); }
-
 void RemoveTree(const std::string& dir) {
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
