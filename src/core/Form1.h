@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/logic/Channels.h"
+#include "core/logic/RunValues.h"
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/Edit.h"
@@ -39,19 +40,11 @@ class TLevelDisplay : public TLabel {
   int value_ = 0;
 };
 
-class TForm1 : public TForm {
+// The run-time values the polling engine reads are the fields of TRunValues.
+class TForm1 : public TForm, public TRunValues {
  public:
   TForm1();
   ~TForm1() override;
-
-  // ---- run-time values, read by the polling engine on every tick ----
-  std::string programDir;
-  std::array<int, kChannelCount> channelKey{};
-  std::array<std::string, kChannelCount> channelAddress;
-  int volumeDownKey = 0, volumeUpKey = 0, micDownKey = 0, micUpKey = 0;
-  std::string mainServer, mainServerPassword, passwordArgument;
-  int activeModifier = -1;  // 1 Ctrl, 2 Alt, 3 Shift, 4 None
-  int pollInterval = 70;
 
   // ---- controls of the window definition ----
   // Left: channel addresses.
