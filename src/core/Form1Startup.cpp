@@ -30,6 +30,9 @@ void TForm1::FormCreate() {
   if (TMenuItem* item = PopupMenu1.Find("Enabled1")) item->OnClick = [this] { Enabled1Click(); };
   if (TMenuItem* item = PopupMenu1.Find("Quit1")) item->OnClick = [this] { Close(); };
 
+  // Each group of editing handlers binds its controls here, before the stored
+  // settings arrive (setting a check box from code runs its handler).
+
   cpuradiobtns->SetItemIndex(2);
 
   ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
