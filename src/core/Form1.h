@@ -10,6 +10,7 @@
 #include "core/logic/Channels.h"
 #include "core/logic/RunValues.h"
 #include "framework/Button.h"
+#include "framework/DragDrop.h"
 #include "framework/CheckBox.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
@@ -107,14 +108,58 @@ class TForm1 : public TForm, public TRunValues {
   std::string SettingsPath() const;
 
   // ---- edit lock, fold panels, page synchronisation, focus parking (src/ui/Form1Window.cpp) ----
+  void captionlockbtnPressed();
+  void captionlockbtnReleased();
+  // Fold glyph of DFWFoldPanel<number>: click sound, bring it to the front;
+  // "Miscellaneous" also shows the interval in force on the track bar.
+  void DFWFoldPanelFoldClick(int number);
+  // A click on the surface of DFWFoldPanel<number> collapses the other five.
+  void DFWFoldPanelClick(int number);
+  void AddressPageShow(int page);      // TabSheet4Show .. tabsheet11Show
+  void HotkeyPageMouseMove(int page);  // TabSheet7MouseMove .. tabsheet10MouseMove
+  void FormMouseMove();
+  void Label34MouseMove();
+  void Image1MouseMove();
+  // Makes Panel1 the active control, so the control being edited stores its value.
+  void ParkFocus();
+  // The 38 controls of the edit lock, in the lock's order.
+  std::vector<TWindow*> LockableControls() const;
 
   // ---- channel server slots (src/ui/ChannelSlots.cpp) ----
+  void ipboxExit(int slot);  // ipbox1Exit .. ipbox16Exit
+  bool ipboxDragOver(int slot, TWindow& source);
+  void ipboxDragDrop(int slot, TWindow& source);
+  void serveripExit();
+  void serverpasswordExit();
+  void serverboxExit();
 
   // ---- channel hotkey capture (src/ui/HotkeyCapture.cpp) ----
+  void HotKeyMouseDown(int channel);  // HotKey1MouseDown .. HotKey20MouseDown
+  void AcceptClick();                 // Accept1Click, Accept2Click, Accept3Click (Accept3 and Accept4)
+  // The four saved lamps and Accept buttons show one state: accepted or pending.
+  void ShowKeysAccepted(bool accepted);
+  bool KeysAccepted() const { return keysAccepted_; }
 
   // ---- speaker volume and mic gain panels (src/ui/LevelPanels.cpp) ----
+  void updownUpClick();
+  void updownDownClick();
+  void VrUpDown1UpClick();
+  void VrUpDown1DownClick();
+  void volumeHotKeyMouseDown(THotKey& box);  // hotkey7MouseDown, hotkey6MouseDown
+  void micHotKeyMouseDown(THotKey& box);     // HotKey15MouseDown, HotKey16MouseDown
+  void AcceptvolumeClick();
+  void AcceptmicClick();
 
   // ---- name and IP database (src/ui/Database.cpp) ----
+  void ListBoxClick();
+  void ListBoxMouseDown();
+  void ListBoxMouseMove(int x, int y);
+  void listnameboxClick();
+  void listipboxClick();
+  void ListaddClick();
+  void listdeleteClick();
+  void DFWFoldPanel1AfterCollaps();
+  std::string DatabasePath() const;
 
   // ---- miscellaneous options and links (src/ui/MiscOptions.cpp) ----
 
@@ -136,6 +181,15 @@ class TForm1 : public TForm, public TRunValues {
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
+  // Each editing group binds its controls' events (called from FormCreate).
+  void BindWindowHandlers();
+  void BindChannelSlots();
+  void BindHotkeyCapture();
+  void BindLevelPanels();
+  void BindDatabase();
+  void StoreAddress(int slot);
+  bool keysAccepted_ = false;
+  std::unique_ptr<TDragSource> listDrag_;
 
   std::vector<std::unique_ptr<TWindow>> ownedWindows_;
 };

@@ -98,7 +98,6 @@ void TForm1::BuildHotkeySide() {
     savedLed[p]->SetName(kLedNames[p]);
     Accept[p] = std::make_unique<TButton>(hotkeyPages[p].get(), "Accept", 88, 158, 75, 25);
     Accept[p]->SetName("Accept" + std::to_string(p + 1));
-    Accept[p]->SetEnabled(false);
   }
   for (int ch = 0; ch < kChannelCount; ++ch) {
     TTabSheet* page = hotkeyPages[ch / kChannelsPerPage].get();
@@ -206,7 +205,7 @@ void TForm1::BuildFoldPanels() {
   Named(cpuradiobtns.get(), "cpuradiobtns", "How much cpu time is allocated to HV");
 
   TPanel* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
-  ListBox = std::make_unique<TListBox>(database, 15, 16, 145, 106);
+  ListBox = std::make_unique<TListBox>(database, 15, 16, 145, 106, true, false);
   Named(ListBox.get(), "ListBox")->SetCursor(HandPoint());
   panelLabels.push_back(std::make_unique<TLabel>(database, "Name", 23, 123));
   listnamebox = std::make_unique<TEdit>(database, 15, 139, 145, 19);

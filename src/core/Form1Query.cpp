@@ -11,6 +11,8 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "pollInterval") return pollInterval;
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
+  if (name == "keysAccepted") return keysAccepted_;
+  if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   return -9999;
 }
 

@@ -32,6 +32,12 @@ void TForm1::FormCreate() {
 
   // Each group of editing handlers binds its controls here, before the stored
   // settings arrive (setting a check box from code runs its handler).
+  listDrag_ = std::make_unique<TDragSource>(*ListBox);
+  BindWindowHandlers();
+  BindChannelSlots();
+  BindHotkeyCapture();
+  BindLevelPanels();
+  BindDatabase();
 
   cpuradiobtns->SetItemIndex(2);
 

@@ -2,9 +2,10 @@
 
 namespace hopvox {
 
-TListBox::TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted) {
+TListBox::TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted,
+                   bool multiSelect) {
   CreateStandard("LISTBOX", "",
-                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL |
+                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | (multiSelect ? LBS_EXTENDEDSEL : 0) |
                      LBS_NOINTEGRALHEIGHT | (sorted ? LBS_SORT : 0),
                  WS_EX_CLIENTEDGE, parent, left, top, width, height);
 }
@@ -48,7 +49,15 @@ int TListBox::IndexOf(const std::string& item) const {
 }
 
 bool TListBox::Selected(int index) const { return SendMessageA(Handle(), LB_GETSEL, index, 0) > 0; }
-void TListBox::SetSelected(int index, bool on) { SendMessageA(Handle(), LB_SETSEL, on, index); }
+void TListBox::SetSelected(int index, bool on) {
+  if (GetWindowLongA(Handle(), GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
+    SendMessageA(Handle(), LB_SETSEL, on, index);
+  } else if (on) {
+    SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+  } else if (Selected(index)) {
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  }
+}
 int TListBox::SelCount() const {
   LRESULT n = SendMessageA(Handle(), LB_GETSELCOUNT, 0, 0);
   return n == LB_ERR ? 0 : static_cast<int>(n);

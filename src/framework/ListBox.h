@@ -5,10 +5,12 @@
 
 namespace hopvox {
 
-// List box with sorted items and extended (multiple) selection.
+// List box with sorted items and extended (multiple) selection, or one
+// selected item at a time when `multiSelect` is false.
 class TListBox : public TWindow {
  public:
-  TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted = true);
+  TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted = true,
+           bool multiSelect = true);
   int Count() const;
   std::string Item(int index) const;
   std::vector<std::string> Items() const;

@@ -1,0 +1,49 @@
+#pragma once
+// Dragging from a list box onto other controls. The source window is
+// subclassed: a press that moves past the system's drag distance starts a
+// drag, which holds the mouse capture until the button goes up; the control
+// under the pointer is asked whether it takes the drop (the cursor says so),
+// and the release runs its drop handler. Escape or a lost capture cancels.
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "framework/Window.h"
+
+namespace hopvox {
+
+class TDragSource {
+ public:
+  // `source` must outlive this object.
+  explicit TDragSource(TWindow& source);
+  ~TDragSource();
+  TDragSource(const TDragSource&) = delete;
+  TDragSource& operator=(const TDragSource&) = delete;
+
+  // A window that may take drops. Disabled or hidden windows never do.
+  using TDragOverEvent = std::function<bool(TWindow& source)>;
+  using TDragDropEvent = std::function<void(TWindow& source)>;
+  void AddTarget(TWindow& target, TDragOverEvent onDragOver, TDragDropEvent onDragDrop);
+
+  bool Dragging() const { return dragging_; }
+
+ private:
+  struct Target {
+    TWindow* window;
+    TDragOverEvent over;
+    TDragDropEvent drop;
+  };
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  void AfterPress(POINT screen);
+  // The target under the screen point that takes the drop, or null.
+  const Target* Accepting(POINT screen) const;
+  void RunDrag();
+
+  TWindow& source_;
+  WNDPROC previous_ = nullptr;
+  std::vector<Target> targets_;
+  bool dragging_ = false;
+};
+
+}  // namespace hopvox

@@ -1,0 +1,85 @@
+// The edit lock, the fold panels, the two page controls kept on the same
+// page, focus parking and the link's hover colour.
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "core/Form1.h"
+#include "ui/logic/LockOrder.h"
+
+namespace hopvox {
+
+namespace {
+
+// Finds a control of the window by its definition name.
+struct FindByName {
+  std::string_view name;
+  TWindow* found = nullptr;
+};
+
+BOOL CALLBACK FindByNameProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindByName*>(lp);
+  TWindow* w = TWindow::FromHandle(wnd);
+  if (w && w->Name() == f->name) {
+    f->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<TWindow*> TForm1::LockableControls() const {
+  std::vector<TWindow*> controls;
+  controls.reserve(kLockableControls.size());
+  for (std::string_view name : kLockableControls) {
+    FindByName f{name};
+    EnumChildWindows(Handle(), FindByNameProc, reinterpret_cast<LPARAM>(&f));
+    if (!f.found) throw std::logic_error("lockable control missing: " + std::string(name));
+    controls.push_back(f.found);
+  }
+  return controls;
+}
+
+void TForm1::captionlockbtnPressed() {
+  for (TWindow* c : LockableControls()) c->SetEnabled(false);
+}
+
+void TForm1::captionlockbtnReleased() {
+  for (TWindow* c : LockableControls()) c->SetEnabled(true);
+}
+
+void TForm1::ParkFocus() { SetActiveControl(Panel1.get()); }
+
+void TForm1::AddressPageShow(int page) { PageControl3->SetActivePage(hotkeyPages[page].get()); }
+
+void TForm1::HotkeyPageMouseMove(int page) {
+  // Selecting the page already shown fires nothing, so the two sides cannot
+  // chase each other.
+  PageControl2->SetActivePage(addressPages[page].get());
+  ParkFocus();
+}
+
+void TForm1::FormMouseMove() {
+  Label34->SetFontColor(RGB(0, 0, 0));
+  ParkFocus();
+}
+
+void TForm1::Label34MouseMove() { Label34->SetFontColor(RGB(128, 128, 128)); }
+
+void TForm1::Image1MouseMove() { Label34->SetFontColor(RGB(0, 0, 0)); }
+
+void TForm1::BindWindowHandlers() {
+  for (int p = 0; p < 4; ++p) {
+    addressPages[p]->OnShow = [this, p] { AddressPageShow(p); };
+    hotkeyPages[p]->OnMouseMove = [this, p](TShiftState, int, int) { HotkeyPageMouseMove(p); };
+  }
+  OnMouseMove = [this](TShiftState, int, int) { FormMouseMove(); };
+  for (TPanel* surface : {Panel1.get(), Panel2.get(), Panel3.get()})
+    surface->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
+  Image3->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
+  Label34->OnMouseMove = [this](TShiftState, int, int) { Label34MouseMove(); };
+  Image1->OnMouseMove = [this](TShiftState, int, int) { Image1MouseMove(); };
+}
+
+}  // namespace hopvox

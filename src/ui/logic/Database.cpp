@@ -1,0 +1,34 @@
+#include "ui/logic/Database.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace hopvox {
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed) {
+  DatabaseAddPlan plan;
+  if (name.empty()) {
+    plan.refused = true;
+    return plan;
+  }
+  for (size_t i = 0; i < listed.size(); ++i)
+    if (SameName(listed[i], name)) {
+      plan.existing = static_cast<int>(i);
+      break;
+    }
+  return plan;
+}
+
+int EntryFromPointReply(unsigned long reply, int count) {
+  if ((reply >> 16) & 0xFFFF) return -1;
+  const int index = static_cast<int>(reply & 0xFFFF);
+  return index < count ? index : -1;
+}
+
+}  // namespace hopvox

@@ -1,0 +1,29 @@
+#pragma once
+// Decisions of the name-and-address database panel that need no window.
+#include <string>
+#include <vector>
+
+namespace hopvox {
+
+inline constexpr const char* kNothingAdded = "Nothing added, you must include a name first";
+inline constexpr const char* kNoAddress = "error";
+
+// What "Add" does with a name, given the names the list shows now.
+struct DatabaseAddPlan {
+  bool refused = false;  // no name: nothing is written
+  // Index of the list entry that already holds the name (in any letter case):
+  // its value is replaced and the list keeps that one entry. -1: a new entry.
+  int existing = -1;
+};
+
+DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed);
+
+// Decodes the list's item-from-point reply: the entry under the pointer, or
+// -1 when the reply's high word is set (the point is outside every entry) or
+// its index is past the end of the list.
+int EntryFromPointReply(unsigned long reply, int count);
+
+// Names compare without regard to letter case, as the settings files do.
+bool SameName(const std::string& a, const std::string& b);
+
+}  // namespace hopvox
