@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/Form1.h"
+#include "core/logic/PollInterval.h"
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
@@ -52,7 +53,7 @@ void TForm1::FormCreate() {
   if (priority < 0) priority = -1;
   if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
 
-  pollInterval = settings.ReadInteger(kTimingSection, kTiming, -1);
+  pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
 
   windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
   hintbox->SetChecked(settings.ReadBool(kMisc, kHintsEnabled, true));
