@@ -130,6 +130,7 @@ TPanel* TForm1::NewFoldPanel(int number, const std::string& caption, int top, in
   auto panel = std::make_unique<TPanel>(this, 202, top, 173, expandedHeight);
   panel->SetName("DFWFoldPanel" + std::to_string(number));
   panel->SetCursor(HandPoint());
+  panel->BringToFront();  // later panels lie above earlier ones
   panelLabels.push_back(std::make_unique<TLabel>(panel.get(), caption, 52, 0));
   DFWFoldPanel[number] = std::move(panel);
   return DFWFoldPanel[number].get();

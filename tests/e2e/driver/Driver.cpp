@@ -246,6 +246,61 @@ void HopvoxRun::Focus(const std::string& control) const {
 
 void HopvoxRun::ParkFocus() const { Focus("Panel1"); }
 
+POINT HopvoxRun::ScreenPoint(const std::string& control, int x, int y) const {
+  POINT pt{x, y};
+  ClientToScreen(Control(control), &pt);
+  return pt;
+}
+
+void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const {
+  MouseTo(ScreenPoint(control, x, y));
+  Sleep(150);
+}
+
+void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
+  MoveMouse(control, x, y);
+  LeftDown();
+  Sleep(80);
+  LeftUp();
+  Sleep(200);
+}
+
+void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const {
+  const POINT a = ScreenPoint(from, fx, fy), b = ScreenPoint(to, tx, ty);
+  MouseTo(a);
+  Sleep(150);
+  LeftDown();
+  Sleep(150);
+  for (int i = 1; i <= 10; ++i) {
+    MouseTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
+    Sleep(40);
+  }
+  Sleep(150);
+  LeftUp();
+  Sleep(300);
+}
+
+std::string HopvoxRun::ListItem(const std::string& list, int index) const {
+  // Asked in wide characters: Wine carries the ANSI form of this message
+  // across processes cut to its first character.
+  wchar_t wide[1024] = {};
+  if (SendMessageW(Control(list), LB_GETTEXTLEN, index, 0) >= 1024) return {};
+  SendMessageW(Control(list), LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide));
+  char buf[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, buf, sizeof buf, nullptr, nullptr);
+  return buf;
+}
+
+int HopvoxRun::ListCount(const std::string& list) const {
+  return static_cast<int>(SendMessageA(Control(list), LB_GETCOUNT, 0, 0));
+}
+
+int HopvoxRun::ListSelected(const std::string& list) const {
+  for (int i = ListCount(list) - 1; i >= 0; --i)
+    if (SendMessageA(Control(list), LB_GETSEL, i, 0) > 0) return i;
+  return -1;
+}
+
 std::string HopvoxRun::WaitForMessageBox(std::chrono::milliseconds limit) const {
   HWND box = nullptr;
   WaitFor([&] { return (box = MessageBoxOf(pid_)) != nullptr; }, limit);
@@ -322,6 +377,26 @@ void Tap(WORD vk, int holdMs) {
   Sleep(holdMs);
   KeyUp(vk);
 }
+
+namespace {
+void SendMouse(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x;
+  in.mi.dy = y;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+}  // namespace
+
+void MouseTo(POINT screen) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  // Absolute coordinates run 0..65535 over the screen; aim at the pixel's centre.
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65536 + 32768) / w, (screen.y * 65536 + 32768) / h);
+}
+
+void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 
 FocusThief::FocusThief() {
   wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,

@@ -54,6 +54,18 @@ class HopvoxRun {
   void Focus(const std::string& control) const;
   void ParkFocus() const;
 
+  // Screen point of (x, y) in a control's client area.
+  POINT ScreenPoint(const std::string& control, int x, int y) const;
+  // Pointer moves, presses and drags as a user makes them (injected input).
+  void MoveMouse(const std::string& control, int x, int y) const;
+  void ClickAt(const std::string& control, int x, int y) const;
+  // Presses on one control, moves in steps to the other and releases there.
+  void DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const;
+  // Text of the list entry, and the list's selected entry (-1: none).
+  std::string ListItem(const std::string& list, int index) const;
+  int ListCount(const std::string& list) const;
+  int ListSelected(const std::string& list) const;
+
   // The message box the program shows now (its text), or empty after the wait.
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
   // Presses the default button of the message box that is open.
@@ -81,6 +93,10 @@ class HopvoxRun {
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void Tap(WORD vk, int holdMs = 150);
+// Pointer: absolute screen moves and left-button presses.
+void MouseTo(POINT screen);
+void LeftDown();
+void LeftUp();
 
 // A plain window of another process-less kind that takes the focus, so the
 // keys go to "some other program" while Hopvox polls.
