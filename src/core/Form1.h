@@ -172,6 +172,8 @@ class TForm1 : public TForm, public TRunValues {
   // Values a test driver in another process asks for by name: the state of
   // windowless controls and run-time values.
   int QueryValue(const std::string& name) const;
+  // The same for texts (hints, run-time strings).
+  bool QueryText(const std::string& name, std::string& value) const;
   void BuildWindow();
   void BuildAddressSide();
   void BuildHotkeySide();

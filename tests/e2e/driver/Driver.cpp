@@ -207,6 +207,19 @@ int HopvoxRun::Query(const std::string& name) const {
   return static_cast<int>(static_cast<LONG_PTR>(result));
 }
 
+std::string HopvoxRun::QueryText(const std::string& name) const {
+  static const UINT msg = RegisterWindowMessageA("Hopvox.QueryText");
+  ATOM atom = GlobalAddAtomA(name.c_str());
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
+  GlobalDeleteAtom(atom);
+  char text[256] = {};
+  const auto answer = static_cast<ATOM>(result);
+  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text)) throw std::runtime_error("no text value " + name);
+  GlobalDeleteAtom(answer);
+  return text + 1;
+}
+
 std::string HopvoxRun::Text(const std::string& control) const {
   char buf[4096] = {};
   SendMessageA(Control(control), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
@@ -233,6 +246,13 @@ void HopvoxRun::Click(const std::string& control) const {
   // Posted: a click may open a modal box, which must not block the driver.
   PostMessageA(Control(control), BM_CLICK, 0, 0);
   Sleep(100);
+}
+
+void HopvoxRun::PressCaptionButton(const std::string& name) const {
+  const int id = Query(name + ".id");
+  if (id <= 0) throw std::runtime_error("no title-bar button " + name);
+  PostMessageA(form_, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
+  Sleep(150);
 }
 
 void HopvoxRun::Focus(const std::string& control) const {

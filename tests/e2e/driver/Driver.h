@@ -43,6 +43,9 @@ class HopvoxRun {
   // Values the window keeps outside window controls (level displays, lamps,
   // run-time values), read through the window's query message.
   int Query(const std::string& name) const;
+  // Texts the window keeps outside window controls (hints, run-time strings);
+  // throws when the window knows no such value.
+  std::string QueryText(const std::string& name) const;
 
   std::string Text(const std::string& control) const;
   void SetText(const std::string& control, const std::string& text) const;
@@ -50,6 +53,8 @@ class HopvoxRun {
   bool Enabled(const std::string& control) const;
   int HotKey(const std::string& control) const;
   void Click(const std::string& control) const;  // a button click through the control
+  // A click on a title-bar button, through its system command.
+  void PressCaptionButton(const std::string& name) const;
   // Gives the control the focus, then moves it to Panel1 as the pointer does.
   void Focus(const std::string& control) const;
   void ParkFocus() const;

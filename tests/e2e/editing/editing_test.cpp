@@ -1,0 +1,154 @@
+// The edit lock, the address slots, the main server and the hotkey capture,
+// driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/Driver.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+std::vector<std::string> LockableControls() {
+  std::vector<std::string> names;
+  for (int i = 1; i <= 16; ++i) names.push_back("ipbox" + std::to_string(i));
+  names.insert(names.end(), {"serverip", "serverpassword", "hotkey6", "hotkey7", "HotKey15", "HotKey16"});
+  for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19, 20}) names.push_back("HotKey" + std::to_string(i));
+  return names;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Moving the pointer over the left panel's border commits the edit in progress.
+void PointerToLeftPanel(const HopvoxRun& run) {
+  run.MoveMouse("Panel1", 2, 150);
+  run.MoveMouse("Panel1", 3, 160);
+}
+
+}  // namespace
+
+TEST(EditLock, StartsLockedAndTogglesThe38Controls) {
+  HopvoxRun run("lock");
+  run.Start();
+  EXPECT_EQ(run.QueryText("captionlockbtn.hint"), "Locked, no editing");
+  for (const std::string& c : LockableControls()) EXPECT_FALSE(run.Enabled(c)) << c;
+  for (const char* c : {"serverbox", "Accept1", "Accept2", "Accept3", "Accept4", "Acceptvolume", "Acceptmic",
+                        "ListBox", "listnamebox", "listipbox", "listadd", "listdelete", "enablebox"})
+    EXPECT_TRUE(run.Enabled(c)) << c;
+
+  run.PressCaptionButton("captionlockbtn");
+  EXPECT_EQ(run.QueryText("captionlockbtn.hint"), "Unlocked for editing");
+  for (const std::string& c : LockableControls()) EXPECT_TRUE(run.Enabled(c)) << c;
+
+  run.PressCaptionButton("captionlockbtn");
+  EXPECT_EQ(run.QueryText("captionlockbtn.hint"), "Locked, no editing");
+  for (const std::string& c : LockableControls()) EXPECT_FALSE(run.Enabled(c)) << c;
+  EXPECT_TRUE(run.Enabled("serverbox"));
+  run.Close();
+}
+
+TEST(ChannelSlots, ATypedAddressIsStoredWhenThePointerMovesOn) {
+  HopvoxRun run("slot_typed");
+  run.Start();
+  run.PressCaptionButton("captionlockbtn");
+  run.Focus("ipbox3");
+  run.SetText("ipbox3", "10.1.1.3:3784");
+  PointerToLeftPanel(run);
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "[Hopvox Ips]\r\nChannel 2=10.1.1.3:3784\r\n"));
+  EXPECT_EQ(run.QueryText("channelAddress2"), "10.1.1.3:3784");
+
+  // Clearing a box stores an empty value.
+  run.Focus("ipbox3");
+  run.SetText("ipbox3", "");
+  PointerToLeftPanel(run);
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 2=\r\n"));
+  EXPECT_EQ(run.QueryText("channelAddress2"), "");
+  run.Close();
+}
+
+TEST(ChannelSlots, ADatabaseEntryDroppedOnTheBaseSlotIsStored) {
+  HopvoxRun run("slot_drop");
+  run.WriteFile("HopVoxIPs.ini", "[HopVoxIPs]\nAlpha=2.2.2.2:3784\n");
+  run.WriteFile("Hopvox.ini", "[Hopvox Ips]\nBase channel=old.address\n");
+  run.Start();
+  run.PressCaptionButton("captionlockbtn");
+  run.DragTo("ListBox", 30, 8, "ipbox1", 20, 8);
+  EXPECT_EQ(run.Text("ipbox1"), "2.2.2.2:3784");
+  EXPECT_EQ(run.QueryText("channelAddress0"), "2.2.2.2:3784");
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "=2.2.2.2:3784"));
+  EXPECT_FALSE(Contains(run.ReadFile("Hopvox.ini"), "old.address"));
+  run.Close();
+}
+
+TEST(ChannelSlots, PasswordIsStoredWithOneTrailingBlank) {
+  HopvoxRun run("slot_password");
+  run.Start();
+  run.PressCaptionButton("captionlockbtn");
+  run.Focus("serverpassword");
+  run.SetText("serverpassword", "pw");
+  PointerToLeftPanel(run);
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Main Server Password=pw \r\n"));
+  // The server box is not ticked: the joins stay free of the main server.
+  EXPECT_EQ(run.QueryText("passwordArgument"), "");
+  run.Close();
+}
+
+TEST(MainServer, TickingAndLeavingTheBoxPutsTheServerIntoJoins) {
+  HopvoxRun run("main_server");
+  run.WriteFile("Hopvox.ini", "[Hopvox Ips]\nMain Server=srv.example:\nMain Server Password=P \nChannel 5=T\n");
+  run.Start();
+  EXPECT_EQ(run.QueryText("mainServer"), "");
+  run.Click("serverbox");  // a click ticks it and gives it the focus
+  ASSERT_TRUE(run.Checked("serverbox"));
+  EXPECT_EQ(run.QueryText("mainServer"), "");  // nothing until the box is left
+  PointerToLeftPanel(run);
+  EXPECT_EQ(run.QueryText("mainServer"), "srv.example:");
+  EXPECT_EQ(run.QueryText("passwordArgument"), " P");
+  EXPECT_EQ(run.Text("serverip"), "srv.example:");
+
+  run.Click("serverbox");
+  ASSERT_FALSE(run.Checked("serverbox"));
+  PointerToLeftPanel(run);
+  EXPECT_EQ(run.QueryText("mainServer"), "");
+  EXPECT_EQ(run.QueryText("passwordArgument"), "");
+  EXPECT_EQ(run.Text("serverip"), "srv.example:");  // the box keeps its text
+  run.Close();
+}
+
+TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
+  HopvoxRun run("hotkey_accept");
+  run.WriteFile("Hopvox.ini", "[Hopvox keys]\nChannel 14=69\n");
+  run.Start();
+  EXPECT_EQ(run.Query("keysAccepted"), 0);  // red after start, though nothing is pending
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("PageControl3", 66, 10);  // tab "4-7"
+  run.ClickAt("HotKey9", 30, 9);
+  run.Focus("HotKey9");
+  e2e::Tap('7');
+  Sleep(200);
+  EXPECT_EQ(run.HotKey("HotKey9"), 55);
+  run.Click("Accept2");
+  const std::string ini = run.ReadFile("Hopvox.ini");
+  EXPECT_TRUE(Contains(ini, "Channel 6=55\r\n"));
+  EXPECT_TRUE(Contains(ini, "Channel 14=69\r\n"));  // all sixteen are written
+  EXPECT_TRUE(Contains(ini, "Base channel=0\r\n"));
+  EXPECT_EQ(run.Query("keysAccepted"), 1);
+  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_FALSE(run.Enabled(a)) << a;
+
+  // Ctrl with a letter records the letter alone; a click alone records no key.
+  run.ClickAt("HotKey9", 30, 9);
+  EXPECT_EQ(run.Query("keysAccepted"), 0);
+  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_TRUE(run.Enabled(a)) << a;
+  run.Focus("HotKey9");
+  e2e::KeyDown(VK_CONTROL);
+  e2e::Tap('K');
+  e2e::KeyUp(VK_CONTROL);
+  Sleep(200);
+  run.ClickAt("HotKey10", 30, 9);
+  run.Click("Accept2");
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 6=75\r\n"));
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 7=0\r\n"));
+  run.Close();
+}
