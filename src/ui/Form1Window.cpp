@@ -75,7 +75,8 @@ void TForm1::BindWindowHandlers() {
     hotkeyPages[p]->OnMouseMove = [this, p](TShiftState, int, int) { HotkeyPageMouseMove(p); };
   }
   OnMouseMove = [this](TShiftState, int, int) { FormMouseMove(); };
-  for (TPanel* surface : {Panel1.get(), Panel2.get(), Panel3.get()})
+  for (TWindow* surface : {static_cast<TWindow*>(Panel1.get()), static_cast<TWindow*>(Panel2.get()),
+                           static_cast<TWindow*>(Panel3.get()), static_cast<TWindow*>(DFWFoldPanel[2].get())})
     surface->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
   Image3->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
   Label34->OnMouseMove = [this](TShiftState, int, int) { Label34MouseMove(); };

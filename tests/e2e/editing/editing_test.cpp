@@ -152,3 +152,30 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 7=0\r\n"));
   run.Close();
 }
+
+TEST(EditingFailures, AReadOnlySettingsFileIsReportedAndKeepsItsBytes) {
+  HopvoxRun run("read_only_edits");
+  const std::string before = "[Hopvox timing]\r\nTiming=70\r\n";
+  run.WriteFile("Hopvox.ini", before);
+  run.Start();
+  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+  run.PressCaptionButton("captionlockbtn");
+  const std::string error = "Unable to write to " + run.PathOf("Hopvox.ini");
+
+  run.Focus("ipbox3");
+  run.SetText("ipbox3", "10.1.1.3");
+  PointerToLeftPanel(run);
+  EXPECT_EQ(run.WaitForMessageBox(), error);
+  run.DismissMessageBox();
+  EXPECT_EQ(run.QueryText("channelAddress2"), "10.1.1.3");  // in force before the write
+
+  run.Click("Accept1");
+  EXPECT_EQ(run.WaitForMessageBox(), error);
+  run.DismissMessageBox();
+  EXPECT_EQ(run.Query("keysAccepted"), 0);  // still pending: accept again later
+  EXPECT_TRUE(run.Enabled("Accept1"));
+
+  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(run.ReadFile("Hopvox.ini"), before);
+  run.Kill();  // closing would write the close-time keys
+}
