@@ -106,6 +106,20 @@ class TForm1 : public TForm, public TRunValues {
 
   std::string SettingsPath() const;
 
+  // ---- edit lock, fold panels, page synchronisation, focus parking (src/ui/Form1Window.cpp) ----
+
+  // ---- channel server slots (src/ui/ChannelSlots.cpp) ----
+
+  // ---- channel hotkey capture (src/ui/HotkeyCapture.cpp) ----
+
+  // ---- speaker volume and mic gain panels (src/ui/LevelPanels.cpp) ----
+
+  // ---- name and IP database (src/ui/Database.cpp) ----
+
+  // ---- miscellaneous options and links (src/ui/MiscOptions.cpp) ----
+
+  // ---- polling engine (src/core/PollingEngine.cpp) ----
+
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/Form1.h"
+#include "core/logic/PollInterval.h"
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
@@ -30,6 +31,9 @@ void TForm1::FormCreate() {
   if (TMenuItem* item = PopupMenu1.Find("Enabled1")) item->OnClick = [this] { Enabled1Click(); };
   if (TMenuItem* item = PopupMenu1.Find("Quit1")) item->OnClick = [this] { Close(); };
 
+  // Each group of editing handlers binds its controls here, before the stored
+  // settings arrive (setting a check box from code runs its handler).
+
   cpuradiobtns->SetItemIndex(2);
 
   ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
@@ -43,7 +47,7 @@ void TForm1::FormCreate() {
   if (priority < 0) priority = -1;
   if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
 
-  pollInterval = settings.ReadInteger(kTimingSection, kTiming, -1);
+  pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
 
   windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
   hintbox->SetChecked(settings.ReadBool(kMisc, kHintsEnabled, true));

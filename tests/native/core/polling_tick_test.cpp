@@ -137,3 +137,16 @@ TEST(Handlers, ModifierChoiceSelectsTheHandler) {
 }
 
 }  // namespace
+
+#include "core/logic/PollInterval.h"
+
+TEST(PollInterval, StoredValuesTheTrackBarNeverWritesStillPoll) {
+  EXPECT_EQ(EffectivePollInterval(70), 70);
+  EXPECT_EQ(EffectivePollInterval(50), 50);
+  EXPECT_EQ(EffectivePollInterval(120), 120);
+  EXPECT_EQ(EffectivePollInterval(0), 70);
+  EXPECT_EQ(EffectivePollInterval(-1), 70);
+  EXPECT_EQ(EffectivePollInterval(-2147483647 - 1), 70);
+  EXPECT_EQ(EffectivePollInterval(1), 50);
+  EXPECT_EQ(EffectivePollInterval(2147483647), 120);
+}
