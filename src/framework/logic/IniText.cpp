@@ -274,6 +274,7 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
   if (auto index = FindKey(*range, k)) {
     // Keep the line's own spelling and layout up to the "=".
     Line& line = lines_[*index];
+    const Line saved = line;
     std::size_t cut;
     if (line.hasValue) {
       cut = line.text.find('=', line.nameBegin) + 1;
@@ -284,7 +285,6 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
       line.text += '=';
       ++cut;
     }
-    const Line saved = line;
     line.text.resize(cut);
     line.text += v;
     Classify(line, *index == 0);
