@@ -39,7 +39,8 @@ TEST(IniRewrite, OnlyTheTouchedLineChanges) {
 TEST(IniRewrite, HostileFilesKeepTheirBytesAndOtherValues) {
   std::vector<std::string> files = {
       "", "\r\n\n\r", "[", "]", "[]", "=", "[S", "[S]x]\nk=v", std::string("[S]\0k=\0v\n\0", 11),
-      "\xEF\xBB\xBF[S]\nk=1", std::string("[S]\n") + std::string(100000, 'v') + "=" + std::string(100000, 'w')};
+      "\xEF\xBB\xBF[S]\nk=1", "[S]\nbig=" + std::string(100000, 'w'),
+      std::string("[S]\n") + std::string(100000, 'v') + "=" + std::string(100000, 'w')};
   std::string many = "[S]\r\n";
   for (int i = 0; i < 2000; ++i) many += "k" + std::to_string(i) + "=" + std::to_string(i) + (i % 2 ? "\n" : "\r\n");
   files.push_back(many);
@@ -65,6 +66,7 @@ TEST(IniRewrite, HostileFilesKeepTheirBytesAndOtherValues) {
       EXPECT_EQ(after.ReadString(s, k, "?"), before.ReadString(s, k, "?")) << s << "/" << k;
     }
   }
+  EXPECT_EQ(IniText::Parse(files[10]).ReadString("s", "BIG", ""), std::string(2047, 'w'));
   auto big = IniText::Parse(many);
   EXPECT_EQ(big.KeyNames("S").size(), 2000u);
   EXPECT_EQ(big.ReadInteger("s", "k1999", -1), 1999);

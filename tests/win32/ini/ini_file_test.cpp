@@ -48,6 +48,13 @@ TEST(IniFile, EveryCallSeesTheFileAsItIsNow) {
   EXPECT_EQ(ReadBytes(path), "; by hand\n[hopvox timing]\nTIMING=0x46\n\n[Hopvox misc]\nautostart=0\n");
   EXPECT_EQ(ini.ReadSection("HOPVOX TIMING"), std::vector<std::string>{"TIMING"});
   EXPECT_EQ(TempFilesIn(kFolder), 0);
+
+  // Binary bytes, NUL and Ctrl-Z (an end of file to text-mode readers) pass through untouched.
+  const char raw[] = "[a]\n\0\x1a\xff\r\n[Hopvox timing]\nTiming=1";
+  const std::string odd(raw, sizeof raw - 1);
+  WriteBytes(path, odd);
+  ini.WriteInteger("Hopvox timing", "Timing", 90);
+  EXPECT_EQ(ReadBytes(path), odd.substr(0, odd.size() - 1) + "90");
 }
 
 TEST(IniFile, FailedWritesLeaveTheFileAsItWas) {

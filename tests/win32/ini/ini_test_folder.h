@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder per test program run, under the build tree when ctest runs us.
+// An empty folder for a test program, under the build tree when ctest runs us.
 #include <windows.h>
 
 #include <cstdlib>
@@ -12,8 +12,18 @@ inline std::string IniTestFolder(const char* name) {
   if (folder.back() != '\\') folder += '\\';
   CreateDirectoryA(folder.c_str(), nullptr);
   folder += name;
-  folder += '-' + std::to_string(GetCurrentProcessId()) + '\\';
+  folder += '\\';
   CreateDirectoryA(folder.c_str(), nullptr);
+  WIN32_FIND_DATAA found;  // empty it: a previous run leaves its files
+  HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string file = folder + found.cFileName;
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+  }
   return folder;
 }
 
