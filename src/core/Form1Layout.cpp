@@ -248,10 +248,10 @@ void TForm1::BuildBottom() {
   enablebox = std::make_unique<TCheckBox>(Panel2.get(), "Enabled", 110, 12, 75, 17, true);
   Named(enablebox.get(), "enablebox", "Enable or Disable key polling");
 
-  auto item = [](const char* name, const char* caption, bool checked = false) {
+  auto item = [](std::string name, std::string caption, bool checked = false) {
     TMenuItem m;
-    m.Name = name;
-    m.Caption = caption;
+    m.Name = std::move(name);
+    m.Caption = std::move(caption);
     m.Checked = checked;
     return m;
   };
