@@ -18,31 +18,10 @@ std::unique_ptr<TacVirtualBtnList>& RegistrySlot() {
   return registry;
 }
 
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using OwnedDC = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-struct ObjDeleter {
-  void operator()(HGDIOBJ o) const { DeleteObject(o); }
-};
-using OwnedObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, ObjDeleter>;
-
-// Selects an object into a DC for one scope and puts the previous one back.
-class Select {
- public:
-  Select(HDC dc, HGDIOBJ o) : dc_(dc), old_(SelectObject(dc, o)) {}
-  ~Select() { SelectObject(dc_, old_); }
-  Select(const Select&) = delete;
-  Select& operator=(const Select&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 void Line(HDC dc, COLORREF color, std::initializer_list<POINT> pts) {
-  OwnedObject pen(CreatePen(PS_SOLID, 1, color));
-  Select s(dc, pen.get());
+  UniquePen pen(CreatePen(PS_SOLID, 1, color));
+  ScopedSelectObject s(dc, pen.get());
   auto it = pts.begin();
   MoveToEx(dc, it->x, it->y, nullptr);
   for (++it; it != pts.end(); ++it) LineTo(dc, it->x, it->y);
@@ -221,9 +200,9 @@ void TCustomCaptionButton::PaintButton(bool pressed) {
     ~Release() { ReleaseDC(w, dc); }
   } release{hwnd, windowDc};
 
-  OwnedDC mem(CreateCompatibleDC(windowDc));
-  OwnedObject image(CreateCompatibleBitmap(windowDc, g.imageWidth, g.imageHeight));
-  Select selImage(mem.get(), image.get());
+  UniqueDC mem(CreateCompatibleDC(windowDc));
+  UniqueBitmap image(CreateCompatibleBitmap(windowDc, g.imageWidth, g.imageHeight));
+  ScopedSelectObject selImage(mem.get(), image.get());
   HDC dc = mem.get();
 
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -240,18 +219,18 @@ void TCustomCaptionButton::PaintButton(bool pressed) {
     Line(dc, RGB(0xC0, 0xC0, 0xC0), {{w + 1, 1}, {w + 1, h + 1}, {0, h + 1}});
   }
   {
-    OwnedObject pen(CreatePen(PS_SOLID, 1, face));
-    OwnedObject brush(CreateSolidBrush(face));
-    Select sp(dc, pen.get()), sb(dc, brush.get());
+    UniquePen pen(CreatePen(PS_SOLID, 1, face));
+    UniqueBrush brush(CreateSolidBrush(face));
+    ScopedSelectObject sp(dc, pen.get()), sb(dc, brush.get());
     Rectangle(dc, 2, 2, w + 1, h + 1);
   }
 
   if (!glyph_) {
     SetBkMode(dc, TRANSPARENT);
-    OwnedObject font(CreateFontA(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0,
+    UniqueFont font(CreateFontA(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0,
                                  signFont_.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
                                  0, 0, 0, 0, signFont_.name.c_str()));
-    Select sf(dc, font.get());
+    ScopedSelectObject sf(dc, font.get());
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     const char text[1] = {sign_};
     auto draw = [&](COLORREF c, int d) {
@@ -273,35 +252,35 @@ void TCustomCaptionButton::PaintButton(bool pressed) {
 void TCustomCaptionButton::PaintGlyph(HDC dc, bool pressed, int w, int h) {
   HBITMAP source = (pressed && glyphDown_) ? glyphDown_.get() : glyph_.get();
   const SIZE size = BitmapSize(source);
-  OwnedDC src(CreateCompatibleDC(dc)), work(CreateCompatibleDC(dc));
-  OwnedObject workBmp(CreateCompatibleBitmap(dc, size.cx, size.cy));
-  Select ss(src.get(), source), sw(work.get(), workBmp.get());
+  UniqueDC src(CreateCompatibleDC(dc)), work(CreateCompatibleDC(dc));
+  UniqueBitmap workBmp(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  ScopedSelectObject ss(src.get(), source), sw(work.get(), workBmp.get());
   const RECT all{0, 0, size.cx, size.cy};
-  OwnedObject faceBrush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  UniqueBrush faceBrush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
   if (!press_.enabled) {
     // Embossed look stamped from the glyph's black pixels.
-    OwnedDC maskDc(CreateCompatibleDC(dc));
-    OwnedObject mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
-    Select sm(maskDc.get(), mask.get());
+    UniqueDC maskDc(CreateCompatibleDC(dc));
+    UniqueBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+    ScopedSelectObject sm(maskDc.get(), mask.get());
     SetBkColor(src.get(), RGB(0, 0, 0));
     BitBlt(maskDc.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, SRCCOPY);
-    FillRect(work.get(), &all, static_cast<HBRUSH>(faceBrush.get()));
+    FillRect(work.get(), &all, faceBrush.get());
     SetTextColor(work.get(), RGB(0, 0, 0));
     SetBkColor(work.get(), RGB(255, 255, 255));
     constexpr DWORD kStamp = 0xE20746;
-    OwnedObject hi(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    OwnedObject shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+    UniqueBrush hi(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
     {
-      Select sb(work.get(), hi.get());
+      ScopedSelectObject sb(work.get(), hi.get());
       BitBlt(work.get(), 1, 1, size.cx, size.cy, maskDc.get(), 0, 0, kStamp);
     }
     {
-      Select sb(work.get(), shadow.get());
+      ScopedSelectObject sb(work.get(), shadow.get());
       BitBlt(work.get(), 0, 0, size.cx, size.cy, maskDc.get(), 0, 0, kStamp);
     }
   } else if (glyphTransparent_) {
-    FillRect(work.get(), &all, static_cast<HBRUSH>(faceBrush.get()));
+    FillRect(work.get(), &all, faceBrush.get());
     TransparentBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, size.cx, size.cy,
                    GetPixel(src.get(), 0, 0));
   } else {
@@ -385,7 +364,7 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
       break;
     case WM_SYSCOMMAND:
       if (popupMenu_) {
-        popupMenu_->DispatchCommand(LOWORD(m.wParam));
+        DispatchPopupCommand(*popupMenu_, LOWORD(m.wParam));
       } else if (static_cast<int>(m.wParam) == commandId_) {
         BeforeMenuClick();
         if (press_.allowPress) {
@@ -428,7 +407,7 @@ void TCustomCaptionButton::EndPress() {
     POINT pt{at.x, at.y};
     ClientToScreen(HookedWindow(), &pt);
     popupOpen_ = true;
-    popupMenu_->PopupAt(pt.x, pt.y, HookedWindow());
+    popupMenu_->Popup(HookedWindow(), pt.x, pt.y);
   }
 }
 
@@ -525,7 +504,7 @@ void TCustomCaptionButton::SetShowHint(bool v) {
   UpdateTool();
 }
 
-void TCustomCaptionButton::SetPopupMenu(TcbPopupMenu* v) {
+void TCustomCaptionButton::SetPopupMenu(TPopupMenu* v) {
   if (v == popupMenu_) return;
   popupMenu_ = v;
   systemMenu_.Rebuild();

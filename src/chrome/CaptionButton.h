@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "chrome/cbClasses.h"
+#include "framework/Handles.h"
+#include "framework/PopupMenu.h"
 #include "chrome/logic/ButtonPress.h"
 #include "chrome/logic/CaptionGeometry.h"
 
@@ -19,18 +21,6 @@ namespace hopvox {
 
 class TCustomCaptionButton;
 using TcbNotifyEvent = std::function<void(TCustomCaptionButton& sender)>;
-
-// What a title-bar button needs of a popup menu.
-class TcbPopupMenu {
- public:
-  virtual ~TcbPopupMenu() = default;
-  virtual HMENU MenuHandle() const = 0;
-  virtual bool AutoPopup() const = 0;
-  // Opens the menu at a screen point; returns when it has closed.
-  virtual void PopupAt(int screenX, int screenY, HWND owner) = 0;
-  // Runs the item with this command id, if it is one of ours.
-  virtual bool DispatchCommand(UINT id) = 0;
-};
 
 enum TMenuSeparator : unsigned { seBefore = 1, seAfter = 2 };
 using TMenuSeparators = unsigned;
@@ -69,7 +59,11 @@ class TSystemMenu {
   std::uint16_t position_ = 0;
   TMenuSeparators separators_ = 0;
   bool inserted_ = false;
+  UniqueMenu submenu_;  // the button's popup menu, hung into the system menu
 };
+
+// Runs the popup-menu item whose command arrived through the system menu.
+bool DispatchPopupCommand(TPopupMenu& menu, UINT id);
 
 // The property group CaptionButton of the derived components: it owns
 // nothing and forwards to the button's own setters.
@@ -132,8 +126,8 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   void SetGlyphTransparent(bool v);
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& v);
-  TcbPopupMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TcbPopupMenu* v);
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* v);
   std::uint8_t SeparatorWidth() const { return separatorWidth_; }
   void SetSeparatorWidth(std::uint8_t v);
   bool ShowHint() const { return showHint_; }
@@ -189,11 +183,6 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   TACaptionButton captionButton_{*this};
 
  private:
-  struct GdiDeleter {
-    void operator()(HBITMAP b) const { DeleteObject(b); }
-  };
-  using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
-
   CaptionWindow ReadWindow() const;
   void Apply(const PressResult& r);
   void EndPress();
@@ -202,10 +191,10 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   bool loading_ = true;
   HCURSOR cursor_;
   HCURSOR cursorDown_;
-  OwnedBitmap glyph_, glyphDown_;
+  UniqueBitmap glyph_, glyphDown_;
   bool glyphTransparent_ = true;
   std::string hint_;
-  TcbPopupMenu* popupMenu_ = nullptr;
+  TPopupMenu* popupMenu_ = nullptr;
   std::uint8_t separatorWidth_ = 0;
   bool showHint_ = true;
   TcbSignFont signFont_;

@@ -56,7 +56,17 @@ void TSystemMenu::Insert() {
       mi.cch = static_cast<UINT>(text.size());
       if (auto* popup = button_.PopupMenu()) {
         mi.fMask |= MIIM_SUBMENU;
-        mi.hSubMenu = popup->MenuHandle();
+        submenu_.reset(CreatePopupMenu());
+        for (std::size_t i = 0; i < popup->Items.size(); ++i) {
+          const TMenuItem& item = popup->Items[i];
+          if (item.Caption.empty() || item.Caption == "-")
+            AppendMenuA(submenu_.get(), MF_SEPARATOR, 0, nullptr);
+          else
+            AppendMenuA(submenu_.get(),
+                        MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED),
+                        i + 1, item.Caption.c_str());
+        }
+        mi.hSubMenu = submenu_.get();
       }
     }
     InsertMenuItemA(menu, static_cast<UINT>(step.index), TRUE, &mi);
@@ -71,7 +81,8 @@ void TSystemMenu::Remove() {
   if (HMENU menu = button_.GetSystemMenuHandle())
     for (int id : SystemMenuEntryIds(button_.CommandId(), separators_ & seBefore,
                                      separators_ & seAfter))
-      DeleteMenu(menu, static_cast<UINT>(id), MF_BYCOMMAND);
+      DeleteMenu(menu, static_cast<UINT>(id), MF_BYCOMMAND);  // also destroys the submenu
+  submenu_.release();
   inserted_ = false;
 }
 
@@ -79,6 +90,15 @@ void TSystemMenu::SetCheck(bool checked) {
   if (!inserted_) return;
   if (HMENU menu = button_.GetSystemMenuHandle())
     CheckMenuItem(menu, button_.CommandId(), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool DispatchPopupCommand(TPopupMenu& menu, UINT id) {
+  // Items carry their index + 1 as command, as in TPopupMenu::Popup.
+  if (id == 0 || id > menu.Items.size()) return false;
+  auto& item = menu.Items[id - 1];
+  if (!item.OnClick || !item.Enabled) return false;
+  item.OnClick();
+  return true;
 }
 
 }  // namespace hopvox

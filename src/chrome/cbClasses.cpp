@@ -1,5 +1,7 @@
 #include "chrome/cbClasses.h"
 
+#include "framework/Application.h"
+
 #include <algorithm>
 #include <exception>
 #include <memory>
@@ -23,8 +25,9 @@ void HandleChromeException() noexcept {
   try {
     throw;
   } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), "Hopvox XP", MB_OK | MB_ICONERROR);
+    Application().HandleException(e);
   } catch (...) {
+    Application().ShowError("Unexpected error");
   }
 }
 

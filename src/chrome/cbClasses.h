@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "framework/Window.h"
+
 namespace hopvox {
 
 inline constexpr UINT kRehookRequestMessage = 0x52D;
@@ -28,6 +30,9 @@ class TcbFormHookComponent {
   using OwnerHandle = std::function<HWND()>;
 
   explicit TcbFormHookComponent(OwnerHandle owner);
+  // The usual owner: a form of the framework.
+  explicit TcbFormHookComponent(TWindow& owner)
+      : TcbFormHookComponent([&owner] { return owner.Handle(); }) {}
   virtual ~TcbFormHookComponent();
   TcbFormHookComponent(const TcbFormHookComponent&) = delete;
   TcbFormHookComponent& operator=(const TcbFormHookComponent&) = delete;
