@@ -57,6 +57,12 @@ start_headless() {
   # One warm server for the whole run, or every Wine start waits for a new one.
   wineserver -k 2>/dev/null || true
   wineserver -p
+  # Wine paints the title bars itself (the caption buttons live there) and
+  # does not wait for a window manager that is not there (2 s per hidden or
+  # destroyed window). Starting Wine here also starts its services with their
+  # output away from ctest's pipes.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
 stop_headless() {
