@@ -98,6 +98,8 @@ struct TcbSignFont {
 class TCustomCaptionButton : public TcbFormHookComponent {
  public:
   explicit TCustomCaptionButton(OwnerHandle owner);
+  explicit TCustomCaptionButton(TWindow& owner)
+      : TCustomCaptionButton([&owner] { return owner.Handle(); }) {}
   ~TCustomCaptionButton() override;
 
   // Called once the owner has set the button's properties: sorts the
