@@ -112,6 +112,9 @@ int TForm1::QueryChrome(const std::string& name) const {
   if (value == "RemainHeight" && b == FormRoller1.get()) return FormRoller1->RemainHeight();
   if (value == "RolledHeight" && b == FormRoller1.get()) return FormRoller1->RolledHeightNow();
   if (value == "Visible" && b == TrayIcon.get()) return TrayIcon->Visible();
+  if (value == "MessageWindow") return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
+  if (value == "MenuChecked")
+    return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) & MF_CHECKED) != 0;
   return -9999;
 }
 
