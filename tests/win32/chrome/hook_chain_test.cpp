@@ -26,7 +26,7 @@ class Recorder : public TcbFormHookComponent {
     if (m.msg == kTopmostNotifyMessage) Trace().push_back(tag_ + "-topmost" + std::to_string(m.wParam));
   }
   void Rehooked() override { Trace().push_back(tag_ + "-rehooked"); }
-  static inline std::string swallow;
+  static inline const char* swallow = "";
 
  private:
   std::string tag_;
@@ -68,7 +68,7 @@ TEST_F(HookChain, NewestFirstBaseLastAndOrderSurvivesRemoval) {
   Recorder::swallow = "C";  // a handled message goes no further down
   EXPECT_EQ(SendMessageA(window_, test::kProbe, 1, 0), 7);
   EXPECT_EQ(Joined(), "C< C> ");
-  Recorder::swallow.clear();
+  Recorder::swallow = "";
 
   c.reset();
   a.reset();
