@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <stdexcept>
+#include <thread>
 
 #include "ChromeTestWindow.h"
 #include "chrome/cbClasses.h"
@@ -16,6 +19,7 @@ class Recorder : public TcbFormHookComponent {
       : TcbFormHookComponent([window] { return *window; }), tag_(tag) {}
   void BeforeMessage(TcbMessage& m, bool& handled) override {
     if (m.msg == test::kProbe) Trace().push_back(tag_ + "<");
+    if (m.msg == test::kProbe && m.wParam == 2 && tag_ == "B") throw std::runtime_error("hook failed");
     if (m.msg == test::kProbe && m.wParam == 1 && tag_ == swallow) {
       handled = true;
       m.result = 7;
@@ -106,6 +110,39 @@ TEST_F(HookChain, TopmostSetsTheStyleAndNotifiesEveryHook) {
   b->SetTopmost(false);
   EXPECT_FALSE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(Joined(), "A-topmost0 B-topmost0 ");
+}
+
+BOOL CALLBACK CollectText(HWND child, LPARAM out) {
+  char buf[256] = {};
+  GetWindowTextA(child, buf, sizeof buf);
+  *reinterpret_cast<std::string*>(out) += std::string(buf) + "|";
+  return TRUE;
+}
+
+// Finds the error box the application shows, reads its texts and closes it.
+std::string DismissErrorBox() {
+  std::string texts;
+  for (int i = 0; i < 100 && texts.empty(); ++i) {
+    Sleep(50);
+    HWND box = FindWindowA("#32770", nullptr);
+    if (!box) continue;
+    EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }
+  return texts;
+}
+
+TEST_F(HookChain, ExceptionInAHookGoesToTheErrorBoxAndTheWindowGoesOn) {
+  auto a = std::make_unique<Recorder>("A", &window_);
+  auto b = std::make_unique<Recorder>("B", &window_);
+  std::string shown;
+  std::thread closer([&] { shown = DismissErrorBox(); });
+  SendMessageA(window_, test::kProbe, 2, 0);
+  closer.join();
+  EXPECT_NE(shown.find("hook failed"), std::string::npos) << shown;
+  Trace().clear();
+  EXPECT_EQ(SendMessageA(window_, test::kProbe, 0, 0), 42);
+  EXPECT_EQ(Joined(), "B< A< base A> B> ");
 }
 
 TEST_F(HookChain, MessageWindowAgreesToEndTheSession) {
