@@ -91,8 +91,8 @@ void TForm1::BuildCaptionButtons() {
     b->Loaded();
 }
 
-// "<component>.<value>" for the test driver: states of the title-bar buttons
-// and where they sit (client x of the button's left edge).
+// "<component>.<value>" for the test driver: states of the title-bar buttons,
+// their hints and where they sit (client x of the button's left edge).
 int TForm1::QueryChrome(const std::string& name) const {
   const auto dot = name.find('.');
   if (dot == std::string::npos) return -9999;
@@ -112,6 +112,8 @@ int TForm1::QueryChrome(const std::string& name) const {
   if (value == "RemainHeight" && b == FormRoller1.get()) return FormRoller1->RemainHeight();
   if (value == "RolledHeight" && b == FormRoller1.get()) return FormRoller1->RolledHeightNow();
   if (value == "Visible" && b == TrayIcon.get()) return TrayIcon->Visible();
+  // Texts travel as a global atom; the asker reads and deletes it.
+  if (value == "Hint") return GlobalAddAtomA(b->Hint().empty() ? "-" : b->Hint().c_str());
   if (value == "MessageWindow") return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
   if (value == "MenuChecked")
     return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) & MF_CHECKED) != 0;

@@ -22,6 +22,14 @@ void ClickTitleButton(const HopvoxRun& run, const std::string& name) {
   SendMessageA(run.Form(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
 }
 
+std::string HintOf(const HopvoxRun& run, const std::string& name) {
+  const ATOM atom = static_cast<ATOM>(run.Query(name + ".Hint"));
+  char text[256] = {};
+  GlobalGetAtomNameA(atom, text, sizeof text);
+  GlobalDeleteAtom(atom);
+  return text;
+}
+
 int ClientHeight(HWND w) {
   RECT r{};
   GetClientRect(w, &r);
@@ -32,6 +40,9 @@ TEST(Chrome, LockButtonToggles) {
   HopvoxRun run("chrome_lock");
   run.Start();
   EXPECT_EQ(run.Query("captionlockbtn.Down"), 1);
+  EXPECT_EQ(HintOf(run, "captionlockbtn"), "Locked, no editing");
+  EXPECT_EQ(HintOf(run, "FormTopmost1"), "Stay on top");
+  EXPECT_EQ(HintOf(run, "TrayIcon"), "Minimize to system tray");
   ClickTitleButton(run, "captionlockbtn");
   EXPECT_EQ(run.Query("captionlockbtn.Down"), 0);
   ClickTitleButton(run, "captionlockbtn");
@@ -61,6 +72,7 @@ TEST(Chrome, RollsUpToTheTitleBarAndBack) {
   ASSERT_EQ(before, 348);
   ClickTitleButton(run, "FormRoller1");
   ASSERT_EQ(run.Query("FormRoller1.RollUp"), 1);
+  EXPECT_EQ(HintOf(run, "FormRoller1"), "Roll down");
   EXPECT_LE(ClientHeight(run.Form()), 4);
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
   ASSERT_EQ(GetWindowRgn(run.Form(), rgn), SIMPLEREGION);
