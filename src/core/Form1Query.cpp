@@ -15,11 +15,13 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
   if (name == "keysAccepted") return keysAccepted_;
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
+  if (const int v = QueryChrome(name); v != -9999) return v;
   return -9999;
 }
 
 bool TForm1::QueryText(const std::string& name, std::string& value) const {
   if (name == "ListBox.hint") value = ListBox->Hint();
+  else if (name == "captionlockbtn.hint") value = captionlockbtn->Hint();
   else if (name == "mainServer") value = mainServer;
   else if (name == "mainServerPassword") value = mainServerPassword;
   else if (name == "passwordArgument") value = passwordArgument;

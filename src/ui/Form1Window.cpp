@@ -42,10 +42,12 @@ std::vector<TWindow*> TForm1::LockableControls() const {
 }
 
 void TForm1::captionlockbtnPressed() {
+  captionlockbtn->SetHint(kLockedHint);
   for (TWindow* c : LockableControls()) c->SetEnabled(false);
 }
 
 void TForm1::captionlockbtnReleased() {
+  captionlockbtn->SetHint(kUnlockedHint);
   for (TWindow* c : LockableControls()) c->SetEnabled(true);
 }
 
@@ -70,6 +72,8 @@ void TForm1::Label34MouseMove() { Label34->SetFontColor(RGB(128, 128, 128)); }
 void TForm1::Image1MouseMove() { Label34->SetFontColor(RGB(0, 0, 0)); }
 
 void TForm1::BindWindowHandlers() {
+  captionlockbtn->OnPressed = [this](TCustomCaptionButton&) { captionlockbtnPressed(); };
+  captionlockbtn->OnReleased = [this](TCustomCaptionButton&) { captionlockbtnReleased(); };
   for (int p = 0; p < 4; ++p) {
     addressPages[p]->OnShow = [this, p] { AddressPageShow(p); };
     hotkeyPages[p]->OnMouseMove = [this, p](TShiftState, int, int) { HotkeyPageMouseMove(p); };

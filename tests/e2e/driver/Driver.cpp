@@ -249,10 +249,16 @@ void HopvoxRun::Click(const std::string& control) const {
 }
 
 void HopvoxRun::PressCaptionButton(const std::string& name) const {
-  const int id = Query(name + ".id");
-  if (id <= 0) throw std::runtime_error("no title-bar button " + name);
-  PostMessageA(form_, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
-  Sleep(150);
+  // Pressed and released where the user would: on the button in the title bar.
+  if (!WaitFor([&] { return Query(name + ".Left") > 0; })) throw std::runtime_error(name + " never painted");
+  const int id = Query(name + ".CommandId");
+  POINT pt{Query(name + ".Left") + 4, -4};
+  ClientToScreen(form_, &pt);
+  const LPARAM at = MAKELPARAM(pt.x, pt.y);
+  if (SendMessageA(form_, WM_NCHITTEST, 0, at) != id) throw std::runtime_error(name + " is not under its own point");
+  SendMessageA(form_, WM_NCLBUTTONDOWN, static_cast<WPARAM>(id), at);
+  SendMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
+  Sleep(100);
 }
 
 void HopvoxRun::Focus(const std::string& control) const {
