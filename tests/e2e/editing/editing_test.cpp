@@ -119,7 +119,7 @@ TEST(MainServer, TickingAndLeavingTheBoxPutsTheServerIntoJoins) {
 
 TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   HopvoxRun run("hotkey_accept");
-  run.WriteFile("Hopvox.ini", "[Hopvox keys]\nChannel 14=69\n");
+  run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 14=69\r\n");
   run.Start();
   EXPECT_EQ(run.Query("keysAccepted"), 0);  // red after start, though nothing is pending
   run.PressCaptionButton("captionlockbtn");
@@ -130,6 +130,8 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   Sleep(200);
   EXPECT_EQ(run.HotKey("HotKey9"), 55);
   run.Click("Accept2");
+  // Sixteen writes: read the file only once they are all done.
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("keysAccepted") == 1; }));
   const std::string ini = run.ReadFile("Hopvox.ini");
   EXPECT_TRUE(Contains(ini, "Channel 6=55\r\n"));
   EXPECT_TRUE(Contains(ini, "Channel 14=69\r\n"));  // all sixteen are written
@@ -148,6 +150,7 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   Sleep(200);
   run.ClickAt("HotKey10", 30, 9);
   run.Click("Accept2");
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("keysAccepted") == 1; }));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 6=75\r\n"));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 7=0\r\n"));
   run.Close();
