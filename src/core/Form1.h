@@ -137,6 +137,7 @@ class TForm1 : public TForm, public TRunValues {
   void ParkFocus();
   // The 38 controls of the edit lock, in the lock's order.
   std::vector<TWindow*> LockableControls() const;
+  void SetLockableEnabled(bool on);
 
   // ---- channel server slots (src/ui/ChannelSlots.cpp) ----
   void ipboxExit(int slot);  // ipbox1Exit .. ipbox16Exit

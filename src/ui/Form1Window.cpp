@@ -41,14 +41,22 @@ std::vector<TWindow*> TForm1::LockableControls() const {
   return controls;
 }
 
+void TForm1::SetLockableEnabled(bool on) {
+  for (TWindow* c : LockableControls()) {
+    c->SetEnabled(on);
+    // The hot-key box does not repaint on its own when its state changes.
+    InvalidateRect(c->Handle(), nullptr, TRUE);
+  }
+}
+
 void TForm1::captionlockbtnPressed() {
   captionlockbtn->SetHint(kLockedHint);
-  for (TWindow* c : LockableControls()) c->SetEnabled(false);
+  SetLockableEnabled(false);
 }
 
 void TForm1::captionlockbtnReleased() {
   captionlockbtn->SetHint(kUnlockedHint);
-  for (TWindow* c : LockableControls()) c->SetEnabled(true);
+  SetLockableEnabled(true);
 }
 
 void TForm1::ParkFocus() { SetActiveControl(Panel1.get()); }
