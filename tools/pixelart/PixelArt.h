@@ -77,32 +77,42 @@ struct DigitFrame {
 
 enum Segment { SegA, SegB, SegC, SegD, SegE, SegF, SegG };
 
+// Unlit segments are drawn as a checkerboard: on the display they then read
+// as a faint ghost of the digit, and the lit segments stand out clearly.
 inline void DrawSegment(Image& img, int ox, const DigitFrame& f, Segment s, Ink ink) {
+  struct Plot {
+    Image& img;
+    int ox;
+    Ink ink;
+    void Set(int x, int y, Ink) {
+      if (ink == Silver || (x + y) % 2 == 0) img.Set(ox + x, y, ink);
+    }
+  } plot{img, ox, ink};
   const int t = f.Thick;
   const int half = (t - 1) / 2;
   for (int k = 0; k < t; ++k) {
     switch (s) {
       case SegA:
-        for (int x = f.Left + 1 + k; x <= f.Right - 1 - k; ++x) img.Set(ox + x, f.Top + k, ink);
+        for (int x = f.Left + 1 + k; x <= f.Right - 1 - k; ++x) plot.Set(x, f.Top + k, ink);
         break;
       case SegD:
-        for (int x = f.Left + 1 + k; x <= f.Right - 1 - k; ++x) img.Set(ox + x, f.Bottom - k, ink);
+        for (int x = f.Left + 1 + k; x <= f.Right - 1 - k; ++x) plot.Set(x, f.Bottom - k, ink);
         break;
       case SegG: {
         int e = std::abs(2 * k - (t - 1)) / 2;
-        for (int x = f.Left + 1 + e; x <= f.Right - 1 - e; ++x) img.Set(ox + x, f.Middle + k, ink);
+        for (int x = f.Left + 1 + e; x <= f.Right - 1 - e; ++x) plot.Set(x, f.Middle + k, ink);
         break;
       }
       case SegF:
       case SegB: {
         int x = s == SegF ? f.Left + k : f.Right - k;
-        for (int y = f.Top + 1 + k; y <= f.Middle - 1 - k + half; ++y) img.Set(ox + x, y, ink);
+        for (int y = f.Top + 1 + k; y <= f.Middle - 1 - k + half; ++y) plot.Set(x, y, ink);
         break;
       }
       case SegE:
       case SegC: {
         int x = s == SegE ? f.Left + k : f.Right - k;
-        for (int y = f.Middle + t - half + k; y <= f.Bottom - 1 - k; ++y) img.Set(ox + x, y, ink);
+        for (int y = f.Middle + t - half + k; y <= f.Bottom - 1 - k; ++y) plot.Set(x, y, ink);
         break;
       }
     }

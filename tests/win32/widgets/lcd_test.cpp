@@ -49,7 +49,7 @@ TEST_F(LevelDisplay, ValueChangesRepaintAndRaiseOnChangeOnce) {
   Snapshot s(host.Handle());
   // 2 5 5: the 2 has its middle bar lit and its lower-right bar unlit.
   EXPECT_EQ(At(s, 2 + 5, 2 + 9), clLime);
-  EXPECT_EQ(At(s, 2 + 9, 2 + 14), clGreen);
+  EXPECT_EQ(At(s, 2 + 9, 2 + 13), clGreen) << "lower right bar of the 2, unlit";
   EXPECT_EQ(At(s, 28 + 9, 2 + 14), clLime) << "lower right bar of the 5";
 }
 
