@@ -30,22 +30,29 @@ UniqueBitmap CopyBitmap(HBITMAP bmp) {
   return copy;
 }
 
-void ReplaceColor(HBITMAP bmp, COLORREF marker, COLORREF color) {
+void ReplaceColors(HBITMAP bmp, std::initializer_list<ColorSwap> swaps) {
   SIZE size = BitmapSize(bmp);
   if (size.cx == 0 || size.cy == 0) return;
   ClientDC screen(nullptr);
   UniqueDC stripDC(CreateCompatibleDC(screen.get())), maskDC(CreateCompatibleDC(screen.get()));
-  UniqueBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
-  UniqueBrush brush(CreateSolidBrush(color));
-  ScopedSelectObject s(stripDC.get(), bmp), m(maskDC.get(), mask.get());
+  ScopedSelectObject s(stripDC.get(), bmp);
   // Colour to monochrome: pixels of the background colour turn white.
-  SetBkColor(stripDC.get(), marker);
-  BitBlt(maskDC.get(), 0, 0, size.cx, size.cy, stripDC.get(), 0, 0, SRCCOPY);
+  std::vector<UniqueBitmap> masks;
+  for (const ColorSwap& swap : swaps) {
+    masks.emplace_back(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+    ScopedSelectObject m(maskDC.get(), masks.back().get());
+    SetBkColor(stripDC.get(), swap.Marker);
+    BitBlt(maskDC.get(), 0, 0, size.cx, size.cy, stripDC.get(), 0, 0, SRCCOPY);
+  }
   // D xor (S and (P xor D)): the brush where the mask is white, D elsewhere.
-  ScopedSelectObject b(stripDC.get(), brush.get());
   SetTextColor(stripDC.get(), RGB(0, 0, 0));
   SetBkColor(stripDC.get(), RGB(255, 255, 255));
-  BitBlt(stripDC.get(), 0, 0, size.cx, size.cy, maskDC.get(), 0, 0, 0x00E20746);
+  auto mask = masks.begin();
+  for (const ColorSwap& swap : swaps) {
+    UniqueBrush brush(CreateSolidBrush(swap.Color));
+    ScopedSelectObject m(maskDC.get(), (mask++)->get()), b(stripDC.get(), brush.get());
+    BitBlt(stripDC.get(), 0, 0, size.cx, size.cy, maskDC.get(), 0, 0, 0x00E20746);
+  }
 }
 
 void DrawTransparent(HDC dc, int x, int y, int w, int h, HBITMAP bmp, int sx, int sy,

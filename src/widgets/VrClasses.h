@@ -4,7 +4,9 @@
 // program's resources, recolouring marker colours, transparent copies.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "framework/Handles.h"
 #include "widgets/logic/Color.h"
@@ -25,8 +27,14 @@ UniqueBitmap LoadResourceBitmap(const char* name);
 SIZE BitmapSize(HBITMAP bmp);
 // A screen-compatible copy of a bitmap (empty in, empty out).
 UniqueBitmap CopyBitmap(HBITMAP bmp);
-// Every pixel of exactly `marker` becomes `color`; all others stay.
-void ReplaceColor(HBITMAP bmp, COLORREF marker, COLORREF color);
+// Every pixel of exactly `marker` becomes `color`; all others stay. The
+// masks of all markers are taken before any is painted, so a new colour that
+// equals a later marker is not replaced again.
+struct ColorSwap {
+  COLORREF Marker;
+  COLORREF Color;
+};
+void ReplaceColors(HBITMAP bmp, std::initializer_list<ColorSwap> swaps);
 // Copies (sx, sy, w, h) of bmp to (x, y), leaving out `transparent` pixels.
 void DrawTransparent(HDC dc, int x, int y, int w, int h, HBITMAP bmp, int sx, int sy,
                      COLORREF transparent);

@@ -27,8 +27,8 @@ void TVrCustomNum::Apply(NumEffect e) {
 void TVrCustomNum::LoadStrip() {
   strip_ = LoadResourceBitmap(StripOf(model_.Style()).ResourceName);
   // Grey marks the unlit segments, silver the lit ones.
-  ReplaceColor(strip_.get(), RGB(128, 128, 128), ToColorRef(palette_.Low()));
-  ReplaceColor(strip_.get(), RGB(192, 192, 192), ToColorRef(palette_.High()));
+  ReplaceColors(strip_.get(), {{RGB(128, 128, 128), ToColorRef(palette_.Low())},
+                               {RGB(192, 192, 192), ToColorRef(palette_.High())}});
   SIZE size = BitmapSize(strip_.get());
   cellWidth_ = size.cx / kStripCells;
   cellHeight_ = size.cy;

@@ -7,6 +7,7 @@ namespace hopvox {
 TVrUpDown::TVrUpDown() : tracker_(timer_.Core()) {
   SetBounds(0, 0, 20, 30);
   timer_.SetEnabled(false);
+  timer_.SetTimerType(TVrTimerType::ttSystem);
   timer_.SetInterval(kFirstRepeatDelay);
   tracker_.Refresh = [this] { UpdateControlCanvas(); };
   tracker_.OnUpClick = [this] {

@@ -61,6 +61,14 @@ TEST_F(LevelDisplay, PaletteChangeRecoloursTheStrip) {
   EXPECT_EQ(At(s, 2 + 5, 2 + 1), Rgb(0, 0, 128));
 }
 
+TEST_F(LevelDisplay, UnlitSilverStaysApartFromLit) {
+  // Silver is also the strip's lit marker; unlit segments must not turn lit.
+  num.Palette().SetLow(clSilver);
+  Snapshot s(host.Handle());
+  EXPECT_EQ(At(s, 28 + 5, 2 + 9), clSilver);
+  EXPECT_EQ(At(s, 28 + 5, 2 + 1), clLime);
+}
+
 TEST_F(LevelDisplay, TransparentDisplayKeepsTheParentBackground) {
   num.SetTransparent(true);
   Snapshot s(host.Handle());

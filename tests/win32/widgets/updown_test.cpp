@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "Render.h"
+#include <array>
+
+#include "framework/Application.h"
 #include "widgets/VrUpDown.h"
 
 namespace hopvox {
@@ -99,6 +102,42 @@ TEST_F(Arrows, OrientationSwapsTheSize) {
   Snapshot s(host.Handle());
   EXPECT_EQ(s.At(200 + 3 + 4, 100 + 7 + 2), clGreen);
   EXPECT_EQ(s.At(200 + 18 + 4, 100 + 7 + 2), clGreen);
+}
+
+}  // namespace
+}  // namespace hopvox
+
+namespace hopvox {
+namespace {
+
+// Thread mode: ticks come from a worker and, with SyncEvent, run on this
+// thread. Only the arrival of ticks is checked, never their timing.
+TEST(VrTimer, ThreadModeTicksOnTheGuiThreadAndStopsCleanly) {
+  int ticks = 0;
+  DWORD tickThread = 0;
+  {
+    TVrTimer timer;
+    EXPECT_EQ(timer.TimerType(), TVrTimerType::ttThread);
+    timer.SetInterval(5);
+    timer.SetOnTimer([&] {
+      ++ticks;
+      tickThread = GetCurrentThreadId();
+    });
+    for (int i = 0; i < 500 && ticks < 3; ++i) {
+      MsgWaitForMultipleObjects(1, std::array<HANDLE, 1>{Application().SyncEvent()}.data(), FALSE,
+                                20, QS_ALLINPUT);
+      Application().CheckSynchronize();
+    }
+    EXPECT_GE(ticks, 3);
+    EXPECT_EQ(tickThread, GetCurrentThreadId());
+    timer.SetEnabled(false);
+    int stopped = ticks;
+    for (int i = 0; i < 5; ++i) {
+      Sleep(10);
+      Application().CheckSynchronize();
+    }
+    EXPECT_EQ(ticks, stopped) << "a disabled timer delivers nothing";
+  }  // the destructor stops the worker even while it waits for us
 }
 
 }  // namespace
