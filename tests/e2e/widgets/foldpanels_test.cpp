@@ -63,8 +63,9 @@ TEST(FoldPanels, GlyphClickUnfoldsOverTheBarsBelowAndFoldsAgain) {
     EXPECT_EQ(ChildWindowFromPointEx(run.Form(), p, CWP_SKIPINVISIBLE), volume) << below;
     EXPECT_EQ(HeightOf(run.Control(below)), 14) << "siblings never move or unfold";
   }
-  // The level display and its arrows are on the unfolded panel.
   EXPECT_EQ(run.Query("lednumber"), 0);
+  // The saved lamps are real lamps now, read through the query message.
+  EXPECT_EQ(run.Query("savedokled4"), 0);
   ClickAt(volume, 6, 6);
   EXPECT_TRUE(e2e::WaitFor([&] { return HeightOf(volume) == 14; }));
 }
