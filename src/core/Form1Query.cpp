@@ -10,10 +10,31 @@ namespace hopvox {
 int TForm1::QueryValue(const std::string& name) const {
   if (name == "lednumber") return lednumber->Value();
   if (name == "lednumber2") return lednumber2->Value();
+  for (const auto& led : savedLed)
+    if (name == led->Name) return led->Active() ? 1 : 0;
   if (name == "pollInterval") return pollInterval;
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
-  if (name == "keysAccepted") return keysAccepted_;
+  // "DFWFoldPanel<n>": 1 expanded, 0 collapsed; ".GlyphX"/".GlyphY": the
+  // middle of its fold glyph in panel coordinates.
+  if (name.rfind("DFWFoldPanel", 0) == 0 && name.size() >= 13 && name[12] >= '1' && name[12] <= '6') {
+    const TDFWFoldPanel& panel = *DFWFoldPanel[name[12] - '0'];
+    const std::string part = name.substr(13);
+    const TRect glyph = panel.GlyphRect();
+    if (part.empty()) return panel.FoldStatus() == TFoldStatus::fsExpanded;
+    if (part == ".GlyphX") return (glyph.Left + glyph.Right) / 2;
+    if (part == ".GlyphY") return (glyph.Top + glyph.Bottom) / 2;
+  }
+  // "<arrows>.UpX" .. ".DownY": the middle of an arrow, window client coordinates.
+  for (const TVrUpDown* arrows : {updown.get(), VrUpDown1.get()}) {
+    if (name.rfind(arrows->Name + ".", 0) != 0) continue;
+    const std::string part = name.substr(arrows->Name.size() + 1);
+    const TRect r = UpDownButtonRect(part.rfind("Up", 0) == 0 ? 0 : 1, arrows->Orientation(), arrows->Width(),
+                                     arrows->Height());
+    POINT pt{arrows->Left() + (r.Left + r.Right) / 2, arrows->Top() + (r.Top + r.Bottom) / 2};
+    MapWindowPoints(arrows->Parent()->Handle(), Handle(), &pt, 1);
+    return part.back() == 'X' ? pt.x : pt.y;
+  }
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   if (const int v = QueryChrome(name); v != -9999) return v;
   return -9999;

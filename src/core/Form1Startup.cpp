@@ -42,6 +42,7 @@ void TForm1::FormCreate() {
   BindDatabase();
 
   cpuradiobtns->SetItemIndex(2);
+  for (int n = 1; n <= 6; ++n) DFWFoldPanel[n]->SetFoldStatus(TFoldStatus::fsCollapsed);
 
   ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
   Application().SetHintHidePause(10000);

@@ -82,6 +82,7 @@ void TForm1::BindDatabase() {
   listipbox->OnMouseDown = [this](TMouseButton, TShiftState, int, int) { listipboxClick(); };
   listadd->OnClick = [this] { ListaddClick(); };
   listdelete->OnClick = [this] { listdeleteClick(); };
+  DFWFoldPanel[1]->AfterCollaps = [this] { DFWFoldPanel1AfterCollaps(); };
 }
 
 }  // namespace hopvox

@@ -61,6 +61,17 @@ void TForm1::captionlockbtnReleased() {
 
 void TForm1::ParkFocus() { SetActiveControl(Panel1.get()); }
 
+void TForm1::DFWFoldPanelFoldClick(int number) {
+  // Raised first, so that an expanding panel lies over the caption bars below it.
+  DFWFoldPanel[number]->BringToFront();
+  if (number == 4) timerbar->SetPosition(pollInterval);
+}
+
+void TForm1::DFWFoldPanelClick(int number) {
+  for (int n = 1; n <= 6; ++n)
+    if (n != number) DFWFoldPanel[n]->SetFoldStatus(TFoldStatus::fsCollapsed);
+}
+
 void TForm1::AddressPageShow(int page) { PageControl3->SetActivePage(hotkeyPages[page].get()); }
 
 void TForm1::HotkeyPageMouseMove(int page) {
@@ -82,6 +93,10 @@ void TForm1::Image1MouseMove() { Label34->SetFontColor(RGB(0, 0, 0)); }
 void TForm1::BindWindowHandlers() {
   captionlockbtn->OnPressed = [this](TCustomCaptionButton&) { captionlockbtnPressed(); };
   captionlockbtn->OnReleased = [this](TCustomCaptionButton&) { captionlockbtnReleased(); };
+  for (int n = 1; n <= 6; ++n) {
+    DFWFoldPanel[n]->OnFoldClick = [this, n](TDFWFoldPanel&, TFoldStatus, bool&) { DFWFoldPanelFoldClick(n); };
+    DFWFoldPanel[n]->OnClick = [this, n] { DFWFoldPanelClick(n); };
+  }
   for (int p = 0; p < 4; ++p) {
     addressPages[p]->OnShow = [this, p] { AddressPageShow(p); };
     hotkeyPages[p]->OnMouseMove = [this, p](TShiftState, int, int) { HotkeyPageMouseMove(p); };

@@ -10,8 +10,10 @@
 namespace hopvox {
 
 void TForm1::ShowKeysAccepted(bool accepted) {
-  keysAccepted_ = accepted;
-  for (int p = 0; p < 4; ++p) Accept[p]->SetEnabled(!accepted);
+  for (int p = 0; p < 4; ++p) {
+    savedLed[p]->SetActive(accepted);
+    Accept[p]->SetEnabled(!accepted);
+  }
 }
 
 void TForm1::HotKeyMouseDown(int channel) {

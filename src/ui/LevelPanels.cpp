@@ -50,6 +50,10 @@ void TForm1::BindLevelPanels() {
     box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) { volumeHotKeyMouseDown(*box); };
   for (THotKey* box : {HotKey15.get(), HotKey16.get()})
     box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) { micHotKeyMouseDown(*box); };
+  updown->OnUpClick = [this] { updownUpClick(); };
+  updown->OnDownClick = [this] { updownDownClick(); };
+  VrUpDown1->OnUpClick = [this] { VrUpDown1UpClick(); };
+  VrUpDown1->OnDownClick = [this] { VrUpDown1DownClick(); };
   Acceptvolume->OnClick = [this] { AcceptvolumeClick(); };
   Acceptmic->OnClick = [this] { AcceptmicClick(); };
 }

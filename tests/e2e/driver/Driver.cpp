@@ -274,7 +274,7 @@ void HopvoxRun::ParkFocus() const { Focus("Panel1"); }
 
 POINT HopvoxRun::ScreenPoint(const std::string& control, int x, int y) const {
   POINT pt{x, y};
-  ClientToScreen(Control(control), &pt);
+  ClientToScreen(control == "Form1" ? form_ : Control(control), &pt);
   return pt;
 }
 

@@ -59,7 +59,7 @@ class HopvoxRun {
   void Focus(const std::string& control) const;
   void ParkFocus() const;
 
-  // Screen point of (x, y) in a control's client area.
+  // Screen point of (x, y) in a control's client area ("Form1": the window's).
   POINT ScreenPoint(const std::string& control, int x, int y) const;
   // Pointer moves, presses and drags as a user makes them (injected input).
   void MoveMouse(const std::string& control, int x, int y) const;

@@ -12,9 +12,13 @@ constexpr int kEntryHeight = 17;
 // The list shows entries at a fixed height; the middle of entry `i`.
 void ClickEntry(const HopvoxRun& run, int i) { run.ClickAt("ListBox", 30, i * kEntryHeight + kEntryHeight / 2); }
 
+// Start-up collapses every fold panel; the database panel opens by its glyph.
 void StartWithDatabase(HopvoxRun& run, const std::string& content) {
   run.WriteFile("HopVoxIPs.ini", content);
   run.Start();
+  run.ClickAt("DFWFoldPanel1", run.Query("DFWFoldPanel1.GlyphX"), run.Query("DFWFoldPanel1.GlyphY"));
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("DFWFoldPanel1") == 1; }));
+  Sleep(300);
 }
 
 }  // namespace

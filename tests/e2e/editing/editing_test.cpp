@@ -121,7 +121,7 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   HopvoxRun run("hotkey_accept");
   run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 14=69\r\n");
   run.Start();
-  EXPECT_EQ(run.Query("keysAccepted"), 0);  // red after start, though nothing is pending
+  EXPECT_EQ(run.Query("savedledok"), 0);  // red after start, though nothing is pending
   run.PressCaptionButton("captionlockbtn");
   run.ClickAt("PageControl3", 66, 10);  // tab "4-7"
   run.ClickAt("HotKey9", 30, 9);
@@ -131,17 +131,17 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   EXPECT_EQ(run.HotKey("HotKey9"), 55);
   run.Click("Accept2");
   // Sixteen writes: read the file only once they are all done.
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("keysAccepted") == 1; }));
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
   const std::string ini = run.ReadFile("Hopvox.ini");
   EXPECT_TRUE(Contains(ini, "Channel 6=55\r\n"));
   EXPECT_TRUE(Contains(ini, "Channel 14=69\r\n"));  // all sixteen are written
   EXPECT_TRUE(Contains(ini, "Base channel=0\r\n"));
-  EXPECT_EQ(run.Query("keysAccepted"), 1);
+  EXPECT_EQ(run.Query("savedledok"), 1);
   for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_FALSE(run.Enabled(a)) << a;
 
   // Ctrl with a letter records the letter alone; a click alone records no key.
   run.ClickAt("HotKey9", 30, 9);
-  EXPECT_EQ(run.Query("keysAccepted"), 0);
+  EXPECT_EQ(run.Query("savedledok"), 0);
   for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_TRUE(run.Enabled(a)) << a;
   run.Focus("HotKey9");
   e2e::KeyDown(VK_CONTROL);
@@ -150,7 +150,7 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   Sleep(200);
   run.ClickAt("HotKey10", 30, 9);
   run.Click("Accept2");
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("keysAccepted") == 1; }));
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 6=75\r\n"));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 7=0\r\n"));
   run.Close();
@@ -175,7 +175,7 @@ TEST(EditingFailures, AReadOnlySettingsFileIsReportedAndKeepsItsBytes) {
   run.Click("Accept1");
   EXPECT_EQ(run.WaitForMessageBox(), error);
   run.DismissMessageBox();
-  EXPECT_EQ(run.Query("keysAccepted"), 0);  // still pending: accept again later
+  EXPECT_EQ(run.Query("savedledok"), 0);  // still pending: accept again later
   EXPECT_TRUE(run.Enabled("Accept1"));
 
   SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
