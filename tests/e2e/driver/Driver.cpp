@@ -306,6 +306,14 @@ void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::strin
   Sleep(300);
 }
 
+void HopvoxRun::ExpandFoldPanel(int n) const {
+  const std::string panel = "DFWFoldPanel" + std::to_string(n);
+  if (Query(panel) == 1) return;
+  ClickAt(panel, Query(panel + ".GlyphX"), Query(panel + ".GlyphY"));
+  if (!WaitFor([&] { return Query(panel) == 1; })) throw std::runtime_error(panel + " did not open");
+  Sleep(300);  // the children are placed once the panel has its height
+}
+
 std::string HopvoxRun::ListItem(const std::string& list, int index) const {
   // Asked in wide characters: Wine carries the ANSI form of this message
   // across processes cut to its first character.

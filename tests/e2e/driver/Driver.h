@@ -66,6 +66,8 @@ class HopvoxRun {
   void ClickAt(const std::string& control, int x, int y) const;
   // Presses on one control, moves in steps to the other and releases there.
   void DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const;
+  // Opens DFWFoldPanel<n> by a click on its fold glyph, unless it is open.
+  void ExpandFoldPanel(int n) const;
   // Text of the list entry, and the list's selected entry (-1: none).
   std::string ListItem(const std::string& list, int index) const;
   int ListCount(const std::string& list) const;

@@ -16,9 +16,7 @@ void ClickEntry(const HopvoxRun& run, int i) { run.ClickAt("ListBox", 30, i * kE
 void StartWithDatabase(HopvoxRun& run, const std::string& content) {
   run.WriteFile("HopVoxIPs.ini", content);
   run.Start();
-  run.ClickAt("DFWFoldPanel1", run.Query("DFWFoldPanel1.GlyphX"), run.Query("DFWFoldPanel1.GlyphY"));
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("DFWFoldPanel1") == 1; }));
-  Sleep(300);
+  run.ExpandFoldPanel(1);
 }
 
 }  // namespace

@@ -23,12 +23,12 @@ TEST(FoldPanels, GlyphTogglesOneAndASurfaceClickCollapsesTheOthers) {
   run.Start();
   for (int n = 1; n <= 6; ++n) EXPECT_FALSE(Expanded(run, n)) << n;
 
-  ClickGlyph(run, 5);  // "Mic Gain"
-  EXPECT_TRUE(Expanded(run, 5));
-  ClickGlyph(run, 6);  // "System", raised over the others
+  ClickGlyph(run, 6);  // "System"
   EXPECT_TRUE(Expanded(run, 6));
+  ClickGlyph(run, 5);  // "Mic Gain", raised over the System panel's top
   EXPECT_TRUE(Expanded(run, 5));
-  // A click on the System panel's own surface, below its caption bar.
+  EXPECT_TRUE(Expanded(run, 6));
+  // A click on the System panel's own surface, below the Mic Gain panel.
   run.ClickAt("DFWFoldPanel6", 8, 178);
   EXPECT_TRUE(Expanded(run, 6));
   EXPECT_FALSE(Expanded(run, 5));
@@ -82,6 +82,7 @@ TEST(LevelPanels, ArrowsStepByOneWithinTheRangeAndWriteNothing) {
   EXPECT_EQ(run.Query("lednumber"), 255);
   run.ClickAt("Form1", run.Query("updown.DownX"), run.Query("updown.DownY"));
   EXPECT_EQ(run.Query("lednumber"), 254);
+  ClickGlyph(run, 3);  // an open panel covers the caption bars below it
   ClickGlyph(run, 5);
   run.ClickAt("Form1", run.Query("VrUpDown1.DownX"), run.Query("VrUpDown1.DownY"));
   EXPECT_EQ(run.Query("lednumber2"), 0);
