@@ -259,18 +259,19 @@ void TForm1::BuildFoldPanels() {
                                                std::vector<std::string>{"Lowest", "Low", "Normal", "High", "Highest"});
   Named(cpuradiobtns.get(), "cpuradiobtns", "How much cpu time is allocated to HV");
 
+  // Placed within the panel's client, beside the fold glyph's band.
   TWindow* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
-  ListBox = std::make_unique<TListBox>(database, 15, 16, 145, 106, true, false);
+  ListBox = std::make_unique<TListBox>(database, 0, 16, 145, 106, true, false);
   Named(ListBox.get(), "ListBox")->SetCursor(HandPoint());
-  panelLabels.push_back(std::make_unique<TLabel>(database, "Name", 23, 123));
-  listnamebox = std::make_unique<TEdit>(database, 15, 139, 145, 19);
+  panelLabels.push_back(std::make_unique<TLabel>(database, "Name", 8, 121));
+  listnamebox = std::make_unique<TEdit>(database, 0, 139, 145, 19);
   Named(listnamebox.get(), "listnamebox");
-  panelLabels.push_back(std::make_unique<TLabel>(database, "IP", 23, 163));
-  listipbox = std::make_unique<TEdit>(database, 15, 179, 145, 19);
+  panelLabels.push_back(std::make_unique<TLabel>(database, "IP", 8, 161));
+  listipbox = std::make_unique<TEdit>(database, 0, 179, 145, 19);
   Named(listipbox.get(), "listipbox");
-  listadd = std::make_unique<TButton>(database, "Add", 16, 203, 60, 25);
+  listadd = std::make_unique<TButton>(database, "Add", 1, 200, 60, 25);
   Named(listadd.get(), "listadd");
-  listdelete = std::make_unique<TButton>(database, "Delete", 100, 203, 60, 25);
+  listdelete = std::make_unique<TButton>(database, "Delete", 95, 200, 60, 25);
   Named(listdelete.get(), "listdelete");
 
   Image2 = std::make_unique<TImage>(this, 211, 5, 155, 30);
