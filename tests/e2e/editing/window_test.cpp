@@ -43,7 +43,7 @@ TEST(FoldPanels, GlyphTogglesOneAndASurfaceClickCollapsesTheOthers) {
   run.Close();
 }
 
-TEST(Pages, AddressAndHotkeySidesFollowEachOther) {
+TEST(PagesAndLink, SidesFollowEachOtherAndTheLinkShowsThePointer) {
   HopvoxRun run("page_sync");
   run.Start();
   auto selected = [&](const char* pages) {
@@ -57,13 +57,8 @@ TEST(Pages, AddressAndHotkeySidesFollowEachOther) {
   EXPECT_EQ(selected("PageControl2"), 2);
   run.MoveMouse("tabsheet10", 5, 150);  // the pointer over that page brings the address side along
   EXPECT_EQ(selected("PageControl2"), 3);
-  run.Close();
-}
 
-TEST(Link, TurnsGreyUnderThePointerAndBlackOverTheLogo) {
-  HopvoxRun run("link_hover");
-  run.Start();
-  // The link and the logo are painted on the window itself.
+  // The link (painted on the window) turns grey under the pointer, black over the logo.
   run.MoveMouse("Form1", 240, 150);
   EXPECT_EQ(run.Query("Label34.color"), static_cast<int>(RGB(128, 128, 128)));
   run.MoveMouse("Form1", 290, 300);
