@@ -1,0 +1,186 @@
+#include "framework/Application.h"
+
+#include <commctrl.h>
+
+#include "framework/Window.h"
+
+namespace hopvox {
+
+namespace {
+constexpr UINT kSyncMessage = WM_APP + 0x100;
+constexpr char kAppClass[] = "HopvoxApplication";
+}  // namespace
+
+TApplication& Application() {
+  static TApplication app;
+  return app;
+}
+
+TApplication::TApplication()
+    : mainThreadId_(GetCurrentThreadId()), syncEvent_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS |
+                                           ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+TApplication::~TApplication() {
+  CloseSynchronize();
+  if (hintWindow_) DestroyWindow(hintWindow_);
+  if (handle_) DestroyWindow(handle_);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (handle_) SetWindowTextA(handle_, title_.c_str());
+}
+
+HWND TApplication::Handle() {
+  if (handle_) return handle_;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = AppWndProc;
+  wc.hInstance = Instance();
+  wc.lpszClassName = kAppClass;
+  wc.hIcon = LoadIconA(Instance(), "MAINICON");
+  if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  RegisterClassA(&wc);
+  // Zero-sized but visible: its taskbar button stands for the program, the
+  // main window it owns has none of its own.
+  handle_ = CreateWindowExA(0, kAppClass, title_.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                            0, nullptr, nullptr, Instance(), this);
+  SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return handle_;
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (app) {
+    switch (msg) {
+      case kSyncMessage:
+        app->CheckSynchronize();
+        return 0;
+      case WM_CLOSE:
+        // Closing the taskbar button closes the main window.
+        if (app->mainForm_) PostMessageA(app->mainForm_->Handle(), WM_CLOSE, 0, 0);
+        return 0;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+int TApplication::Run() {
+  MSG msg;
+  while (!terminated_) {
+    BOOL r = GetMessageA(&msg, nullptr, 0, 0);
+    if (r == 0 || r == -1) {
+      terminated_ = true;
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  CloseSynchronize();
+  return 0;
+}
+
+void TApplication::CloseSynchronize() {
+  std::lock_guard lock(syncMutex_);
+  syncClosed_ = true;
+  // Nobody will run these any more: let their threads go on.
+  for (SyncCall* call : syncQueue_) SetEvent(call->done);
+  syncQueue_.clear();
+}
+
+bool TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return !terminated_;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::SetShowHint(bool on) {
+  showHint_ = on;
+  if (hintWindow_) SendMessageA(hintWindow_, TTM_ACTIVATE, on, 0);
+}
+
+void TApplication::SetHintHidePause(int ms) {
+  hintHidePause_ = ms;
+  if (hintWindow_) SendMessageA(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, ms);
+}
+
+HWND TApplication::HintWindow() {
+  if (hintWindow_) return hintWindow_;
+  hintWindow_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                nullptr, Instance(), nullptr);
+  SendMessageA(hintWindow_, TTM_SETMAXTIPWIDTH, 0, 300);
+  SendMessageA(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, hintHidePause_);
+  SendMessageA(hintWindow_, TTM_ACTIVATE, showHint_, 0);
+  return hintWindow_;
+}
+
+void TApplication::ShowError(const std::string& message) {
+  HWND owner = GetActiveWindow();
+  MessageBoxA(owner, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void TApplication::Guard(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const std::exception& e) {
+    HandleException(e);
+  } catch (...) {
+    ShowError("Unexpected error");
+  }
+}
+
+bool TApplication::Synchronize(const std::function<void()>& fn) {
+  if (IsMainThread()) {
+    fn();
+    return true;
+  }
+  UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  SyncCall call{&fn, nullptr, done.get()};
+  {
+    std::lock_guard lock(syncMutex_);
+    if (syncClosed_) return false;
+    syncQueue_.push_back(&call);
+  }
+  SetEvent(syncEvent_.get());
+  if (handle_) PostMessageA(handle_, kSyncMessage, 0, 0);
+  WaitForSingleObject(done.get(), INFINITE);
+  if (call.error) std::rethrow_exception(call.error);
+  return call.ran;
+}
+
+void TApplication::CheckSynchronize() {
+  for (;;) {
+    SyncCall* call;
+    {
+      std::lock_guard lock(syncMutex_);
+      if (syncQueue_.empty()) return;
+      call = syncQueue_.front();
+      syncQueue_.pop_front();
+    }
+    try {
+      (*call->fn)();
+    } catch (...) {
+      call->error = std::current_exception();
+    }
+    call->ran = true;
+    SetEvent(call->done);
+  }
+}
+
+}  // namespace hopvox

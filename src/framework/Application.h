@@ -1,0 +1,100 @@
+#pragma once
+// The application object: title, the hidden application window that owns the
+// main window and carries the taskbar button, the message loop, hand-overs of
+// calls from worker threads to the main thread, hints and the error display.
+#include <windows.h>
+
+#include <deque>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include "framework/Handles.h"
+
+namespace hopvox {
+
+class TWindow;
+
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(const std::string& file) { helpFile_ = file; }
+
+  // Hidden top-level window; created on first use.
+  HWND Handle();
+  HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
+
+  TWindow* MainForm() const { return mainForm_; }
+  void SetMainForm(TWindow* form) { mainForm_ = form; }
+
+  // Runs the message loop until Terminate; returns the exit code.
+  int Run();
+  // Pumps the messages waiting now; returns false once the quit request came.
+  bool ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Hints: shared tooltip settings for every control.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on);
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int ms);
+  // The one tooltip window all control hints go through.
+  HWND HintWindow();
+
+  // The standard error box.
+  void ShowError(const std::string& message);
+  void HandleException(const std::exception& e) { ShowError(e.what()); }
+  // Runs `fn`, showing any exception in the error box instead of letting it
+  // cross a window procedure.
+  void Guard(const std::function<void()>& fn);
+
+  // Runs `fn` on the main thread and returns when it has run. An exception it
+  // throws is raised again in the calling thread. On the main thread the call
+  // runs at once. Returns false (without running it) when the application is
+  // shutting down and the main thread no longer serves hand-overs.
+  bool Synchronize(const std::function<void()>& fn);
+  // Runs the hand-overs waiting now (main thread only). Code on the main thread
+  // that waits for a worker must keep calling this while the event below is
+  // signalled, or a worker inside Synchronize would wait for ever.
+  void CheckSynchronize();
+  HANDLE SyncEvent() const { return syncEvent_.get(); }
+  bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
+
+ private:
+  struct SyncCall {
+    const std::function<void()>* fn;
+    std::exception_ptr error;
+    HANDLE done;
+    bool ran = false;
+  };
+  void CloseSynchronize();
+  static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
+
+  std::string title_;
+  std::string helpFile_;
+  HWND handle_ = nullptr;
+  TWindow* mainForm_ = nullptr;
+  bool terminated_ = false;
+  bool showHint_ = true;
+  int hintHidePause_ = 2500;
+  HWND hintWindow_ = nullptr;
+  DWORD mainThreadId_;
+  std::mutex syncMutex_;
+  std::deque<SyncCall*> syncQueue_;
+  bool syncClosed_ = false;
+  UniqueHandle syncEvent_;
+};
+
+// The process's one application object.
+TApplication& Application();
+
+}  // namespace hopvox

@@ -1,0 +1,19 @@
+#pragma once
+#include "framework/Window.h"
+
+namespace hopvox {
+
+// Check box. Setting the check from code runs OnClick when the state changes,
+// exactly as a user click does.
+class TCheckBox : public TWindow {
+ public:
+  TCheckBox(TWindow* parent, const std::string& caption, int left, int top, int width, int height,
+            bool checked = false);
+  bool Checked() const;
+  void SetChecked(bool on);
+
+ protected:
+  bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
+
+}  // namespace hopvox

@@ -1,0 +1,60 @@
+#include "framework/Form.h"
+
+#include "framework/Application.h"
+
+namespace hopvox {
+
+TForm::TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+  RECT rc{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&rc, style, FALSE, exStyle);
+  CreateOwn("HopvoxForm", caption.c_str(), style | WS_CLIPCHILDREN, exStyle, nullptr, CW_USEDEFAULT,
+            CW_USEDEFAULT, rc.right - rc.left, rc.bottom - rc.top);
+  // Owned by the application window: the taskbar button is the application's.
+  SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application().Handle()));
+}
+
+void TForm::SetFont(UniqueFont font) {
+  font_ = std::move(font);
+  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void TForm::SetActiveControl(TWindow* control) {
+  if (control && control->Handle()) ::SetFocus(control->Handle());
+}
+
+void TForm::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TForm::CenterOnScreen() {
+  RECT r = BoundsRect();
+  int w = r.right - r.left, h = r.bottom - r.top;
+  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_.get());
+    case WM_CLOSE: {
+      bool canClose = true;
+      if (OnCloseQuery) {
+        try {
+          OnCloseQuery(canClose);
+        } catch (const std::exception& e) {
+          canClose = false;
+          Application().HandleException(e);
+        }
+      }
+      if (canClose) DestroyWindow(Handle());
+      return 0;
+    }
+    case WM_DESTROY:
+      if (OnDestroy) OnDestroy();
+      if (Application().MainForm() == this) Application().Terminate();
+      return 0;
+    default:
+      return TWindow::WndProc(msg, wp, lp);
+  }
+}
+
+}  // namespace hopvox

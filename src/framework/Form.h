@@ -1,0 +1,28 @@
+#pragma once
+#include "framework/Handles.h"
+#include "framework/Window.h"
+
+namespace hopvox {
+
+// A top-level window owned by the application window, fixed in size.
+class TForm : public TWindow {
+ public:
+  TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style, DWORD exStyle = 0);
+  // Asked before the window closes; clear `canClose` to keep it open.
+  std::function<void(bool& canClose)> OnCloseQuery;
+  std::function<void()> OnDestroy;
+  // Moves the keyboard focus to `control`, as if the user had activated it.
+  void SetActiveControl(TWindow* control);
+  void Close();
+  void CenterOnScreen();
+  HFONT Font() const { return font_.get(); }
+  void SetFont(UniqueFont font);
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  UniqueFont font_;
+};
+
+}  // namespace hopvox

@@ -1,0 +1,25 @@
+#pragma once
+#include "framework/GraphicControl.h"
+
+namespace hopvox {
+
+// Static text painted on the parent; transparent, with its own font colour.
+class TLabel : public TGraphicControl {
+ public:
+  TLabel(TWindow* parent, const std::string& caption, int left, int top, int width = 0,
+         int height = 0);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  COLORREF FontColor() const { return color_; }
+  void SetFontColor(COLORREF color);
+  void SetFont(HFONT font);
+  void Paint(HDC dc) override;
+
+ private:
+  void AutoSize();
+  std::string caption_;
+  COLORREF color_ = RGB(0, 0, 0);
+  HFONT font_ = nullptr;
+};
+
+}  // namespace hopvox

@@ -1,0 +1,47 @@
+#include "framework/RadioGroup.h"
+
+#include "framework/Handles.h"
+
+namespace hopvox {
+
+TRadioGroup::TRadioGroup(TWindow* parent, const std::string& caption, int left, int top,
+                         int width, int height, const std::vector<std::string>& items)
+    : caption_(caption) {
+  Create(parent, left, top, width, height, TBevel::bvNone);
+  SendMessageA(Handle(), WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
+  const int n = static_cast<int>(items.size());
+  const int rowHeight = n ? (height - 22) / n : 0;
+  for (int i = 0; i < n; ++i) {
+    auto button = std::make_unique<TRadioButton>(this, items[static_cast<size_t>(i)], 8,
+                                                 16 + i * rowHeight, width - 16, rowHeight);
+    button->OnClick = [this, i] {
+      if (buttons_[static_cast<size_t>(i)]->Checked()) SetItemIndex(i);
+    };
+    buttons_.push_back(std::move(button));
+  }
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  if (index >= 0) {
+    buttons_[static_cast<size_t>(index)]->SetChecked(true);
+  } else {
+    for (auto& b : buttons_) b->SetChecked(false);
+  }
+  if (OnClick) OnClick();
+}
+
+void TRadioGroup::PaintBackground(HDC dc) {
+  TWindow::PaintBackground(dc);
+  RECT rc = ClientRect();
+  rc.top += 6;
+  DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
+  ScopedSelectObject f(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, RGB(0, 0, 0));
+  TextOutA(dc, 8, 0, (" " + caption_ + " ").c_str(), static_cast<int>(caption_.size() + 2));
+}
+
+}  // namespace hopvox

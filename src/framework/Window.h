@@ -1,0 +1,118 @@
+#pragma once
+// Base of every windowed control. Our own window classes and the subclassed
+// standard controls alike keep `this` in the window's user data and route each
+// message to the virtual WndProc; child notifications are handed back to the
+// child's wrapper (Notify), so a control handles its own clicks and colours.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hopvox {
+
+class TGraphicControl;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Shift state flags of mouse events (MK_* bits of the message).
+using TShiftState = unsigned;
+
+class TWindow {
+ public:
+  TWindow() = default;
+  virtual ~TWindow();
+  TWindow(const TWindow&) = delete;
+  TWindow& operator=(const TWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+  TWindow* Parent() const { return parent_; }
+  static TWindow* FromHandle(HWND wnd);
+
+  // Name from the window definition ("ipbox3"); tests find controls by it.
+  std::string Name;
+
+  void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const;  // in the parent's client coordinates
+  int Left() const { return BoundsRect().left; }
+  int Top() const { return BoundsRect().top; }
+  int Width() const;
+  int Height() const;
+  RECT ClientRect() const;
+
+  bool Enabled() const;
+  void SetEnabled(bool on);
+  bool Visible() const;
+  void SetVisible(bool on);
+  void BringToFront();
+  std::string Text() const;
+  void SetText(const std::string& text);
+  void SetFont(HFONT font);
+  void SetFocus();
+  bool Focused() const;
+
+  // Tooltip text; shown when both ShowHint and the application's hints are on.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on);
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+  // Windowless children painted on this window's surface.
+  void AddGraphic(TGraphicControl* control);
+  void RemoveGraphic(TGraphicControl* control);
+  const std::vector<TGraphicControl*>& Graphics() const { return graphics_; }
+
+  std::function<void()> OnClick;
+  std::function<void()> OnEnter;
+  std::function<void()> OnExit;
+  std::function<void(TShiftState, int, int)> OnMouseMove;
+  std::function<void(TMouseButton, TShiftState, int, int)> OnMouseDown;
+  std::function<void(TMouseButton, TShiftState, int, int)> OnMouseUp;
+
+  // Paints the window's own surface and its graphic children into `dc`; used
+  // by WM_PAINT and WM_PRINTCLIENT alike.
+  virtual void PaintTo(HDC dc);
+
+ protected:
+  // Creates a window of our own registered class (see RegisterOwnClass).
+  void CreateOwn(const char* className, const char* text, DWORD style, DWORD exStyle,
+                 TWindow* parent, int left, int top, int width, int height);
+  // Creates a standard control and subclasses it.
+  void CreateStandard(const char* className, const char* text, DWORD style, DWORD exStyle,
+                      TWindow* parent, int left, int top, int width, int height);
+  static void RegisterOwnClass(const char* className, UINT classStyle = CS_DBLCLKS,
+                               HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+
+  virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+  // A notification this window sent to its parent, handed back. Return true
+  // and set `result` when handled.
+  virtual bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Fills the background before graphic children paint; default: window colour.
+  virtual void PaintBackground(HDC dc);
+  // Mouse routing to graphic children; returns true when one took the event.
+  bool RouteMouse(UINT msg, WPARAM wp, LPARAM lp);
+  bool ownClass_ = false;
+
+ private:
+  static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp);
+  void Attach(HWND wnd);
+  void UpdateHintTool();
+  TGraphicControl* GraphicAt(int x, int y) const;
+
+  HWND handle_ = nullptr;
+  TWindow* parent_ = nullptr;
+  WNDPROC original_ = nullptr;
+  std::string hint_;
+  bool showHint_ = true;
+  bool hintTool_ = false;
+  HCURSOR cursor_ = nullptr;
+  std::vector<TGraphicControl*> graphics_;
+  TGraphicControl* captured_ = nullptr;
+  TGraphicControl* hovered_ = nullptr;
+};
+
+}  // namespace hopvox
