@@ -57,6 +57,9 @@ start_headless() {
   # One warm server for the whole run, or every Wine start waits for a new one.
   wineserver -k 2>/dev/null || true
   wineserver -p
+  # Start Wine's own services now, with their output going nowhere: started by
+  # the first test instead, they would keep ctest's pipes open after it ends.
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 stop_headless() {

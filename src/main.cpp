@@ -1,6 +1,25 @@
+// The main sequence.
 #include <windows.h>
 
+#include "core/Form1.h"
+#include "framework/Application.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  MessageBoxA(nullptr, "Hopvox", "Hopvox XP", MB_OK);
-  return 0;
+  using namespace hopvox;
+  TApplication& app = Application();
+  app.SetTitle("Hopvox XP");
+  // Replaced by the Help button before any use.
+  app.SetHelpFile("C:\\Program Files\\Hopvox\\HOPVOX.HLP");
+  app.Handle();
+  int code = 0;
+  {
+    TForm1 form;
+    app.SetMainForm(&form);
+    app.Guard([&] { form.FormCreate(); });
+    form.CenterOnScreen();
+    ShowWindow(form.Handle(), SW_SHOW);
+    code = app.Run();
+    app.SetMainForm(nullptr);
+  }
+  return code;
 }

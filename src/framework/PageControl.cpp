@@ -14,8 +14,10 @@ TTabSheet::TTabSheet(TPageControl* pages, const std::string& caption)
 }
 
 TPageControl::TPageControl(TWindow* parent, int left, int top, int width, int height) {
-  CreateStandard(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
+  CreateStandard(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0,
                  parent, left, top, width, height);
+  // Four tabs share the width, so none scrolls out of sight.
+  SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM((width - 6) / 4, 20));
 }
 
 RECT TPageControl::DisplayRect() const {

@@ -113,6 +113,8 @@ LRESULT TWindow::Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (msg == WM_NCDESTROY) {
     RemovePropA(self->handle_, kWindowProp);
+    if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(self->handle_, "HopvoxName"))))
+      GlobalDeleteAtom(atom);
     self->handle_ = nullptr;
   }
   return result;
@@ -334,6 +336,11 @@ void TWindow::RemoveGraphic(TGraphicControl* control) {
   std::erase(graphics_, control);
   if (captured_ == control) captured_ = nullptr;
   if (hovered_ == control) hovered_ = nullptr;
+}
+
+void TWindow::SetName(const std::string& name) {
+  name_ = name;
+  if (handle_) SetPropA(handle_, "HopvoxName", reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
 }
 
 void TWindow::SetBounds(int left, int top, int width, int height) {

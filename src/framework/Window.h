@@ -29,8 +29,10 @@ class TWindow {
   TWindow* Parent() const { return parent_; }
   static TWindow* FromHandle(HWND wnd);
 
-  // Name from the window definition ("ipbox3"); tests find controls by it.
-  std::string Name;
+  // Name from the window definition ("ipbox3"). It is also kept on the window
+  // as a global atom, so a test driver in another process finds controls by name.
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name);
 
   void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const;  // in the parent's client coordinates
@@ -105,6 +107,7 @@ class TWindow {
 
   HWND handle_ = nullptr;
   TWindow* parent_ = nullptr;
+  std::string name_;
   WNDPROC original_ = nullptr;
   std::string hint_;
   bool showHint_ = true;

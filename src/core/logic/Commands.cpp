@@ -13,7 +13,15 @@ std::string JoinCommand(std::string_view mainServer, std::string_view channelAdd
   return cmd;
 }
 
-std::string VolumeCommand(int level) { return "/volume " + std::to_string(level); }
-std::string GainCommand(int level) { return "/gain " + std::to_string(level); }
+namespace {
+std::string LevelCommand(const char* prefix, int level) {
+  std::string cmd(prefix);
+  cmd += std::to_string(level);
+  return cmd;
+}
+}  // namespace
+
+std::string VolumeCommand(int level) { return LevelCommand("/volume ", level); }
+std::string GainCommand(int level) { return LevelCommand("/gain ", level); }
 
 }  // namespace hopvox

@@ -1,0 +1,146 @@
+#pragma once
+// The main window: every control of the window definition, the run-time
+// values the polling engine reads, and the handlers of start-up, the polling
+// switch, the interval and priority controls and close.
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/logic/Channels.h"
+#include "core/logic/RunValues.h"
+#include "framework/Button.h"
+#include "framework/CheckBox.h"
+#include "framework/Edit.h"
+#include "framework/Form.h"
+#include "framework/HotKey.h"
+#include "framework/Image.h"
+#include "framework/Label.h"
+#include "framework/ListBox.h"
+#include "framework/PageControl.h"
+#include "framework/Panel.h"
+#include "framework/PopupMenu.h"
+#include "framework/RadioButton.h"
+#include "framework/RadioGroup.h"
+#include "framework/TrackBar.h"
+
+namespace hopvox {
+
+class TIniFile;
+
+// Stand-in for the LED level display until the widget arrives: holds the
+// level and keeps it within 0..255.
+class TLevelDisplay : public TLabel {
+ public:
+  TLevelDisplay(TWindow* parent, int left, int top);
+  int Value() const { return value_; }
+  void SetValue(int value);
+
+ private:
+  int value_ = 0;
+};
+
+// The run-time values the polling engine reads are the fields of TRunValues.
+class TForm1 : public TForm, public TRunValues {
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  // ---- controls of the window definition ----
+  // Left: channel addresses.
+  std::unique_ptr<TPanel> Panel1;
+  std::unique_ptr<TImage> Image3;
+  std::unique_ptr<TPageControl> PageControl2;
+  std::array<std::unique_ptr<TTabSheet>, 4> addressPages;  // TabSheet4, 5, 6, tabsheet11
+  std::array<std::unique_ptr<TEdit>, kChannelCount> ipbox;  // ipbox1..ipbox16
+  std::vector<std::unique_ptr<TLabel>> channelLabels;
+  std::unique_ptr<TLabel> Label11, Label10;
+  // Right: channel hotkeys.
+  std::unique_ptr<TPanel> Panel4;
+  std::unique_ptr<TImage> Image4;
+  std::unique_ptr<TPageControl> PageControl3;
+  std::array<std::unique_ptr<TTabSheet>, 4> hotkeyPages;  // TabSheet7, 8, 9, tabsheet10
+  std::array<std::unique_ptr<THotKey>, kChannelCount> channelHotKey;  // HotKey1..HotKey20
+  std::vector<std::unique_ptr<TLabel>> hotkeyLabels;
+  std::array<std::unique_ptr<TPanel>, 4> savedLed;  // savedledok, savedledok2, savedledok3, savedokled4
+  std::array<std::unique_ptr<TButton>, 4> Accept;  // Accept1..Accept4
+  std::unique_ptr<TRadioButton> ctrlbutton, altbutton, shftbutton, nonbutton;
+  // Middle: the six fold panels, indexed by their number (DFWFoldPanel1..6).
+  std::array<std::unique_ptr<TPanel>, 7> DFWFoldPanel;
+  std::vector<std::unique_ptr<TLabel>> panelLabels;
+  std::unique_ptr<TImage> Image2, Image1;
+  std::unique_ptr<TLabel> Label34;
+  // "Main Server".
+  std::unique_ptr<TEdit> serverip, serverpassword;
+  std::unique_ptr<TCheckBox> serverbox;
+  // "Speaker Volume" and "Mic Gain".
+  std::unique_ptr<THotKey> hotkey7, hotkey6, HotKey15, HotKey16;
+  std::unique_ptr<TLevelDisplay> lednumber, lednumber2;
+  std::unique_ptr<TButton> Acceptvolume, Acceptmic;
+  // "Miscellaneous".
+  std::unique_ptr<TPanel> Panel5;
+  std::unique_ptr<TCheckBox> windowsstartbox, hintbox;
+  std::unique_ptr<TButton> Button1;
+  std::unique_ptr<TTrackBar> timerbar;
+  // "System".
+  std::unique_ptr<TRadioGroup> cpuradiobtns;
+  // "Name & IP Database".
+  std::unique_ptr<TListBox> ListBox;
+  std::unique_ptr<TEdit> listnamebox, listipbox;
+  std::unique_ptr<TButton> listadd, listdelete;
+  // Bottom.
+  std::unique_ptr<TPanel> Panel3, Panel2;
+  std::unique_ptr<TButton> aboutButton, exitButton, helpButton;
+  std::unique_ptr<TCheckBox> enablebox;
+  // Tray menu.
+  TPopupMenu PopupMenu1;
+
+  // ---- handlers ----
+  void FormCreate();
+  void enableboxClick();
+  void Enabled1Click();
+  void timerbarChange();
+  void cpuradiobtnsClick();
+  void FormCloseQuery(bool& canClose);
+  void FormDestroy();
+
+  std::string SettingsPath() const;
+
+  // ---- edit lock, fold panels, page synchronisation, focus parking (src/ui/Form1Window.cpp) ----
+
+  // ---- channel server slots (src/ui/ChannelSlots.cpp) ----
+
+  // ---- channel hotkey capture (src/ui/HotkeyCapture.cpp) ----
+
+  // ---- speaker volume and mic gain panels (src/ui/LevelPanels.cpp) ----
+
+  // ---- name and IP database (src/ui/Database.cpp) ----
+
+  // ---- miscellaneous options and links (src/ui/MiscOptions.cpp) ----
+
+  // ---- polling engine (src/core/PollingEngine.cpp) ----
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  // Values a test driver in another process asks for by name: the state of
+  // windowless controls and run-time values.
+  int QueryValue(const std::string& name) const;
+  void BuildWindow();
+  void BuildAddressSide();
+  void BuildHotkeySide();
+  void BuildFoldPanels();
+  void BuildBottom();
+  TPanel* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
+  // Sets the four polling timers from the checked modifier button.
+  void EnableTimersFromModifier();
+  void DisableTimers();
+
+  std::vector<std::unique_ptr<TWindow>> ownedWindows_;
+};
+
+// The computed program folder with its trailing backslash.
+std::string ProgramDir();
+
+}  // namespace hopvox

@@ -1,0 +1,152 @@
+// Start-up, the polling switch, the interval and priority controls, close.
+#include <windows.h>
+
+#include "core/Form1.h"
+#include "core/logic/PollInterval.h"
+#include "core/logic/SettingsNames.h"
+#include "framework/Application.h"
+#include "framework/IniFile.h"
+
+namespace hopvox {
+
+std::string ProgramDir() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string dir(path, n);
+  dir.erase(dir.find_last_of("\\/") + 1);
+  return dir;
+}
+
+std::string TForm1::SettingsPath() const { return programDir + ini::kSettingsFile; }
+
+void TForm1::FormCreate() {
+  using namespace ini;
+  programDir = ProgramDir();
+  PageControl2->SetActivePage(addressPages[0].get());
+  PageControl3->SetActivePage(hotkeyPages[0].get());
+
+  cpuradiobtns->OnClick = [this] { cpuradiobtnsClick(); };
+  enablebox->OnClick = [this] { enableboxClick(); };
+  timerbar->OnChange = [this] { timerbarChange(); };
+  if (TMenuItem* item = PopupMenu1.Find("Enabled1")) item->OnClick = [this] { Enabled1Click(); };
+  if (TMenuItem* item = PopupMenu1.Find("Quit1")) item->OnClick = [this] { Close(); };
+
+  // Each group of editing handlers binds its controls here, before the stored
+  // settings arrive (setting a check box from code runs its handler).
+
+  cpuradiobtns->SetItemIndex(2);
+
+  ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
+  Application().SetHintHidePause(10000);
+
+  TIniFile settings(SettingsPath());
+  if (!settings.SectionExists(kTimingSection)) settings.WriteInteger(kTimingSection, kTiming, kDefaultTiming);
+
+  int priority = settings.ReadInteger(kSystem, kPriority, 0);
+  if (priority > 4) priority = 4;
+  if (priority < 0) priority = -1;
+  if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
+
+  pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
+
+  windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
+  hintbox->SetChecked(settings.ReadBool(kMisc, kHintsEnabled, true));
+
+  for (int ch = 0; ch < kChannelCount; ++ch)
+    channelHotKey[ch]->SetHotKey(settings.ReadInteger(kKeys, kChannels[ch].keyName, -1));
+  hotkey6->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeDownReader, -1));
+  hotkey7->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeUpReader, -1));
+  HotKey16->SetHotKey(settings.ReadInteger(kVolumeReader, kMicDownReader, -1));
+  HotKey15->SetHotKey(settings.ReadInteger(kVolumeReader, kMicUpReader, -1));
+  for (int ch = 0; ch < kChannelCount; ++ch) channelKey[ch] = channelHotKey[ch]->HotKey();
+  volumeDownKey = hotkey6->HotKey();
+  volumeUpKey = hotkey7->HotKey();
+  micDownKey = HotKey16->HotKey();
+  micUpKey = HotKey15->HotKey();
+
+  lednumber->SetValue(settings.ReadInteger(kVolume, kVolumeLevel, -1));
+  lednumber2->SetValue(settings.ReadInteger(kVolume, kMicLevel, -1));
+
+  const int modifier = settings.ReadInteger(kModifierSection, kModifier, -1);
+  TRadioButton* buttons[] = {ctrlbutton.get(), altbutton.get(), shftbutton.get(), nonbutton.get()};
+  if (modifier >= 1 && modifier <= 4) buttons[modifier - 1]->SetChecked(true);
+  activeModifier = modifier;
+
+  for (int ch = 0; ch < kChannelCount; ++ch) {
+    ipbox[ch]->SetText(settings.ReadString(kIps, kChannels[ch].keyName, channelAddress[ch]));
+    channelAddress[ch] = ipbox[ch]->Text();
+  }
+  serverbox->SetChecked(settings.ReadBool(kMisc, kUseServer, serverbox->Checked()));
+  mainServer = settings.ReadString(kIps, kMainServer, mainServer);
+  serverip->SetText(mainServer);
+  mainServerPassword = settings.ReadString(kIps, kMainServerPassword, mainServerPassword);
+  serverpassword->SetText(mainServerPassword);
+  passwordArgument = " " + mainServerPassword;
+  if (!serverbox->Checked()) {
+    mainServer.clear();
+    mainServerPassword.clear();
+    passwordArgument.clear();
+  }
+}
+
+void TForm1::EnableTimersFromModifier() {}
+
+void TForm1::DisableTimers() {}
+
+void TForm1::enableboxClick() {
+  TMenuItem* item = PopupMenu1.Find("Enabled1");
+  const bool on = enablebox->Checked();
+  if (on) {
+    EnableTimersFromModifier();
+  } else {
+    DisableTimers();
+  }
+  enablebox->SetText(on ? "Enabled" : "Disabled");
+  item->Caption = on ? "Enabled" : "Disabled";
+  item->Checked = on;
+}
+
+void TForm1::Enabled1Click() {
+  TMenuItem* item = PopupMenu1.Find("Enabled1");
+  item->Checked = !item->Checked;
+  const bool on = item->Checked;
+  if (on) {
+    EnableTimersFromModifier();
+  } else {
+    DisableTimers();
+  }
+  item->Caption = on ? "Enabled" : "Disabled";
+  enablebox->SetText(on ? "Enabled" : "Disabled");
+  enablebox->SetChecked(on);
+}
+
+void TForm1::timerbarChange() {
+  timerbar->SetHint(std::to_string(timerbar->Position()));
+  programDir = ProgramDir();
+  TIniFile settings(SettingsPath());
+  settings.WriteInteger(ini::kTimingSection, ini::kTiming, timerbar->Position());
+  pollInterval = timerbar->Position();
+}
+
+void TForm1::cpuradiobtnsClick() {}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  using namespace ini;
+  TIniFile settings(SettingsPath());
+  settings.WriteInteger(kModifierSection, kModifier, activeModifier);
+  settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
+  settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
+  settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
+  settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
+  settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());
+  settings.WriteBool(kMisc, kUseServer, serverbox->Checked());
+  settings.UpdateFile();
+  DisableTimers();
+  MessageBoxA(Handle(), "Please support Hopvox! Donations gratefully received", Application().Title().c_str(),
+              MB_OK);
+  canClose = true;
+}
+
+void TForm1::FormDestroy() { WinHelpA(Handle(), Application().HelpFile().c_str(), HELP_QUIT, 0); }
+
+}  // namespace hopvox

@@ -1,0 +1,165 @@
+#include "framework/IniFile.h"
+
+#include <windows.h>
+
+#include "framework/logic/IniText.h"
+
+namespace hopvox {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+  HANDLE Get() const { return h_; }
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+  bool Close() {
+    bool ok = !Valid() || CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+enum class ReadResult { rrRead, rrMissing, rrFailed };
+
+// Settings files are a few kilobytes; anything this big is not one of ours.
+constexpr LONGLONG kMaxFileSize = 64LL << 20;
+
+ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    DWORD err = GetLastError();
+    return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? ReadResult::rrMissing
+                                                                        : ReadResult::rrFailed;
+  }
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileSize) return ReadResult::rrFailed;
+  bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+      return ReadResult::rrFailed;
+    if (got == 0) break;  // shrunk while we read
+    done += got;
+  }
+  bytes.resize(done);
+  return ReadResult::rrRead;
+}
+
+// Writes a complete file next to `path` and only then puts it in its place,
+// so the settings file is always either the old one or the new one.
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
+  std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+  if (folder.empty()) folder.push_back('.');
+  char temp[MAX_PATH];
+  if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return false;
+  bool ok = false;
+  {
+    FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Valid()) {
+      ok = true;
+      std::size_t done = 0;
+      while (ok && done < bytes.size()) {
+        DWORD put = 0;
+        ok = WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) &&
+             put > 0;
+        done += put;
+      }
+      ok = ok && FlushFileBuffers(file.Get());
+      ok = file.Close() && ok;
+    }
+  }
+  if (ok && oldAttributes != INVALID_FILE_ATTRIBUTES) {
+    DWORD keep = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    if (keep) SetFileAttributesA(temp, keep);
+  }
+  ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temp);
+  return ok;
+}
+
+}  // namespace
+
+IniText TIniFile::Load() const {
+  std::string bytes;
+  // An unreadable file reads like a missing one: every value is its default.
+  if (ReadWholeFile(fileName_, bytes) != ReadResult::rrRead) bytes.clear();
+  return IniText::Parse(bytes);
+}
+
+void TIniFile::Fail() const { throw EIniFileError("Unable to write to " + fileName_); }
+
+// `edit` returns false when it refuses the change (a failure) and sets
+// `changed` when there is something to write.
+template <typename Edit>
+void TIniFile::Modify(Edit edit) {
+  std::string before;
+  ReadResult read = ReadWholeFile(fileName_, before);
+  // Writing without the old contents would throw away everything else in it.
+  if (read == ReadResult::rrFailed) Fail();
+  DWORD attributes = read == ReadResult::rrRead ? GetFileAttributesA(fileName_.c_str()) : INVALID_FILE_ATTRIBUTES;
+  // The rename would happily replace a read-only file: refuse as the platform does.
+  const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  IniText ini = IniText::Parse(before);
+  bool changed = false;
+  if (!edit(ini, changed, readOnly)) Fail();
+  if (!changed) return;
+  std::string after = ini.Format();
+  if (read == ReadResult::rrRead && after == before) return;
+  if (!ReplaceFileContents(fileName_, after, attributes)) Fail();
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+  return Load().ReadString(section, key, def);
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key, int def) const {
+  return Load().ReadInteger(section, key, def);
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return Load().ReadBool(section, key, def);
+}
+
+bool TIniFile::SectionExists(const std::string& section) const { return Load().SectionExists(section); }
+
+void TIniFile::ReadSection(const std::string& section, std::vector<std::string>& names) const {
+  names = Load().KeyNames(section);
+}
+
+std::vector<std::string> TIniFile::ReadSection(const std::string& section) const {
+  return Load().KeyNames(section);
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  Modify([&](IniText& ini, bool& changed, bool readOnly) {
+    changed = true;
+    return !readOnly && ini.WriteString(section, key, value);
+  });
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  Modify([&](IniText& ini, bool& changed, bool readOnly) {
+    changed = ini.DeleteKey(section, key);
+    return !(changed && readOnly);
+  });
+}
+
+}  // namespace hopvox

@@ -1,0 +1,101 @@
+// Start-up and close of the real program: what it reads, what it writes.
+#include <gtest/gtest.h>
+
+#include "driver/Driver.h"
+
+using e2e::HopvoxRun;
+
+TEST(Startup, FirstStartInAnEmptyFolder) {
+  HopvoxRun run("first_start");
+  run.Start();
+  EXPECT_EQ(run.ReadFile("Hopvox.ini"), "[Hopvox timing]\r\nTiming=70\r\n");
+  EXPECT_EQ(run.Query("lednumber"), 0);
+  EXPECT_EQ(run.Query("lednumber2"), 0);
+  for (const char* b : {"ctrlbutton", "altbutton", "shftbutton", "nonbutton"}) EXPECT_FALSE(run.Checked(b)) << b;
+  EXPECT_EQ(run.Query("cpuradiobtns"), 0);  // "Lowest": the stored default
+  EXPECT_EQ(run.Query("activeModifier"), -1);
+  EXPECT_EQ(run.Text("enablebox"), "Enabled");
+  // The window starts locked.
+  EXPECT_FALSE(run.Enabled("ipbox1"));
+  EXPECT_FALSE(run.Enabled("HotKey20"));
+  EXPECT_TRUE(run.Enabled("serverbox"));
+  // Every hotkey was absent, so no box holds a key.
+  EXPECT_EQ(run.HotKey("HotKey1"), 0);
+}
+
+TEST(Startup, HandWrittenFileWithOtherSpellings) {
+  HopvoxRun run("hand_written");
+  run.WriteFile("Hopvox.ini",
+                "[hopvox keys]\nbase channel=49\nChannel 5=0x46\nCHANNEL 15=$46\n"
+                "[HOPVOX IPS]\nBase Channel=10.0.0.5\nchannel 3=10.0.0.8:3784\n"
+                "main server=srv.example\nMain Server Password=secret \n"
+                "[Hopvox Volume]\nVolumeup Hotkey=38\nMikedown Hotkey=40\nvolume level=300\nMike level=17\n"
+                "[Hopvox key modifier]\nmodifier=3\n"
+                "[hopvox timing]\ntiming=0x64\n"
+                "[Hopvox system]\npriority=9\n"
+                "[Hopvox misc]\nUse Server=1\n");
+  run.Start();
+  EXPECT_EQ(run.HotKey("HotKey1"), 49);
+  EXPECT_EQ(run.HotKey("HotKey8"), 70);
+  EXPECT_EQ(run.HotKey("HotKey20"), 70);
+  EXPECT_EQ(run.HotKey("HotKey2"), 0);
+  EXPECT_EQ(run.HotKey("hotkey7"), 38);
+  EXPECT_EQ(run.HotKey("HotKey16"), 40);
+  EXPECT_EQ(run.Text("ipbox1"), "10.0.0.5");
+  EXPECT_EQ(run.Text("ipbox4"), "10.0.0.8:3784");
+  EXPECT_EQ(run.Text("serverip"), "srv.example");
+  EXPECT_TRUE(run.Checked("serverbox"));
+  EXPECT_EQ(run.Query("lednumber"), 255);
+  EXPECT_EQ(run.Query("lednumber2"), 17);
+  EXPECT_TRUE(run.Checked("shftbutton"));
+  EXPECT_EQ(run.Query("activeModifier"), 3);
+  EXPECT_EQ(run.Query("pollInterval"), 100);
+  EXPECT_EQ(run.Query("cpuradiobtns"), 4);
+}
+
+TEST(Startup, SettingsComeFromTheProgramFolderNotTheWorkingFolder) {
+  HopvoxRun run("working_folder");
+  run.WriteFile("Hopvox.ini", "[Hopvox timing]\nTiming=90\n[Hopvox Ips]\nChannel 2=from.program.folder\n");
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  run.Start(temp);
+  EXPECT_EQ(run.Query("pollInterval"), 90);
+  EXPECT_EQ(run.Text("ipbox3"), "from.program.folder");
+}
+
+TEST(Close, WritesTheSevenKeysInOrderAndThanksTheUser) {
+  HopvoxRun run("close_writes");
+  run.WriteFile("Hopvox.ini", "[Hopvox key modifier]\nModifier=2\n[Hopvox Volume]\nVolume level=120\n");
+  run.Start();
+  EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
+  EXPECT_FALSE(run.Running());
+  const std::string ini = run.ReadFile("Hopvox.ini");
+  const char* keys[] = {"Modifier=2", "Volume level=120", "Mike level=0", "priority=0",
+                        "Hints Enabled=1", "autostart=1", "Use Server=0"};
+  size_t at = 0;
+  for (const char* key : keys) {
+    size_t found = ini.find(key);
+    ASSERT_NE(found, std::string::npos) << key << " missing in\n" << ini;
+    if (std::string(key).rfind("Modifier", 0) != 0 && std::string(key).rfind("Volume", 0) != 0)
+      EXPECT_GT(found, at) << key << " out of order in\n" << ini;
+    at = found;
+  }
+}
+
+TEST(Close, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileUnchanged) {
+  HopvoxRun run("close_read_only");
+  const std::string original = "[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=1\r\n";
+  run.WriteFile("Hopvox.ini", original);
+  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+  run.Start();
+  PostMessageA(run.Form(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
+  run.DismissMessageBox();
+  Sleep(300);
+  EXPECT_TRUE(run.Running());
+  EXPECT_TRUE(IsWindowVisible(run.Form()));
+  EXPECT_EQ(run.ReadFile("Hopvox.ini"), original);
+  // Once the file is writable again, close goes through.
+  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
+}

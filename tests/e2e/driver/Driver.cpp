@@ -1,0 +1,335 @@
+#include "driver/Driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+
+namespace {
+
+std::string Env(const char* name) {
+  char buf[1024];
+  DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
+  if (n == 0 || n >= sizeof buf) throw std::runtime_error(std::string("environment variable missing: ") + name);
+  return std::string(buf, n);
+}
+
+void RemoveTree(const std::string& dir) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = fd.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string p = dir + "\\" + name;
+      SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(p);
+      } else {
+        DeleteFileA(p.c_str());
+      }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+struct FindForm {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindFormProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindForm*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char title[128] = {};
+  GetWindowTextA(wnd, title, sizeof title);
+  if (pid == f->pid && std::string(title) == "Hopvox v1.6 XP") {
+    f->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct FindNamed {
+  std::string name;
+  HWND found;
+};
+
+BOOL CALLBACK FindNamedProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindNamed*>(lp);
+  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, "HopvoxName")));
+  char name[256];
+  if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && f->name == name) {
+    f->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct FindBox {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindBoxProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindBox*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (pid == f->pid && std::string(cls) == "#32770" && IsWindowVisible(wnd)) {
+    f->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND MessageBoxOf(DWORD pid) {
+  FindBox f{pid, nullptr};
+  EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&f));
+  return f.found;
+}
+
+std::string StaticTextOf(HWND box) {
+  std::string text;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[32] = {};
+    GetClassNameA(c, cls, sizeof cls);
+    if (std::string(cls) != "Static") continue;
+    char buf[1024] = {};
+    GetWindowTextA(c, buf, sizeof buf);
+    if (buf[0]) text = buf;
+  }
+  return text;
+}
+
+void CopyOrThrow(const std::string& from, const std::string& to) {
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy " + from);
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (done()) return true;
+    Sleep(20);
+  }
+  return done();
+}
+
+HopvoxRun::HopvoxRun(const std::string& name) {
+  const std::string root = Env("HOPVOX_TESTROOT");
+  CreateDirectoryA(root.c_str(), nullptr);
+  folder_ = root + "\\" + name;
+  RemoveTree(folder_);
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  exe_ = folder_ + "\\hopvox.exe";
+  CopyOrThrow(Env("HOPVOX_EXE"), exe_);
+  CopyOrThrow(Env("ROGER_EXE"), folder_ + "\\roger.exe");
+}
+
+HopvoxRun::~HopvoxRun() {
+  if (Running()) Kill();
+  if (process_.hProcess) CloseHandle(process_.hProcess);
+  if (process_.hThread) CloseHandle(process_.hThread);
+}
+
+void HopvoxRun::WriteFile(const std::string& file, const std::string& content) const {
+  std::ofstream out(PathOf(file), std::ios::binary);
+  out << content;
+}
+
+std::string HopvoxRun::ReadFile(const std::string& file) const {
+  std::ifstream in(PathOf(file), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool HopvoxRun::FileExists(const std::string& file) const {
+  return GetFileAttributesA(PathOf(file).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HANDLE HopvoxRun::StartAnother(const std::string& workingFolder) const {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string cmd = "\"" + exe_ + "\"";
+  const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
+  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi))
+    throw std::runtime_error("cannot start " + exe_);
+  CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
+void HopvoxRun::Start(const std::string& workingFolder) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  std::string cmd = "\"" + exe_ + "\"";
+  const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
+  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))
+    throw std::runtime_error("cannot start " + exe_);
+  pid_ = process_.dwProcessId;
+  FindForm f{pid_, nullptr};
+  WaitFor([&] {
+    EnumWindows(FindFormProc, reinterpret_cast<LPARAM>(&f));
+    return f.found != nullptr && IsWindowVisible(f.found);
+  });
+  form_ = f.found;
+  if (!form_) throw std::runtime_error("the main window did not appear");
+  // Let start-up's posted work run.
+  WaitForInputIdle(process_.hProcess, 5000);
+}
+
+bool HopvoxRun::Running() const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND HopvoxRun::Control(const std::string& name) const {
+  FindNamed f{name, nullptr};
+  EnumChildWindows(form_, FindNamedProc, reinterpret_cast<LPARAM>(&f));
+  if (!f.found) throw std::runtime_error("no control named " + name);
+  return f.found;
+}
+
+int HopvoxRun::Query(const std::string& name) const {
+  static const UINT msg = RegisterWindowMessageA("Hopvox.Query");
+  ATOM atom = GlobalAddAtomA(name.c_str());
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
+  GlobalDeleteAtom(atom);
+  return static_cast<int>(static_cast<LONG_PTR>(result));
+}
+
+std::string HopvoxRun::Text(const std::string& control) const {
+  char buf[4096] = {};
+  SendMessageA(Control(control), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+  return buf;
+}
+
+void HopvoxRun::SetText(const std::string& control, const std::string& text) const {
+  SendMessageA(Control(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool HopvoxRun::Checked(const std::string& control) const {
+  return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool HopvoxRun::Enabled(const std::string& control) const { return IsWindowEnabled(Control(control)); }
+
+int HopvoxRun::HotKey(const std::string& control) const {
+  LRESULT r = SendMessageA(Control(control), 0x0400 + 2 /* HKM_GETHOTKEY */, 0, 0);
+  return LOBYTE(LOWORD(r)) | ((HIBYTE(LOWORD(r)) & 1) ? 0x2000 : 0) | ((HIBYTE(LOWORD(r)) & 2) ? 0x4000 : 0) |
+         ((HIBYTE(LOWORD(r)) & 4) ? 0x8000 : 0);
+}
+
+void HopvoxRun::Click(const std::string& control) const {
+  // Posted: a click may open a modal box, which must not block the driver.
+  PostMessageA(Control(control), BM_CLICK, 0, 0);
+  Sleep(100);
+}
+
+void HopvoxRun::Focus(const std::string& control) const {
+  HWND wnd = Control(control);
+  DWORD thread = GetWindowThreadProcessId(wnd, nullptr);
+  AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+  SetForegroundWindow(form_);
+  SetFocus(wnd);
+  AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+}
+
+void HopvoxRun::ParkFocus() const { Focus("Panel1"); }
+
+std::string HopvoxRun::WaitForMessageBox(std::chrono::milliseconds limit) const {
+  HWND box = nullptr;
+  WaitFor([&] { return (box = MessageBoxOf(pid_)) != nullptr; }, limit);
+  return box ? StaticTextOf(box) : std::string();
+}
+
+bool HopvoxRun::DismissMessageBox() const {
+  HWND box = MessageBoxOf(pid_);
+  if (!box) return false;
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  WaitFor([&] { return !IsWindow(box); }, std::chrono::seconds(5));
+  return true;
+}
+
+std::string HopvoxRun::Close() {
+  PostMessageA(form_, WM_CLOSE, 0, 0);
+  std::string text = WaitForMessageBox();
+  DismissMessageBox();
+  WaitFor([&] { return !Running(); });
+  return text;
+}
+
+void HopvoxRun::Kill() {
+  if (Running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+}
+
+std::vector<std::string> HopvoxRun::RogerLog() const {
+  // Each line of the sequence file: creation time, process id, parameters.
+  std::string seq = ReadFile("roger.log.seq");
+  std::vector<std::pair<std::string, std::string>> starts;
+  std::istringstream in(seq);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.size() < 27) continue;
+    starts.emplace_back(line.substr(0, 26), line.substr(27));
+  }
+  std::stable_sort(starts.begin(), starts.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> log;
+  for (auto& s : starts) log.push_back(s.second);
+  return log;
+}
+
+std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::milliseconds limit) const {
+  std::vector<std::string> log;
+  WaitFor([&] { return (log = RogerLog()).size() >= count; }, limit);
+  // Starts already under way land a moment later.
+  Sleep(300);
+  return RogerLog();
+}
+
+void KeyDown(WORD vk) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  SendInput(1, &in, sizeof in);
+}
+
+void KeyUp(WORD vk) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof in);
+}
+
+void Tap(WORD vk, int holdMs) {
+  KeyDown(vk);
+  Sleep(holdMs);
+  KeyUp(vk);
+}
+
+FocusThief::FocusThief() {
+  wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetForegroundWindow(wnd_);
+  SetFocus(wnd_);
+}
+
+FocusThief::~FocusThief() { DestroyWindow(wnd_); }
+
+}  // namespace e2e

@@ -1,0 +1,96 @@
+#pragma once
+// End-to-end driver: runs hopvox.exe in a fresh folder holding the settings
+// files a test prepared, finds its windows and controls by name, drives them
+// through window messages and injected input, closes it and hands back the
+// files it left, including the stand-in's log of every "roger" start.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Waits until `done` holds or the time is up; pumps nothing.
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10));
+
+class HopvoxRun {
+ public:
+  // A fresh folder <testroot>\<name> with hopvox.exe and roger.exe in it.
+  explicit HopvoxRun(const std::string& name);
+  ~HopvoxRun();
+  HopvoxRun(const HopvoxRun&) = delete;
+  HopvoxRun& operator=(const HopvoxRun&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+  std::string PathOf(const std::string& file) const { return folder_ + "\\" + file; }
+  void WriteFile(const std::string& file, const std::string& content) const;
+  std::string ReadFile(const std::string& file) const;
+  bool FileExists(const std::string& file) const;
+
+  // Starts the program (working folder: the run's folder unless given) and
+  // waits for its main window.
+  void Start(const std::string& workingFolder = {});
+  // Starts another copy without waiting for anything.
+  HANDLE StartAnother(const std::string& workingFolder = {}) const;
+  HWND Form() const { return form_; }
+  DWORD ProcessId() const { return pid_; }
+  bool Running() const;
+
+  // A control of the main window by its name in the window definition.
+  HWND Control(const std::string& name) const;
+  // Values the window keeps outside window controls (level displays, lamps,
+  // run-time values), read through the window's query message.
+  int Query(const std::string& name) const;
+
+  std::string Text(const std::string& control) const;
+  void SetText(const std::string& control, const std::string& text) const;
+  bool Checked(const std::string& control) const;
+  bool Enabled(const std::string& control) const;
+  int HotKey(const std::string& control) const;
+  void Click(const std::string& control) const;  // a button click through the control
+  // Gives the control the focus, then moves it to Panel1 as the pointer does.
+  void Focus(const std::string& control) const;
+  void ParkFocus() const;
+
+  // The message box the program shows now (its text), or empty after the wait.
+  std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+  // Presses the default button of the message box that is open.
+  bool DismissMessageBox() const;
+
+  // Closes the main window, dismissing the closing message, and waits for the
+  // process to end. Returns the text of the message box it showed.
+  std::string Close();
+  void Kill();
+
+  // The parameter strings "roger" was started with, in the order of the starts.
+  std::vector<std::string> RogerLog() const;
+  // Waits until the log holds at least `count` starts.
+  std::vector<std::string> WaitForRoger(size_t count, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+
+ private:
+  std::string folder_;
+  std::string exe_;
+  PROCESS_INFORMATION process_{};
+  HWND form_ = nullptr;
+  DWORD pid_ = 0;
+};
+
+// Keys as a user presses them: SendInput with virtual key and scan code.
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+void Tap(WORD vk, int holdMs = 150);
+
+// A plain window of another process-less kind that takes the focus, so the
+// keys go to "some other program" while Hopvox polls.
+class FocusThief {
+ public:
+  FocusThief();
+  ~FocusThief();
+
+ private:
+  HWND wnd_;
+};
+
+}  // namespace e2e
