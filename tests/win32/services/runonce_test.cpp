@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "framework/Application.h"
 #include "services/VrSystem.h"
@@ -16,66 +16,45 @@ bool TakeQuitRequest() {
   return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
 }
 
-class RunOnce : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = Application().Title();
-    Application().SetTitle("Hopvox run-once test " + std::to_string(GetCurrentProcessId()));
-    TakeQuitRequest();
-  }
-  void TearDown() override {
-    Application().SetTitle(saved_);
-    TakeQuitRequest();
-  }
-  std::string saved_;
-};
-
-TEST_F(RunOnce, SecondGuardSeesTheFirstUntilItIsGone) {
-  std::vector<std::string> events;
+TEST(RunOnce, LaterGuardsSeeTheFirstUntilItIsGoneAndSkipOurOwnWindows) {
+  const std::string saved = Application().Title();
+  const std::string title = "Hopvox run-once test " + std::to_string(GetCurrentProcessId());
+  Application().SetTitle(title);
   auto first = std::make_unique<TVrRunOnce>();
-  first->OnExists = [&] { events.push_back("first"); };
   first->Loaded();
   EXPECT_FALSE(first->AnotherInstanceRan());
   EXPECT_FALSE(TakeQuitRequest());
 
+  int exists = 0;
+  auto second = std::make_unique<TVrRunOnce>();
+  second->Terminate = false;
+  second->OnExists = [&] { ++exists; };
+  second->Loaded();
+  EXPECT_TRUE(second->AnotherInstanceRan());
+  EXPECT_EQ(exists, 1);
+  EXPECT_FALSE(TakeQuitRequest());
+
   {
-    TVrRunOnce keepRunning;
-    keepRunning.Terminate = false;
-    keepRunning.OnExists = [&] { events.push_back("second"); };
-    keepRunning.Loaded();
-    EXPECT_TRUE(keepRunning.AnotherInstanceRan());
-    EXPECT_FALSE(TakeQuitRequest());
-  }
-  {
-    TVrRunOnce quitting;  // Terminate is the default; no message box
-    quitting.Loaded();
-    EXPECT_TRUE(quitting.AnotherInstanceRan());
+    TVrRunOnce third;  // Terminate is the default; no notice
+    third.Loaded();
     EXPECT_TRUE(TakeQuitRequest());
   }
-  EXPECT_EQ(events, std::vector<std::string>{"second"});
 
-  first.reset();
-  TVrRunOnce later;
-  later.Loaded();
-  EXPECT_FALSE(later.AnotherInstanceRan());
-  EXPECT_FALSE(TakeQuitRequest());
-}
-
-TEST_F(RunOnce, OurOwnWindowsAreNeverTakenForTheOtherInstance) {
-  const std::string title = Application().Title();
-  HWND own = CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
-  ASSERT_TRUE(own);
+  // A window of ours with the title is not the earlier instance, and keeps
+  // its title.
+  HWND own = CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(FindOtherInstanceWindow(title), nullptr);
   char text[256] = {};
   GetWindowTextA(own, text, sizeof text);
-  EXPECT_EQ(title, text);  // left untouched
+  EXPECT_EQ(title, text);
   DestroyWindow(own);
-}
 
-TEST(RunOnceName, LongTitlesAreCutTo255Characters) {
-  EXPECT_EQ(RunOnceName("Hopvox XP"), "Hopvox XP");
-  EXPECT_EQ(RunOnceName(std::string(300, 'x')), std::string(255, 'x'));
+  first.reset();
+  second.reset();
+  TVrRunOnce later;
+  later.Loaded();
+  EXPECT_FALSE(later.AnotherInstanceRan());
+  Application().SetTitle(saved);
 }
 
 }  // namespace
