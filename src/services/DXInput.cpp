@@ -3,6 +3,8 @@
 
 #include <dinput.h>
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 
 #include "framework/Application.h"
@@ -63,9 +65,6 @@ void ReleaseSharedDirectInput() {
     s.object = nullptr;
   }
 }
-
-constexpr char kSelfProp[] = "HopvoxDXInput";
-constexpr char kNextProp[] = "HopvoxDXInputNext";
 
 }  // namespace
 
@@ -226,38 +225,56 @@ void TCustomDXInput::AfterMessage(UINT msg, WPARAM wp) {
 }
 
 // The form's procedure is chained: ours passes every message on first, then
-// acts. Unhooking while another hook sits in front of ours leaves our
-// procedure in the chain as a plain pass-through.
+// lets each reader on that form act. The chain is kept per window; when a
+// later hook sits in front of ours, ours stays in place as a pass-through.
+namespace {
+struct FormChain {
+  WNDPROC next = nullptr;
+  std::vector<TCustomDXInput*> readers;
+};
+std::map<HWND, FormChain>& Chains() {  // main thread only
+  static std::map<HWND, FormChain> chains;
+  return chains;
+}
+}  // namespace
+
 void TCustomDXInput::Hook() {
-  const auto previous = GetWindowLongPtrA(form_, GWLP_WNDPROC);
-  SetPropA(form_, kNextProp, reinterpret_cast<HANDLE>(previous));
-  SetPropA(form_, kSelfProp, this);
-  SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc));
+  auto [it, fresh] = Chains().try_emplace(form_);
+  if (fresh) {
+    it->second.next = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
+  }
+  it->second.readers.push_back(this);
 }
 
 void TCustomDXInput::Unhook() {
-  if (!form_ || !IsWindow(form_)) return;
-  if (GetPropA(form_, kSelfProp) == this) SetPropA(form_, kSelfProp, nullptr);
-  if (GetWindowLongPtrA(form_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HookProc)) {
-    SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(form_, kNextProp)));
-    RemovePropA(form_, kNextProp);
-    RemovePropA(form_, kSelfProp);
+  auto it = Chains().find(form_);
+  if (it == Chains().end()) return;
+  auto& readers = it->second.readers;
+  readers.erase(std::remove(readers.begin(), readers.end(), this), readers.end());
+  if (readers.empty() && IsWindow(form_) &&
+      GetWindowLongPtrA(form_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HookProc)) {
+    SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.next));
+    Chains().erase(it);
   }
 }
 
 LRESULT CALLBACK TCustomDXInput::HookProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto next = reinterpret_cast<WNDPROC>(GetPropA(wnd, kNextProp));
+  auto it = Chains().find(wnd);
+  if (it == Chains().end()) return DefWindowProcA(wnd, msg, wp, lp);
+  const WNDPROC next = it->second.next;
   const LRESULT result = next ? CallWindowProcA(next, wnd, msg, wp, lp) : DefWindowProcA(wnd, msg, wp, lp);
-  if (auto* self = static_cast<TCustomDXInput*>(GetPropA(wnd, kSelfProp))) {
-    try {
-      self->AfterMessage(msg, wp);
-    } catch (...) {
-      // Nothing in here throws on purpose; never let it cross the procedure.
+  it = Chains().find(wnd);  // the message may have unhooked a reader
+  if (it != Chains().end()) {
+    for (TCustomDXInput* reader : std::vector<TCustomDXInput*>(it->second.readers)) {
+      try {
+        reader->AfterMessage(msg, wp);
+      } catch (...) {
+        // Nothing in here throws on purpose; never let it cross the procedure.
+      }
     }
-  }
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(wnd, kNextProp);
-    RemovePropA(wnd, kSelfProp);
+    // The handle may be reused for another window: forget this one.
+    if (msg == WM_NCDESTROY) Chains().erase(it);
   }
   return result;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <stdexcept>
 
@@ -121,9 +122,19 @@ TEST_F(Keyboard, WithoutDirectInputTheKeysDownNowAreRead) {
   EXPECT_NE(input_.Keyboard().Device(), nullptr);
 }
 
-TEST_F(Keyboard, FormIsFoundFromAnyOfItsWindowsAndNeeded) {
-  TPanel panel(&form_, 0, 0, 50, 50);
-  EXPECT_EQ(TDXInput(&panel).FormHandle(), form_.Handle());
+TEST_F(Keyboard, FormIsFoundFromAnyOfItsWindowsAndGetsItsProcedureBack) {
+  TForm other("other", 100, 100, WS_OVERLAPPEDWINDOW);
+  TPanel panel(&other, 0, 0, 50, 50);
+  const LONG_PTR original = GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC);
+  {
+    auto first = std::make_unique<TDXInput>(&panel);
+    EXPECT_EQ(first->FormHandle(), other.Handle());
+    TDXInput second(&other);  // two readers on one form, leaving in either order
+    first.reset();
+    EXPECT_NE(GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC), original);
+    SendMessageA(other.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  }
+  EXPECT_EQ(GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC), original);
   try {
     TDXInput none(nullptr);
     FAIL();
