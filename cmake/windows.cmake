@@ -79,3 +79,5 @@ if(HOPVOX_NATIVE_DIR)
     add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
   endforeach()
 endif()
+
+include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

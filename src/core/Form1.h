@@ -29,6 +29,10 @@
 #include "framework/RadioButton.h"
 #include "framework/RadioGroup.h"
 #include "framework/TrackBar.h"
+#include "services/DXInput.h"
+#include "services/ThdTimer.h"
+#include "services/VrAudio.h"
+#include "services/VrSystem.h"
 #include "widgets/DFWFoldPanel.h"
 #include "widgets/VrLcd.h"
 #include "widgets/VrLeds.h"
@@ -101,6 +105,17 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TCaptionButton> captionlockbtn;
   std::unique_ptr<TCaptionButton> RunRWButton;
   std::unique_ptr<TXPThemeAPI> XPThemeAPI1;
+
+  // ---- services (src/core/Form1Services.cpp) ----
+  TVrRunOnce VrRunOnce1;
+  // Polling timers, one per modifier: Ctrl, Alt, Shift, none.
+  TThreadedTimer Timer1, Timer2, Timer3, Timer6;
+  std::unique_ptr<TDXInput> DXInput1;
+  TVrWave Wave, Wave2, Wave3;                  // click, confirm, refusal
+  std::array<TVrWave, kChannelCount> chwave;   // chwave1..chwave16
+  std::array<TThreadedTimer*, 4> PollingTimers();
+  // ctrlbutton, altbutton, shftbutton, nonbutton: 1..4.
+  void modifierButtonClick(int modifier);
 
   // ---- handlers ----
   void FormCreate();
@@ -192,6 +207,11 @@ class TForm1 : public TForm, public TRunValues {
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
+  void BuildServices();
+  void LoadChannelSounds();
+  void SetTimerIntervals(int interval);
+  void EnableModifierTimer(int modifier);
+  bool QueryService(const std::string& name, int& value);
   // Each editing group binds its controls' events (called from FormCreate).
   void BindWindowHandlers();
   void BindChannelSlots();

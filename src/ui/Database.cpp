@@ -46,9 +46,11 @@ void TForm1::listipboxClick() { listdelete->SetEnabled(false); }
 void TForm1::DFWFoldPanel1AfterCollaps() { listdelete->SetEnabled(false); }
 
 void TForm1::ListaddClick() {
+  Wave2.Play();
   const std::string name = listnamebox->Text();
   const DatabaseAddPlan plan = PlanAdd(name, ListBox->Items());
   if (plan.refused) {
+    Wave3.Play();
     MessageBoxA(Handle(), kNothingAdded, Application().Title().c_str(), MB_OK);
     return;
   }
@@ -62,6 +64,7 @@ void TForm1::ListaddClick() {
 }
 
 void TForm1::listdeleteClick() {
+  Wave.Play();
   const int entry = SelectedEntry(*ListBox);
   if (entry < 0) return;
   TIniFile database(DatabasePath());

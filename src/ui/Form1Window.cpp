@@ -62,6 +62,7 @@ void TForm1::captionlockbtnReleased() {
 void TForm1::ParkFocus() { SetActiveControl(Panel1.get()); }
 
 void TForm1::DFWFoldPanelFoldClick(int number) {
+  Wave.Play();
   // Raised first, so that an expanding panel lies over the caption bars below it.
   DFWFoldPanel[number]->BringToFront();
   if (number == 4) timerbar->SetPosition(pollInterval);

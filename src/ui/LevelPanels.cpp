@@ -25,6 +25,7 @@ void TForm1::micHotKeyMouseDown(THotKey& box) {
 }
 
 void TForm1::AcceptvolumeClick() {
+  Wave2.Play();
   volumeDownKey = hotkey6->HotKey();
   TIniFile settings(SettingsPath());
   settings.WriteInteger(ini::kVolume, ini::kVolumeDown, volumeDownKey);
@@ -35,6 +36,7 @@ void TForm1::AcceptvolumeClick() {
 }
 
 void TForm1::AcceptmicClick() {
+  Wave2.Play();
   ParkFocus();
   micDownKey = HotKey16->HotKey();
   TIniFile settings(SettingsPath());
