@@ -59,7 +59,12 @@ void TForm1::captionlockbtnReleased() {
   SetLockableEnabled(true);
 }
 
-void TForm1::ParkFocus() { SetActiveControl(Panel1.get()); }
+void TForm1::ParkFocus() {
+  // Only while the window is the active one: the pointer passing over it must
+  // not pull the activation away from another program.
+  if (GetActiveWindow() != Handle()) return;
+  SetActiveControl(Panel1.get());
+}
 
 void TForm1::DFWFoldPanelFoldClick(int number) {
   Wave.Play();
