@@ -13,6 +13,7 @@
 #include "chrome/FormTrayIcon.h"
 #include "chrome/mdCTRLS.h"
 #include "core/logic/Channels.h"
+#include "core/logic/PollingTick.h"
 #include "core/logic/RunValues.h"
 #include "framework/Button.h"
 #include "framework/DragDrop.h"
@@ -185,6 +186,12 @@ class TForm1 : public TForm, public TRunValues {
   // ---- miscellaneous options and links (src/ui/MiscOptions.cpp) ----
 
   // ---- polling engine (src/core/PollingEngine.cpp) ----
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer6Timer();
+  // One tick of the handler: one keyboard snapshot, every step against it.
+  void PollingTick(TPollHandler handler);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -16,6 +16,10 @@ std::array<TThreadedTimer*, 4> TForm1::PollingTimers() { return {&Timer1, &Timer
 
 void TForm1::BuildServices() {
   for (TThreadedTimer* timer : PollingTimers()) timer->SetInterval(kDefinitionInterval);
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  Timer3.OnTimer = [this] { Timer3Timer(); };
+  Timer6.OnTimer = [this] { Timer6Timer(); };
 
   DXInput1 = std::make_unique<TDXInput>(this);
   DXInput1->ActiveOnly = false;
@@ -42,7 +46,7 @@ void TForm1::BuildServices() {
 void TForm1::LoadChannelSounds() {
   for (int ch = 0; ch < kChannelCount; ++ch) {
     // The bare name: channel sounds come from the working folder.
-    const std::string file = "channel" + std::to_string(ch) + ".wav";
+    const std::string file = SoundFileName(ch);
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
     try {
       chwave[ch].Sound().LoadFromFile(file);
