@@ -94,28 +94,6 @@ TEST(ChannelSlots, ADatabaseEntryDroppedOnAnUnlockedSlotIsStored) {
   run.Close();
 }
 
-TEST(MainServer, TickingAndLeavingTheBoxPutsTheServerIntoJoins) {
-  HopvoxRun run("main_server");
-  run.WriteFile("Hopvox.ini", "[Hopvox Ips]\nMain Server=srv.example:\nMain Server Password=P \nChannel 5=T\n");
-  run.Start();
-  EXPECT_EQ(run.QueryText("mainServer"), "");
-  run.Click("serverbox");  // a click ticks it and gives it the focus
-  ASSERT_TRUE(run.Checked("serverbox"));
-  EXPECT_EQ(run.QueryText("mainServer"), "");  // nothing until the box is left
-  PointerToLeftPanel(run);
-  EXPECT_EQ(run.QueryText("mainServer"), "srv.example:");
-  EXPECT_EQ(run.QueryText("passwordArgument"), " P");
-  EXPECT_EQ(run.Text("serverip"), "srv.example:");
-
-  run.Click("serverbox");
-  ASSERT_FALSE(run.Checked("serverbox"));
-  PointerToLeftPanel(run);
-  EXPECT_EQ(run.QueryText("mainServer"), "");
-  EXPECT_EQ(run.QueryText("passwordArgument"), "");
-  EXPECT_EQ(run.Text("serverip"), "srv.example:");  // the box keeps its text
-  run.Close();
-}
-
 TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   HopvoxRun run("hotkey_accept");
   run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 14=69\r\n");

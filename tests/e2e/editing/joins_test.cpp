@@ -1,0 +1,86 @@
+// Edits reach the polling engine at its next tick: what "roger" is started with.
+#include <gtest/gtest.h>
+
+#include "driver/Driver.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+void Press(WORD modifier, WORD key) {
+  e2e::KeyDown(modifier);
+  e2e::Tap(key);
+  e2e::KeyUp(modifier);
+}
+
+void CommitByPointer(const HopvoxRun& run) { run.MoveMouse("Panel1", 2, 150); }
+
+}  // namespace
+
+TEST(Joins, AnAddressTypedAndLeftIsJoinedByTheNextHotkey) {
+  HopvoxRun run("join_typed");
+  run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 2=51\r\n[Hopvox key modifier]\r\nModifier=1\r\n");
+  run.Start();
+  run.PressCaptionButton("captionlockbtn");
+  run.Focus("ipbox3");
+  run.SetText("ipbox3", "10.1.1.3:3784");
+  CommitByPointer(run);
+  {
+    e2e::FocusThief other;
+    Press(VK_CONTROL, '3');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "/JOIN1 10.1.1.3:3784");
+  }
+  run.Close();
+}
+
+TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
+  HopvoxRun run("join_server");
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
+                "[Hopvox Ips]\r\nChannel 5=:T5\r\nMain Server=S.example\r\nMain Server Password=P \r\n");
+  run.Start();
+  run.ExpandFoldPanel(2);
+  run.ClickAt("serverbox", 6, 8);  // a click on the box activates the window again
+  CommitByPointer(run);
+  {
+    e2e::FocusThief other;
+    Press(VK_CONTROL, '6');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "/JOIN1 S.example:T5 P");
+  }
+  EXPECT_EQ(run.Text("serverpassword"), "P");
+  run.ClickAt("serverbox", 6, 8);
+  ASSERT_FALSE(run.Checked("serverbox"));
+  CommitByPointer(run);
+  EXPECT_EQ(run.Text("serverip"), "S.example");  // the box keeps its text
+  {
+    e2e::FocusThief other;
+    const size_t before = run.RogerLog().size();
+    Press(VK_CONTROL, '6');
+    const auto log = run.WaitForRoger(before + 1);
+    ASSERT_GT(log.size(), before);
+    EXPECT_EQ(log.back(), "/JOIN1 :T5");
+  }
+  run.Close();
+}
+
+TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
+  HopvoxRun run("join_volume");
+  run.WriteFile("Hopvox.ini", "[Hopvox Volume]\r\nVolume level=99\r\nVolumeup Hotkey=85\r\n"
+                              "[Hopvox key modifier]\r\nModifier=1\r\n");
+  run.Start();
+  run.ExpandFoldPanel(3);
+  run.ClickAt("Form1", run.Query("updown.UpX"), run.Query("updown.UpY"));
+  ASSERT_EQ(run.Query("lednumber"), 100);
+  {
+    e2e::FocusThief other;
+    Press(VK_SHIFT, 'U');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "/volume 110");
+  }
+  run.Close();
+}
