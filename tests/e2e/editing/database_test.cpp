@@ -34,6 +34,10 @@ TEST(Database, AddSelectDeleteRoundTrip) {
 
   // Selecting reads the address from the file; a text box click disables
   // "Delete", a press on the list enables it again.
+  run.MoveMouse("ListBox", 30, 1 * 17 + 8);
+  EXPECT_EQ(run.QueryText("ListBox.hint"), "Bravo");  // the entry under the pointer
+  run.MoveMouse("ListBox", 30, 100);
+  EXPECT_EQ(run.QueryText("ListBox.hint"), "");
   run.SetText("listipbox", "");
   ClickEntry(run, 1);
   EXPECT_EQ(run.Text("listnamebox"), "Bravo");
