@@ -329,12 +329,6 @@ int HopvoxRun::ListCount(const std::string& list) const {
   return static_cast<int>(SendMessageA(Control(list), LB_GETCOUNT, 0, 0));
 }
 
-int HopvoxRun::ListSelected(const std::string& list) const {
-  for (int i = ListCount(list) - 1; i >= 0; --i)
-    if (SendMessageA(Control(list), LB_GETSEL, i, 0) > 0) return i;
-  return -1;
-}
-
 std::string HopvoxRun::WaitForMessageBox(std::chrono::milliseconds limit) const {
   HWND box = nullptr;
   WaitFor([&] { return (box = MessageBoxOf(pid_)) != nullptr; }, limit);
@@ -422,6 +416,12 @@ void Tap(WORD vk, int holdMs) {
   KeyDown(vk);
   Sleep(holdMs);
   KeyUp(vk);
+}
+
+void Chord(WORD modifier, WORD vk) {
+  KeyDown(modifier);
+  Tap(vk);
+  KeyUp(modifier);
 }
 
 namespace {

@@ -68,10 +68,9 @@ class HopvoxRun {
   void DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const;
   // Opens DFWFoldPanel<n> by a click on its fold glyph, unless it is open.
   void ExpandFoldPanel(int n) const;
-  // Text of the list entry, and the list's selected entry (-1: none).
-  std::string ListItem(const std::string& list, int index) const;
+  // A list's entries and the text of one of them.
   int ListCount(const std::string& list) const;
-  int ListSelected(const std::string& list) const;
+  std::string ListItem(const std::string& list, int index) const;
 
   // The message box the program shows now (its text), or empty after the wait.
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
@@ -100,6 +99,8 @@ class HopvoxRun {
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void Tap(WORD vk, int holdMs = 150);
+// A key pressed while a modifier is held.
+void Chord(WORD modifier, WORD vk);
 // Pointer: absolute screen moves and left-button presses.
 void MouseTo(POINT screen);
 void LeftDown();

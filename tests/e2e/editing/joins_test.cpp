@@ -7,33 +7,9 @@ using e2e::HopvoxRun;
 
 namespace {
 
-void Press(WORD modifier, WORD key) {
-  e2e::KeyDown(modifier);
-  e2e::Tap(key);
-  e2e::KeyUp(modifier);
-}
-
 void CommitByPointer(const HopvoxRun& run) { run.MoveMouse("Panel1", 2, 150); }
 
 }  // namespace
-
-TEST(Joins, AnAddressTypedAndLeftIsJoinedByTheNextHotkey) {
-  HopvoxRun run("join_typed");
-  run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 2=51\r\n[Hopvox key modifier]\r\nModifier=1\r\n");
-  run.Start();
-  run.PressCaptionButton("captionlockbtn");
-  run.Focus("ipbox3");
-  run.SetText("ipbox3", "10.1.1.3:3784");
-  CommitByPointer(run);
-  {
-    e2e::FocusThief other;
-    Press(VK_CONTROL, '3');
-    const auto log = run.WaitForRoger(1);
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "/JOIN1 10.1.1.3:3784");
-  }
-  run.Close();
-}
 
 TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   HopvoxRun run("join_server");
@@ -46,7 +22,7 @@ TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   CommitByPointer(run);
   {
     e2e::FocusThief other;
-    Press(VK_CONTROL, '6');
+    e2e::Chord(VK_CONTROL, '6');
     const auto log = run.WaitForRoger(1);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "/JOIN1 S.example:T5 P");
@@ -59,7 +35,7 @@ TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   {
     e2e::FocusThief other;
     const size_t before = run.RogerLog().size();
-    Press(VK_CONTROL, '6');
+    e2e::Chord(VK_CONTROL, '6');
     const auto log = run.WaitForRoger(before + 1);
     ASSERT_GT(log.size(), before);
     EXPECT_EQ(log.back(), "/JOIN1 :T5");
@@ -77,7 +53,7 @@ TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
   ASSERT_EQ(run.Query("lednumber"), 100);
   {
     e2e::FocusThief other;
-    Press(VK_SHIFT, 'U');
+    e2e::Chord(VK_SHIFT, 'U');
     const auto log = run.WaitForRoger(1);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "/volume 110");

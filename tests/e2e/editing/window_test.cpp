@@ -7,16 +7,20 @@ using e2e::HopvoxRun;
 
 namespace {
 
+const char* const kPanels[] = {"", "DFWFoldPanel1", "DFWFoldPanel2", "DFWFoldPanel3",
+                                "DFWFoldPanel4", "DFWFoldPanel5", "DFWFoldPanel6"};
+
 void ClickGlyph(const HopvoxRun& run, int n) {
-  const std::string panel = "DFWFoldPanel" + std::to_string(n);
+  const std::string panel = kPanels[n];
   run.ClickAt(panel, run.Query(panel + ".GlyphX"), run.Query(panel + ".GlyphY"));
   Sleep(300);  // the fold animates
 }
 
-bool Expanded(const HopvoxRun& run, int n) { return run.Query("DFWFoldPanel" + std::to_string(n)) == 1; }
+bool Expanded(const HopvoxRun& run, int n) { return run.Query(kPanels[n]) == 1; }
 
+// `arrow` names the arrow's middle, e.g. "updown.Up": its X and Y are asked for.
 void ClickArrow(const HopvoxRun& run, const std::string& arrow) {
-  run.ClickAt("Form1", run.Query(arrow + "X"), run.Query(arrow + "Y"));
+  run.ClickAt("Form1", run.Query(arrow + 'X'), run.Query(arrow + 'Y'));
 }
 
 }  // namespace
