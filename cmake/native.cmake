@@ -3,12 +3,15 @@
 enable_testing()
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
+# libjpeg62-turbo-dev: the same API the Windows build compiles from source.
+find_package(JPEG REQUIRED)
 
 set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
 add_library(hopvox_logic STATIC ${HOPVOX_LOGIC_SOURCES})
 target_compile_options(hopvox_logic PRIVATE ${SANITIZE})
 target_link_options(hopvox_logic PUBLIC ${SANITIZE})
+target_link_libraries(hopvox_logic PUBLIC JPEG::JPEG)
 set(HOPVOX_SOURCE_DIR_DEFINE HOPVOX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 hopvox_groups(${CMAKE_SOURCE_DIR}/tests/native NATIVE_GROUPS)
@@ -29,6 +32,7 @@ if(benchmark_FOUND)
     get_filename_component(n ${b} NAME_WE)
     add_library(hopvox_logic_plain_${n} STATIC ${HOPVOX_LOGIC_SOURCES})
     target_compile_options(hopvox_logic_plain_${n} PRIVATE -O2)
+    target_link_libraries(hopvox_logic_plain_${n} PUBLIC JPEG::JPEG)
     add_executable(bench_${n} ${b})
     target_compile_options(bench_${n} PRIVATE -O2)
     target_link_libraries(bench_${n} PRIVATE hopvox_logic_plain_${n} benchmark::benchmark)
@@ -41,6 +45,7 @@ if(HOPVOX_FUZZ)
   file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
   add_library(hopvox_logic_fuzz STATIC ${HOPVOX_LOGIC_SOURCES})
   target_compile_options(hopvox_logic_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  target_link_libraries(hopvox_logic_fuzz PUBLIC JPEG::JPEG)
   foreach(f ${FUZZ_SOURCES})
     get_filename_component(n ${f} NAME_WE)
     add_executable(fuzz_${n} ${f})
@@ -49,3 +54,9 @@ if(HOPVOX_FUZZ)
     target_link_libraries(fuzz_${n} PRIVATE hopvox_logic_fuzz)
   endforeach()
 endif()
+
+# The window's pictures and icon come from our own generator; the test checks
+# that it still produces the committed files byte for byte.
+add_executable(pictures_gen ${CMAKE_SOURCE_DIR}/tools/pictures/pictures.cpp)
+target_link_libraries(pictures_gen PRIVATE JPEG::JPEG)
+add_test(NAME pictures_reproduce COMMAND pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)

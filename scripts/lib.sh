@@ -26,6 +26,25 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The Windows build compiles libjpeg from Debian's source package, which apt
+# only finds with a deb-src entry: add one mirroring the binary sources.
+ensure_deb_src() {
+  apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:' && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "No deb-src entry for libjpeg-turbo. As root, add one, e.g.:" >&2
+    echo "  sed 's/^Types: deb\$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/hopvox-src.sources && apt-get update" >&2
+    return 1
+  fi
+  local src=/etc/apt/sources.list.d/debian.sources
+  if [ -f "$src" ]; then
+    sed 's/^Types: deb$/Types: deb-src/' "$src" > /etc/apt/sources.list.d/hopvox-src.sources
+  else
+    grep -h '^deb ' /etc/apt/sources.list 2>/dev/null | sed 's/^deb /deb-src /' > /etc/apt/sources.list.d/hopvox-src.list
+  fi
+  echo "== adding deb-src entries for the libjpeg source"
+  apt-get update -q >/dev/null
+}
+
 build_native() {
   cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
