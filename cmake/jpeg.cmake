@@ -14,10 +14,11 @@ ExternalProject_Add(jpeg_ep
   SOURCE_DIR ${JPEG_PREFIX}/source
   BINARY_DIR ${JPEG_PREFIX}/build
   # A tarball fetched before is reused, so a rebuild needs no network.
-  DOWNLOAD_COMMAND sh -c "cd '${JPEG_PREFIX}/download' && { ls libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1 || apt-get source --download-only libjpeg-turbo; } && rm -rf '${JPEG_PREFIX}/source' && mkdir -p '${JPEG_PREFIX}/source' && tar xzf libjpeg-turbo_*.orig.tar.gz -C '${JPEG_PREFIX}/source' --strip-components=1"
+  DOWNLOAD_COMMAND sh ${CMAKE_SOURCE_DIR}/cmake/fetch-libjpeg.sh ${JPEG_PREFIX}/download ${JPEG_PREFIX}/source
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
     -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_INSTALL_PREFIX=${JPEG_PREFIX}/install
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON
     -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
     -DCMAKE_POLICY_DEFAULT_CMP0091=NEW

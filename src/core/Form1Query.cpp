@@ -11,6 +11,7 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "pollInterval") return pollInterval;
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
+  if (int value; MiscQueryValue(name, value)) return value;
   return -9999;
 }
 

@@ -33,6 +33,7 @@ void TForm1::FormCreate() {
 
   // Each group of editing handlers binds its controls here, before the stored
   // settings arrive (setting a check box from code runs its handler).
+  BindMiscOptions();
 
   cpuradiobtns->SetItemIndex(2);
 
@@ -49,6 +50,7 @@ void TForm1::FormCreate() {
 
   pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
 
+  LoadStoredLogo(settings.ReadString(kLogoSection, kLogo, ""));
   windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
   hintbox->SetChecked(settings.ReadBool(kMisc, kHintsEnabled, true));
 

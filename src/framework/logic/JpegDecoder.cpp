@@ -1,4 +1,4 @@
-#include "ui/logic/JpegDecoder.h"
+#include "framework/logic/JpegDecoder.h"
 
 #include <csetjmp>
 #include <cstdio>
