@@ -260,6 +260,86 @@ bool HopvoxRun::DismissMessageBox() const {
   return true;
 }
 
+namespace {
+
+struct FindTitled {
+  DWORD pid;
+  const std::string* title;
+  HWND found;
+};
+
+BOOL CALLBACK FindTitledProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindTitled*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char title[256] = {};
+  GetWindowTextA(wnd, title, sizeof title);
+  if (pid == f->pid && *f->title == title && IsWindowVisible(wnd)) {
+    f->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindEditProc(HWND wnd, LPARAM lp) {
+  char cls[16] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = wnd;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND HopvoxRun::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) const {
+  FindTitled f{pid_, &title, nullptr};
+  WaitFor([&] {
+    EnumWindows(FindTitledProc, reinterpret_cast<LPARAM>(&f));
+    return f.found != nullptr;
+  }, limit);
+  return f.found;
+}
+
+void HopvoxRun::ClickAt(int x, int y) const {
+  PostMessageA(form_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  PostMessageA(form_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Sleep(100);
+}
+
+std::vector<std::string> HopvoxRun::FileDialogTypes(const std::string& title) const {
+  std::vector<std::string> types;
+  HWND dlg = WaitForWindow(title);
+  if (!dlg) return types;
+  HWND combo = GetDlgItem(dlg, 0x470);  // cmb1: files of type
+  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    // The dialog keeps its lists in Unicode; the ANSI message hands back one character.
+    wchar_t wide[256] = {};
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char buf[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, buf, sizeof buf, nullptr, nullptr);
+    types.push_back(buf);
+  }
+  return types;
+}
+
+bool HopvoxRun::ChooseFile(const std::string& title, const std::string& path) const {
+  HWND dlg = WaitForWindow(title);
+  if (!dlg) return false;
+  // The file name box: an edit inside the cmb13 combo, or edt1 in older layouts.
+  HWND edit = nullptr;
+  if (HWND combo = GetDlgItem(dlg, 0x47c)) {
+    EnumChildWindows(combo, FindEditProc, reinterpret_cast<LPARAM>(&edit));
+  }
+  if (!edit) edit = GetDlgItem(dlg, 0x480);
+  if (!edit) return false;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+  WaitFor([&] { return !IsWindow(dlg); }, std::chrono::seconds(5));
+  return !IsWindow(dlg);
+}
+
 std::string HopvoxRun::Close() {
   PostMessageA(form_, WM_CLOSE, 0, 0);
   std::string text = WaitForMessageBox();
