@@ -2,28 +2,11 @@
 
 #include <windows.h>
 
+#include "framework/Handles.h"
 #include "framework/logic/IniText.h"
 
 namespace hopvox {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() { Close(); }
-  HANDLE Get() const { return h_; }
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  bool Close() {
-    bool ok = !Valid() || CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE h_;
-};
 
 enum class ReadResult { rrRead, rrMissing, rrFailed };
 
@@ -32,20 +15,20 @@ constexpr LONGLONG kMaxFileSize = 64LL << 20;
 
 ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
+  if (!file) {
     DWORD err = GetLastError();
     return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? ReadResult::rrMissing
                                                                         : ReadResult::rrFailed;
   }
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileSize) return ReadResult::rrFailed;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize) return ReadResult::rrFailed;
   bytes.resize(static_cast<std::size_t>(size.QuadPart));
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;
-    if (!ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+    if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
       return ReadResult::rrFailed;
     if (got == 0) break;  // shrunk while we read
     done += got;
@@ -63,18 +46,18 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWOR
   if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return false;
   bool ok = false;
   {
-    FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Valid()) {
+    UniqueHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
       ok = true;
       std::size_t done = 0;
       while (ok && done < bytes.size()) {
         DWORD put = 0;
-        ok = WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) &&
+        ok = WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) &&
              put > 0;
         done += put;
       }
-      ok = ok && FlushFileBuffers(file.Get());
-      ok = file.Close() && ok;
+      ok = ok && FlushFileBuffers(file.get());
+      ok = CloseHandle(file.release()) && ok;  // a late write error can show only here
     }
   }
   if (ok && oldAttributes != INVALID_FILE_ATTRIBUTES) {

@@ -163,8 +163,7 @@ void IniText::Classify(Line& line, bool firstLine) {
   line.nameLen = name.size();
 }
 
-std::optional<IniText::Range> IniText::FindSection(std::string_view section) const {
-  const std::string_view want = RequestedName(section);
+std::optional<IniText::Range> IniText::FindSection(std::string_view want) const {
   std::size_t i = 0;
   Range range{npos, 0, 0};
   if (!want.empty()) {
@@ -196,7 +195,7 @@ std::string IniText::DefaultEol() const {
 }
 
 std::optional<std::string> IniText::Value(std::string_view section, std::string_view key) const {
-  auto range = FindSection(section);
+  auto range = FindSection(RequestedName(section));
   if (!range) return std::nullopt;
   auto index = FindKey(*range, key);
   if (!index || !lines_[*index].hasValue) return std::nullopt;
@@ -227,7 +226,9 @@ bool IniText::ReadBool(std::string_view section, std::string_view key, bool def)
 
 std::vector<std::string> IniText::KeyNames(std::string_view section) const {
   std::vector<std::string> names;
-  auto range = FindSection(section);
+  // Unlike a value read, the platform's list read takes the section name as
+  // given, blanks and all.
+  auto range = FindSection(CutAtNul(section));
   if (!range) return names;
   std::size_t used = 1;  // the NUL that ends the list
   for (std::size_t i = range->begin; i < range->end; ++i) {
@@ -273,6 +274,7 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
   if (auto index = FindKey(*range, k)) {
     // Keep the line's own spelling and layout up to the "=".
     Line& line = lines_[*index];
+    const Line saved = line;
     std::size_t cut;
     if (line.hasValue) {
       cut = line.text.find('=', line.nameBegin) + 1;
@@ -283,7 +285,6 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
       line.text += '=';
       ++cut;
     }
-    const Line saved = line;
     line.text.resize(cut);
     line.text += v;
     Classify(line, *index == 0);
@@ -311,7 +312,7 @@ bool IniText::WriteBool(std::string_view section, std::string_view key, bool val
 
 bool IniText::DeleteKey(std::string_view section, std::string_view key) {
   if (RequestedName(section).empty()) return false;
-  auto range = FindSection(section);
+  auto range = FindSection(RequestedName(section));
   if (!range) return false;
   bool removed = false;
   while (auto index = FindKey(*range, key)) {

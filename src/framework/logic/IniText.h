@@ -73,7 +73,8 @@ class IniText {
   };
 
   static void Classify(Line& line, bool firstLine);
-  std::optional<Range> FindSection(std::string_view section) const;
+  // `want` as the caller's request turned out: trimmed or not.
+  std::optional<Range> FindSection(std::string_view want) const;
   std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
   std::string DefaultEol() const;
 
