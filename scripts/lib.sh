@@ -5,7 +5,7 @@ BUILD=${HOPVOX_BUILD:-$ROOT/build}
 
 APT_PACKAGES="cmake ninja-build make g++ clang libgtest-dev googletest libbenchmark-dev
   libjpeg62-turbo-dev dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev
-  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick"
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick zip"
 
 # Install what is missing (as root with apt; otherwise print the command).
 ensure_packages() {
