@@ -270,6 +270,46 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   EXPECT_EQ(run.Query("helpViewer"), 1);
 }
 
+namespace {
+
+struct FindNotepad {
+  HWND found;
+};
+
+BOOL CALLBACK FindNotepadProc(HWND wnd, LPARAM lp) {
+  char title[256] = {};
+  GetWindowTextA(wnd, title, sizeof title);
+  std::string t = title;
+  for (char& c : t) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  if (IsWindowVisible(wnd) && t.find("hopvox.ini") != std::string::npos && t.find("notepad") != std::string::npos) {
+    reinterpret_cast<FindNotepad*>(lp)->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+TEST(Links, ViewOpensTheSettingsFileInNotepad) {
+  HopvoxRun run("view_settings");
+  run.Start();
+  run.Click("Button1");
+  FindNotepad f{nullptr};
+  EXPECT_TRUE(e2e::WaitFor([&] {
+    EnumWindows(FindNotepadProc, reinterpret_cast<LPARAM>(&f));
+    return f.found != nullptr;
+  }));
+  if (f.found) {  // the editor this test caused: ended by its own process id
+    DWORD pid = 0;
+    GetWindowThreadProcessId(f.found, &pid);
+    if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+      TerminateProcess(p, 0);
+      WaitForSingleObject(p, 5000);
+      CloseHandle(p);
+    }
+  }
+}
+
 TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
   HopvoxRun run("help_file");
   run.WriteFile("HOPVOX.TXT", "Our own help\nsecond line\n");
