@@ -149,6 +149,9 @@ void TForm1::FormCloseQuery(bool& canClose) {
   canClose = true;
 }
 
-void TForm1::FormDestroy() { WinHelpA(Handle(), Application().HelpFile().c_str(), HELP_QUIT, 0); }
+// The help is our own window, not the platform help engine: close it with the
+// main window (asking WinHelp to quit would start its viewer on systems that
+// no longer have one).
+void TForm1::FormDestroy() { helpViewer.reset(); }
 
 }  // namespace hopvox
