@@ -79,6 +79,11 @@ start_headless() {
   # Start Wine's own services now, with their output going nowhere: started by
   # the first test instead, they would keep ctest's pipes open after it ends.
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  # Wine paints the title bars itself (the caption buttons live there) and
+  # does not wait for a window manager that is not there (2 s per hidden or
+  # destroyed window).
+  wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
+  wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
 }
 
 stop_headless() {

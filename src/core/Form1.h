@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "chrome/CaptionButton.h"
+#include "chrome/FormRoller.h"
+#include "chrome/FormTopmost.h"
+#include "chrome/FormTrayIcon.h"
+#include "chrome/mdCTRLS.h"
 #include "core/logic/Channels.h"
 #include "core/logic/RunValues.h"
 #include "framework/Button.h"
@@ -95,6 +100,14 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TCheckBox> enablebox;
   // Tray menu.
   TPopupMenu PopupMenu1;
+  // Title-bar buttons, in the order of the window definition (after the
+  // menu they use, so they go first), and the theme guard.
+  std::unique_ptr<TFormRoller> FormRoller1;
+  std::unique_ptr<TFormTrayIcon> TrayIcon;
+  std::unique_ptr<TFormTopmost> FormTopmost1;
+  std::unique_ptr<TCaptionButton> captionlockbtn;
+  std::unique_ptr<TCaptionButton> RunRWButton;
+  std::unique_ptr<TXPThemeAPI> XPThemeAPI1;
 
   // ---- handlers ----
   void FormCreate();
@@ -152,6 +165,8 @@ class TForm1 : public TForm, public TRunValues {
   void BuildHotkeySide();
   void BuildFoldPanels();
   void BuildBottom();
+  void BuildCaptionButtons();  // src/core/Form1Chrome.cpp
+  int QueryChrome(const std::string& name) const;
   TPanel* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();

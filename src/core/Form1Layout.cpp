@@ -56,6 +56,7 @@ void TForm1::BuildWindow() {
   BuildHotkeySide();
   BuildFoldPanels();
   BuildBottom();
+  BuildCaptionButtons();
 }
 
 void TForm1::BuildAddressSide() {
@@ -63,10 +64,10 @@ void TForm1::BuildAddressSide() {
   Panel1->SetName("Panel1");
   Image3 = std::make_unique<TImage>(Panel1.get(), 8, 6, 179, 30);
   Image3->Name = "Image3";
-  PageControl2 = std::make_unique<TPageControl>(Panel1.get(), 6, 40, 183, 206);
+  PageControl2 = std::make_unique<TXPPageControl>(Panel1.get(), 6, 40, 183, 206);
   PageControl2->SetName("PageControl2");
   for (int p = 0; p < 4; ++p) {
-    addressPages[p] = std::make_unique<TTabSheet>(PageControl2.get(), kPageCaptions[p]);
+    addressPages[p] = std::make_unique<TXPTabSheet>(PageControl2.get(), kPageCaptions[p]);
     addressPages[p]->SetName(kAddressPageNames[p]);
   }
   for (int ch = 0; ch < kChannelCount; ++ch) {
@@ -89,10 +90,10 @@ void TForm1::BuildHotkeySide() {
   Panel4->SetName("Panel4");
   Image4 = std::make_unique<TImage>(Panel4.get(), 8, 6, 179, 30);
   Image4->Name = "Image4";
-  PageControl3 = std::make_unique<TPageControl>(Panel4.get(), 6, 40, 183, 206);
+  PageControl3 = std::make_unique<TXPPageControl>(Panel4.get(), 6, 40, 183, 206);
   PageControl3->SetName("PageControl3");
   for (int p = 0; p < 4; ++p) {
-    hotkeyPages[p] = std::make_unique<TTabSheet>(PageControl3.get(), kPageCaptions[p]);
+    hotkeyPages[p] = std::make_unique<TXPTabSheet>(PageControl3.get(), kPageCaptions[p]);
     hotkeyPages[p]->SetName(kHotkeyPageNames[p]);
     savedLed[p] = std::make_unique<TPanel>(hotkeyPages[p].get(), 24, 161, 20, 18);
     savedLed[p]->SetName(kLedNames[p]);

@@ -12,6 +12,7 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
   if (int value; MiscQueryValue(name, value)) return value;
+  if (const int v = QueryChrome(name); v != -9999) return v;
   return -9999;
 }
 

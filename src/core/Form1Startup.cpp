@@ -21,6 +21,7 @@ std::string TForm1::SettingsPath() const { return programDir + ini::kSettingsFil
 
 void TForm1::FormCreate() {
   using namespace ini;
+  TrayIcon->SetOptions(TrayIcon->Options() | oHideOnRestore);
   programDir = ProgramDir();
   PageControl2->SetActivePage(addressPages[0].get());
   PageControl3->SetActivePage(hotkeyPages[0].get());

@@ -18,6 +18,7 @@ void TPopupMenu::Popup(HWND owner, int x, int y) {
     }
     UINT flags = MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED);
     AppendMenuA(menu.get(), flags, i + 1, item.Caption.c_str());
+    if (item.Default) SetMenuDefaultItem(menu.get(), static_cast<UINT>(i + 1), FALSE);
   }
   // The owner must be foreground or the menu does not close on a click elsewhere.
   SetForegroundWindow(owner);

@@ -13,12 +13,15 @@ struct TMenuItem {
   std::string Caption;
   bool Checked = false;
   bool Enabled = true;
+  bool Default = false;  // drawn bold; what a double click on a tray icon runs
   std::function<void()> OnClick;
 };
 
 class TPopupMenu {
  public:
   std::vector<TMenuItem> Items;
+  // Off: the menu is not opened by the components that own it.
+  bool AutoPopup = true;
   TMenuItem* Find(const std::string& name);
   // Shows the menu at a screen point for `owner` and runs the chosen item.
   void Popup(HWND owner, int x, int y);

@@ -55,6 +55,7 @@ void TForm1::BindMiscOptions() {
   // shows it and the handler stops there.
   Image1->OnClick = [this] { Application().Guard([this] { Image1Click(); }); };
   Label34->OnClick = [this] { Label34Click(); };
+  RunRWButton->OnButtonClick = [this](TCustomCaptionButton&) { RunRWButtonButtonClick(); };
   // The window class takes no double clicks, so the banner counts them itself.
   Image2->OnMouseDown = [this](TMouseButton button, TShiftState, int x, int y) {
     if (button != TMouseButton::mbLeft) return;

@@ -321,3 +321,64 @@ TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
   SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Our own help\r\nsecond line\r\n");
 }
+
+namespace {
+
+// Presses and releases a title-bar button where the user would.
+void ClickTitleButton(const HopvoxRun& run, const std::string& name) {
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query(name + ".Left") > 0; })) << name << " never painted";
+  const int id = run.Query(name + ".CommandId");
+  POINT pt{run.Query(name + ".Left") + 4, -4};
+  ClientToScreen(run.Form(), &pt);
+  const LPARAM at = MAKELPARAM(pt.x, pt.y);
+  ASSERT_EQ(SendMessageA(run.Form(), WM_NCHITTEST, 0, at), id) << name;
+  SendMessageA(run.Form(), WM_NCLBUTTONDOWN, id, at);
+  SendMessageA(run.Form(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
+}
+
+std::string ButtonHint(const HopvoxRun& run, const std::string& name) {
+  const ATOM atom = static_cast<ATOM>(run.Query(name + ".Hint"));
+  char text[256] = {};
+  GlobalGetAtomNameA(atom, text, sizeof text);
+  GlobalDeleteAtom(atom);
+  return text;
+}
+
+}  // namespace
+
+TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
+  HopvoxRun run("run_roger");
+  run.Start();
+  ClickTitleButton(run, "RunRWButton");
+  const std::vector<std::string> log = run.WaitForRoger(1);
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0], "");
+}
+
+TEST(Hints, TitleBarButtonsKeepTheirTipsWhenHintsAreOff) {
+  HopvoxRun run("hints_caption");
+  run.Start();
+  run.Click("hintbox");
+  EXPECT_EQ(run.Query("ShowHint"), 0);
+  EXPECT_EQ(ButtonHint(run, "RunRWButton"), "Run Roger Wilco");
+  EXPECT_EQ(ButtonHint(run, "captionlockbtn"), "Locked, no editing");
+}
+
+TEST(Links, TheTrayMenusAboutHvShowsTheAboutBox) {
+  HopvoxRun run("about_tray");
+  run.Start();
+  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(run.Query("TrayIcon.MessageWindow")));
+  ASSERT_TRUE(IsWindow(tray));
+  PostMessageA(tray, 0x3A64, 0, WM_RBUTTONDOWN);
+  PostMessageA(tray, 0x3A64, 0, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(e2e::WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }));
+  // From the top, Up wraps to "Exit"; the next Up skips the separator to "About HV".
+  for (WPARAM key : {VK_UP, VK_UP, VK_RETURN}) {
+    PostMessageA(menu, WM_KEYDOWN, key, 0);
+    Sleep(100);
+  }
+  EXPECT_EQ(run.WaitForMessageBox().substr(0, 6), "Hopvox");
+  EXPECT_NE(run.WaitForWindow("Information"), nullptr);
+  run.DismissMessageBox();
+}

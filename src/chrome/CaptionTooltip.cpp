@@ -1,0 +1,86 @@
+// Tooltips of the title-bar buttons: one tooltip window for the process,
+// one tool per button whose hot area is the button's rectangle.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "chrome/CaptionButton.h"
+
+namespace hopvox {
+
+namespace {
+// The 44-byte ANSI form of the tool record, understood by every version
+// of the common controls.
+constexpr UINT kToolInfoSize = 44;
+
+class TooltipWindow {
+ public:
+  static TooltipWindow& Get() {
+    static TooltipWindow instance;
+    return instance;
+  }
+  HWND Handle() const { return hwnd_; }
+  unsigned NextId() { return nextId_++; }
+  ~TooltipWindow() {
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+
+ private:
+  TooltipWindow() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  }
+  HWND hwnd_ = nullptr;
+  unsigned nextId_ = 0;
+};
+
+TOOLINFOA BaseTool(HWND window, unsigned id) {
+  TOOLINFOA ti{};
+  ti.cbSize = kToolInfoSize;
+  ti.uFlags = TTF_SUBCLASS;
+  ti.hwnd = window;
+  ti.uId = id;
+  ti.hinst = GetModuleHandleA(nullptr);
+  return ti;
+}
+}  // namespace
+
+// The hidden tooltip window exists from the first button to the program's end.
+HWND CaptionTooltipWindow() { return TooltipWindow::Get().Handle(); }
+
+void TCustomCaptionButton::AddTool() {
+  HWND tip = CaptionTooltipWindow();
+  if (!tip || !HookedWindow()) return;
+  rect_ = {};  // set again by the next paint
+  toolId_ = TooltipWindow::Get().NextId();
+  TOOLINFOA ti = BaseTool(HookedWindow(), toolId_);
+  char empty[1] = {0};
+  ti.lpszText = empty;
+  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  toolAdded_ = true;
+}
+
+void TCustomCaptionButton::UpdateTool() {
+  HWND tip = CaptionTooltipWindow();
+  if (!tip || !toolAdded_) return;
+  const bool shows = visible_ && press_.enabled && showHint_ && !hint_.empty();
+  const Rect r = TooltipHotArea(rect_, shows, ReadWindow(), ReadCaptionMetrics());
+  TOOLINFOA ti = BaseTool(HookedWindow(), toolId_);
+  ti.rect = {r.left, r.top, r.right, r.bottom};
+  std::string text = shows ? hint_ : std::string();
+  ti.lpszText = text.data();
+  SendMessageA(tip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TCustomCaptionButton::RemoveTool() {
+  if (!toolAdded_) return;
+  if (HWND tip = CaptionTooltipWindow()) {
+    TOOLINFOA ti = BaseTool(HookedWindow(), toolId_);
+    SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  toolAdded_ = false;
+}
+
+}  // namespace hopvox

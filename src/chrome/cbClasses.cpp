@@ -1,0 +1,270 @@
+#include "chrome/cbClasses.h"
+
+#include "framework/Application.h"
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+namespace hopvox {
+
+namespace {
+// Kept on the hooked window so a stray call into the hook procedure (after a
+// third party restored it) still reaches the window's own procedure.
+constexpr const char* kBaseProp = "HopvoxHookBase";
+
+std::unique_ptr<TcbHookList>& ListSlot() {
+  static std::unique_ptr<TcbHookList> list;
+  return list;
+}
+
+HINSTANCE ModuleInstance() { return GetModuleHandleA(nullptr); }
+}  // namespace
+
+void HandleChromeException() noexcept {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    Application().HandleException(e);
+  } catch (...) {
+    Application().ShowError("Unexpected error");
+  }
+}
+
+HWND CreateChromeHelperWindow(const char* className, WNDPROC proc, void* self) {
+  WNDCLASSA wc{};
+  if (!GetClassInfoA(ModuleInstance(), className, &wc)) {
+    wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ModuleInstance();
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+  }
+  // A hidden top-level window, not a message-only one: the shell's broadcasts
+  // (TaskbarCreated, end of session) reach only top-level windows.
+  return CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                         nullptr, ModuleInstance(), self);
+}
+
+// ---- TcbHookList ----
+
+TcbHookList* TcbHookList::Instance() { return ListSlot().get(); }
+
+TcbHookList& TcbHookList::Acquire() {
+  auto& slot = ListSlot();
+  if (!slot) slot.reset(new TcbHookList());
+  return *slot;
+}
+
+void TcbHookList::ReleaseIfEmpty() {
+  auto& slot = ListSlot();
+  if (slot && slot->items_.empty()) slot.reset();
+}
+
+TcbHookList::TcbHookList() {
+  window_ = CreateChromeHelperWindow("HopvoxHookListWindow", ListWindowProc, this);
+}
+
+TcbHookList::~TcbHookList() {
+  if (window_) DestroyWindow(window_);
+}
+
+void TcbHookList::Append(TcbFormHookComponent* c) {
+  if (!Contains(c)) items_.push_back(c);
+}
+
+bool TcbHookList::Contains(const TcbFormHookComponent* c) const {
+  return std::find(items_.begin(), items_.end(), c) != items_.end();
+}
+
+std::vector<TcbFormHookComponent*> TcbHookList::ChainOf(HWND hwnd) const {
+  std::vector<TcbFormHookComponent*> out;
+  for (auto* c : items_)
+    if (c->hooked_ && c->hookedWindow_ == hwnd) out.push_back(c);
+  return out;
+}
+
+WNDPROC TcbHookList::BaseProcedure(HWND hwnd) const {
+  for (auto* c : items_)
+    if (c->hooked_ && c->hookedWindow_ == hwnd && c->previousProc_) return c->previousProc_;
+  auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  if (current == HookProc) current = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProp));
+  return current;
+}
+
+void TcbHookList::Relink(HWND hwnd, WNDPROC base) {
+  TcbFormHookComponent* previous = nullptr;
+  for (auto* c : items_) {
+    if (!c->hooked_ || c->hookedWindow_ != hwnd) continue;
+    c->previousComponent_ = previous;
+    c->previousProc_ = previous ? nullptr : base;
+    previous = c;
+  }
+  if (!IsWindow(hwnd)) return;
+  if (previous) {
+    SetPropA(hwnd, kBaseProp, reinterpret_cast<HANDLE>(base));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc));
+  } else {
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+    RemovePropA(hwnd, kBaseProp);
+  }
+}
+
+void TcbHookList::Hook(TcbFormHookComponent* c) {
+  HWND hwnd = c->GetHookedWindow();
+  if (!hwnd || !IsWindow(hwnd)) return;
+  c->hookedWindow_ = hwnd;
+  WNDPROC base = BaseProcedure(hwnd);
+  c->hooked_ = true;
+  Relink(hwnd, base);
+}
+
+void TcbHookList::Unhook(TcbFormHookComponent* c) {
+  HWND hwnd = c->hookedWindow_;
+  if (!hwnd) {
+    items_.erase(std::remove(items_.begin(), items_.end(), c), items_.end());
+    return;
+  }
+  WNDPROC base = BaseProcedure(hwnd);
+  items_.erase(std::remove(items_.begin(), items_.end(), c), items_.end());
+  c->hooked_ = false;
+  Relink(hwnd, base);
+  c->previousComponent_ = nullptr;
+  c->previousProc_ = nullptr;
+}
+
+void TcbHookList::Rehook(HWND hwnd) {
+  std::vector<TcbFormHookComponent*> mine;
+  for (auto* c : items_)
+    if (c->hookedWindow_ == hwnd) mine.push_back(c);
+  // The old window is gone: drop the links without touching it.
+  for (auto it = mine.rbegin(); it != mine.rend(); ++it) {
+    (*it)->previousComponent_ = nullptr;
+    (*it)->previousProc_ = nullptr;
+    (*it)->hooked_ = false;
+  }
+  for (auto* c : mine) {
+    if (!Contains(c)) continue;  // left the list during an earlier Rehooked
+    Hook(c);
+    if (c->hooked_) c->Rehooked();
+  }
+}
+
+LRESULT CALLBACK TcbHookList::ListWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kRehookRequestMessage) {
+    try {
+      if (auto* list = Instance()) list->Rehook(reinterpret_cast<HWND>(lParam));
+    } catch (...) {
+      HandleChromeException();
+    }
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TcbHookList::HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (auto* list = Instance()) {
+    // Messages enter at the newest component of the window's chain.
+    for (auto it = list->items_.rbegin(); it != list->items_.rend(); ++it)
+      if ((*it)->hooked_ && (*it)->hookedWindow_ == hwnd)
+        return (*it)->Dispatch(hwnd, msg, wParam, lParam);
+  }
+  if (auto base = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProp)))
+    return CallWindowProcA(base, hwnd, msg, wParam, lParam);
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// ---- TcbFormHookComponent ----
+
+TcbFormHookComponent::TcbFormHookComponent(OwnerHandle owner) : owner_(std::move(owner)) {
+  auto& list = TcbHookList::Acquire();
+  list.Append(this);
+  list.Hook(this);
+  messageWindow_ = CreateChromeHelperWindow("HopvoxChromeMessageWindow", MessageWindowThunk, this);
+}
+
+TcbFormHookComponent::~TcbFormHookComponent() {
+  destroying_ = true;
+  if (messageWindow_) {
+    SetWindowLongPtrA(messageWindow_, GWLP_USERDATA, 0);
+    DestroyWindow(messageWindow_);
+  }
+  if (auto* list = TcbHookList::Instance()) list->Unhook(this);
+  TcbHookList::ReleaseIfEmpty();
+}
+
+LRESULT TcbFormHookComponent::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TcbMessage m{msg, wParam, lParam, 0};
+  try {
+    auto* list = TcbHookList::Instance();
+    if (msg == WM_DESTROY && !destroying_ && !previousComponent_ && list)
+      PostMessageA(list->Window(), kRehookRequestMessage, 0, reinterpret_cast<LPARAM>(hwnd));
+    if (msg == kTopmostNotifyMessage) SetTopmost(wParam != 0);
+    bool handled = false;
+    BeforeMessage(m, handled);
+    if (!handled) {
+      if (previousComponent_)
+        m.result = previousComponent_->Dispatch(hwnd, m.msg, m.wParam, m.lParam);
+      else if (previousProc_)
+        m.result = CallWindowProcA(previousProc_, hwnd, m.msg, m.wParam, m.lParam);
+      else
+        m.result = DefWindowProcA(hwnd, m.msg, m.wParam, m.lParam);
+    }
+    list = TcbHookList::Instance();
+    if (list && list->Contains(this)) AfterMessage(m);
+  } catch (...) {
+    HandleChromeException();
+  }
+  return m.result;
+}
+
+LRESULT CALLBACK TcbFormHookComponent::MessageWindowThunk(HWND hwnd, UINT msg, WPARAM wParam,
+                                                          LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TcbFormHookComponent*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self || !self->messageWindow_) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  TcbMessage m{msg, wParam, lParam, 0};
+  try {
+    self->MessageWindowProc(m);
+  } catch (...) {
+    HandleChromeException();
+  }
+  return m.result;
+}
+
+void TcbFormHookComponent::MessageWindowProc(TcbMessage& m) {
+  if (m.msg == WM_QUERYENDSESSION)
+    m.result = 1;
+  else
+    m.result = DefWindowProcA(messageWindow_, m.msg, m.wParam, m.lParam);
+}
+
+HWND TcbFormHookComponent::GetHookedWindow() { return owner_ ? owner_() : nullptr; }
+
+HMENU TcbFormHookComponent::GetSystemMenuHandle() {
+  return hookedWindow_ ? GetSystemMenu(hookedWindow_, FALSE) : nullptr;
+}
+
+void TcbFormHookComponent::RefreshFrame() {
+  if (hookedWindow_ && IsWindow(hookedWindow_))
+    SetWindowPos(hookedWindow_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool TcbFormHookComponent::Topmost() const {
+  if (!hookedWindow_) return stayOnTop_;
+  return (GetWindowLongPtrA(hookedWindow_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void TcbFormHookComponent::SetTopmost(bool value) {
+  stayOnTop_ = value;
+  if (value == Topmost()) return;
+  SetWindowPos(hookedWindow_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+  SendMessageA(hookedWindow_, kTopmostNotifyMessage, value ? 1 : 0, 0);
+}
+
+}  // namespace hopvox

@@ -1,0 +1,51 @@
+#pragma once
+// The mouse states of one title-bar button: up, drawn pressed (only while
+// Down), captured and drawn pressed (a press in progress), captured and drawn
+// up (the pointer left the caption band). The adapter feeds it the
+// non-client messages and carries out what it answers.
+
+namespace hopvox {
+
+struct PressResult {
+  enum Paint { kNone, kUp, kPressed } paint = kNone;
+  bool capture = false;       // SetCapture for the hooked window
+  bool releaseCapture = false;
+  bool clicked = false;       // the press completed a click
+  bool toggled = false;       // Down changed (toggle buttons)
+  bool popup = false;         // open the popup menu under the button
+};
+
+class ButtonPress {
+ public:
+  bool allowPress = false;
+  bool down = false;
+  bool enabled = true;
+  bool hasPopup = false;
+
+  bool Captured() const { return captured_; }
+  bool DrawnPressed() const { return drawnPressed_; }
+
+  // Every paint goes through here, so the drawn state stays true to the screen.
+  void Painted(bool pressed) { drawnPressed_ = pressed; }
+  // A plain repaint draws the button as Down says.
+  bool RepaintState() const { return down; }
+
+  // WM_NCHITTEST answered HTCAPTION; overButton from the hit rectangle.
+  PressResult HitTest(bool overButton);
+  // WM_NCLBUTTONDOWN; onButton when wParam is our command id.
+  PressResult ButtonDown(bool onButton);
+  // WM_NCLBUTTONUP / WM_LBUTTONUP while captured.
+  PressResult ButtonUp();
+  // WM_MOUSEMOVE while captured; leftBand from PointerLeftCaptionBand.
+  PressResult MouseMove(bool leftBand);
+  // Down written from code or the menu (forced false unless AllowPress).
+  void SetDown(bool value) { down = allowPress && value; }
+  void SetAllowPress(bool value);
+
+ private:
+  PressResult Apply(PressResult r);
+  bool captured_ = false;
+  bool drawnPressed_ = false;
+};
+
+}  // namespace hopvox

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "chrome/logic/ButtonPress.h"
+
+namespace hopvox {
+namespace {
+
+TEST(ButtonPress, ReleaseOverTheCaptionClicksAndReleasesCapture) {
+  ButtonPress b;
+  auto r = b.ButtonDown(true);
+  EXPECT_EQ(r.paint, PressResult::kPressed);
+  EXPECT_TRUE(r.capture);
+  EXPECT_TRUE(b.Captured());
+  // Sideways along the title bar: the pointer stays in the band.
+  EXPECT_EQ(b.MouseMove(false).paint, PressResult::kNone);
+  r = b.ButtonUp();
+  EXPECT_TRUE(r.clicked);
+  EXPECT_TRUE(r.releaseCapture);
+  EXPECT_EQ(r.paint, PressResult::kUp);
+  EXPECT_FALSE(b.Captured());
+  EXPECT_FALSE(b.DrawnPressed());
+}
+
+TEST(ButtonPress, LeavingTheBandCancelsTheClickButStillOpensThePopup) {
+  ButtonPress b;
+  b.hasPopup = true;
+  b.ButtonDown(true);
+  EXPECT_EQ(b.MouseMove(true).paint, PressResult::kUp);
+  const auto r = b.ButtonUp();
+  EXPECT_FALSE(r.clicked);
+  EXPECT_TRUE(r.popup);
+  EXPECT_TRUE(r.releaseCapture);
+}
+
+TEST(ButtonPress, ReleaseWithoutCaptureIsIgnored) {
+  ButtonPress b;
+  const auto r = b.ButtonUp();
+  EXPECT_FALSE(r.clicked || r.releaseCapture || r.popup);
+}
+
+TEST(ButtonPress, ToggleAlternatesAndStaysDrawnWhileDown) {
+  ButtonPress b;
+  b.allowPress = true;
+  b.SetDown(true);
+  b.Painted(b.RepaintState());
+  ASSERT_TRUE(b.DrawnPressed());
+
+  b.ButtonDown(true);
+  auto r = b.ButtonUp();
+  EXPECT_TRUE(r.clicked && r.toggled);
+  EXPECT_FALSE(b.down);
+  EXPECT_EQ(r.paint, PressResult::kUp);
+
+  b.ButtonDown(true);
+  r = b.ButtonUp();
+  EXPECT_TRUE(b.down);
+  EXPECT_EQ(r.paint, PressResult::kPressed);
+  // Hovering off a down toggle does not draw it up.
+  EXPECT_EQ(b.HitTest(false).paint, PressResult::kNone);
+}
+
+TEST(ButtonPress, DoubleClickActsAsASecondPress) {
+  ButtonPress b;
+  b.allowPress = true;
+  for (int i = 0; i < 2; ++i) {  // down, up, (double click turned into) down, up
+    b.ButtonDown(true);
+    b.ButtonUp();
+  }
+  EXPECT_FALSE(b.down);
+}
+
+TEST(ButtonPress, HitTestRepressesOnlyDuringCapture) {
+  ButtonPress b;
+  EXPECT_EQ(b.HitTest(true).paint, PressResult::kNone);  // plain hover
+  b.ButtonDown(true);
+  b.MouseMove(true);
+  EXPECT_EQ(b.HitTest(true).paint, PressResult::kPressed);
+  EXPECT_EQ(b.HitTest(false).paint, PressResult::kUp);
+}
+
+TEST(ButtonPress, DisabledIgnoresPressesAndDownNeedsAllowPress) {
+  ButtonPress b;
+  b.enabled = false;
+  EXPECT_EQ(b.ButtonDown(true).paint, PressResult::kNone);
+  EXPECT_FALSE(b.Captured());
+  b.SetDown(true);
+  EXPECT_FALSE(b.down);
+  b.allowPress = true;
+  b.SetDown(true);
+  b.SetAllowPress(false);
+  EXPECT_FALSE(b.down);
+}
+
+TEST(ButtonPress, PressElsewhereDropsAStaleCapture) {
+  ButtonPress b;
+  b.ButtonDown(true);
+  const auto r = b.ButtonDown(false);
+  EXPECT_TRUE(r.releaseCapture);
+  EXPECT_EQ(r.paint, PressResult::kUp);
+  EXPECT_FALSE(b.Captured());
+}
+
+}  // namespace
+}  // namespace hopvox
