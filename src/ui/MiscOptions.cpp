@@ -129,7 +129,10 @@ void TForm1::Image1Click() {
 void TForm1::helpbuttonClick() {
   programDir = ProgramDir();
   Application().SetHelpFile(programDir + "HOPVOX.TXT");
-  if (!helpViewer || !helpViewer->Handle()) helpViewer = std::make_unique<THelpViewer>(Application().HelpFile());
+  if (!helpViewer || !helpViewer->Handle()) {
+    helpViewer = std::make_unique<THelpViewer>(Application().HelpFile());
+    helpViewer->CenterOnScreen();
+  }
   ShowWindow(helpViewer->Handle(), SW_SHOWNORMAL);
   SetForegroundWindow(helpViewer->Handle());
 }
