@@ -29,22 +29,14 @@
 #include "framework/RadioGroup.h"
 #include "framework/TrackBar.h"
 #include "ui/HelpViewer.h"
+#include "widgets/DFWFoldPanel.h"
+#include "widgets/VrLcd.h"
+#include "widgets/VrLeds.h"
+#include "widgets/VrUpDown.h"
 
 namespace hopvox {
 
 class TIniFile;
-
-// Stand-in for the LED level display until the widget arrives: holds the
-// level and keeps it within 0..255.
-class TLevelDisplay : public TLabel {
- public:
-  TLevelDisplay(TWindow* parent, int left, int top);
-  int Value() const { return value_; }
-  void SetValue(int value);
-
- private:
-  int value_ = 0;
-};
 
 // The run-time values the polling engine reads are the fields of TRunValues.
 class TForm1 : public TForm, public TRunValues {
@@ -68,11 +60,11 @@ class TForm1 : public TForm, public TRunValues {
   std::array<std::unique_ptr<TTabSheet>, 4> hotkeyPages;  // TabSheet7, 8, 9, tabsheet10
   std::array<std::unique_ptr<THotKey>, kChannelCount> channelHotKey;  // HotKey1..HotKey20
   std::vector<std::unique_ptr<TLabel>> hotkeyLabels;
-  std::array<std::unique_ptr<TPanel>, 4> savedLed;  // savedledok, savedledok2, savedledok3, savedokled4
+  std::array<std::unique_ptr<TVrUserLed>, 4> savedLed;  // savedledok, savedledok2, savedledok3, savedokled4
   std::array<std::unique_ptr<TButton>, 4> Accept;  // Accept1..Accept4
   std::unique_ptr<TRadioButton> ctrlbutton, altbutton, shftbutton, nonbutton;
   // Middle: the six fold panels, indexed by their number (DFWFoldPanel1..6).
-  std::array<std::unique_ptr<TPanel>, 7> DFWFoldPanel;
+  std::array<std::unique_ptr<TDFWFoldPanel>, 7> DFWFoldPanel;
   std::vector<std::unique_ptr<TLabel>> panelLabels;
   std::unique_ptr<TImage> Image2, Image1;
   std::unique_ptr<TLabel> Label34;
@@ -81,7 +73,8 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TCheckBox> serverbox;
   // "Speaker Volume" and "Mic Gain".
   std::unique_ptr<THotKey> hotkey7, hotkey6, HotKey15, HotKey16;
-  std::unique_ptr<TLevelDisplay> lednumber, lednumber2;
+  std::unique_ptr<TVrNum> lednumber, lednumber2;
+  std::unique_ptr<TVrUpDown> updown, VrUpDown1;
   std::unique_ptr<TButton> Acceptvolume, Acceptmic;
   // "Miscellaneous".
   std::unique_ptr<TPanel> Panel5;
@@ -167,7 +160,8 @@ class TForm1 : public TForm, public TRunValues {
   void BuildBottom();
   void BuildCaptionButtons();  // src/core/Form1Chrome.cpp
   int QueryChrome(const std::string& name) const;
-  TPanel* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
+  // Creates fold panel `number`; returns its client, where its controls go.
+  TWindow* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();

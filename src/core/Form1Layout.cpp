@@ -30,13 +30,55 @@ const char* const kLedNames[4] = {"savedledok", "savedledok2", "savedledok3", "s
 
 }  // namespace
 
-TLevelDisplay::TLevelDisplay(TWindow* parent, int left, int top) : TLabel(parent, "0", left, top, 41, 25) {}
+// The saved-state lamps of the hotkey pages: green when the hotkeys are
+// accepted, red while changes are pending.
+std::unique_ptr<TVrUserLed> SavedLed(TWindow* page) {
+  auto led = std::make_unique<TVrUserLed>();
+  led->SetParent(page);
+  led->SetBounds(24, 161, 20, 18);
+  TVrBevel& b = led->Bevel();
+  b.SetOuterStyle(TVrBevelStyle::bsRaised);
+  b.SetOuterOutline(TVrBevelOutlineStyle::osOuter);
+  b.SetOuterShadow(clBtnShadow);
+  b.SetOuterHighlight(clBtnHighlight);
+  b.SetInnerStyle(TVrBevelStyle::bsNone);
+  b.SetInnerShadow(clGreen);
+  b.SetInnerHighlight(clLime);
+  b.SetInnerWidth(1);
+  b.SetInnerSpace(1);
+  b.SetInnerColor(clBtnFace);
+  TVrPaletteEx& p = led->PaletteEx();
+  p.SetLow1(clRed);
+  p.SetHigh1(clLime);
+  p.SetLow2(clBlack);
+  p.SetHigh2(clBlack);
+  return led;
+}
 
-void TLevelDisplay::SetValue(int value) {
-  value = value < 0 ? 0 : value > 255 ? 255 : value;
-  if (value == value_) return;
-  value_ = value;
-  SetCaption(std::to_string(value));
+// A level display: three ns11x20 digits, 0..255, green and lime on black.
+std::unique_ptr<TVrNum> LevelDisplay(TWindow* parent, int left, int top) {
+  auto num = std::make_unique<TVrNum>();
+  num->BeginLoad();
+  num->SetParent(parent);
+  num->SetBounds(left, top, 41, 25);
+  num->SetDigits(3);
+  num->SetStyle(TVrNumStyle::ns11x20);
+  num->Palette().SetLow(clGreen);
+  num->Palette().SetHigh(clLime);
+  num->SetMax(255);
+  num->SetColor(clBlack);
+  num->EndLoad();
+  return num;
+}
+
+std::unique_ptr<TVrUpDown> LevelArrows(TWindow* parent, int left, int top, int width, int height) {
+  auto arrows = std::make_unique<TVrUpDown>();
+  arrows->SetParent(parent);
+  arrows->SetBounds(left, top, width, height);
+  arrows->SetTransparent(true);
+  arrows->SetCursor(HandPoint());
+  arrows->SetHint("Adjust manually");
+  return arrows;
 }
 
 TForm1::TForm1()
@@ -95,8 +137,8 @@ void TForm1::BuildHotkeySide() {
   for (int p = 0; p < 4; ++p) {
     hotkeyPages[p] = std::make_unique<TXPTabSheet>(PageControl3.get(), kPageCaptions[p]);
     hotkeyPages[p]->SetName(kHotkeyPageNames[p]);
-    savedLed[p] = std::make_unique<TPanel>(hotkeyPages[p].get(), 24, 161, 20, 18);
-    savedLed[p]->SetName(kLedNames[p]);
+    savedLed[p] = SavedLed(hotkeyPages[p].get());
+    savedLed[p]->Name = kLedNames[p];
     Accept[p] = std::make_unique<TButton>(hotkeyPages[p].get(), "Accept", 88, 158, 75, 25);
     Accept[p]->SetName("Accept" + std::to_string(p + 1));
     Accept[p]->SetEnabled(false);
@@ -128,18 +170,20 @@ void TForm1::BuildHotkeySide() {
   }
 }
 
-TPanel* TForm1::NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight) {
-  auto panel = std::make_unique<TPanel>(this, 202, top, 173, expandedHeight);
+TWindow* TForm1::NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight) {
+  auto panel = std::make_unique<TDFWFoldPanel>(this, 202, top, 173, expandedHeight);
   panel->SetName("DFWFoldPanel" + std::to_string(number));
   panel->SetCursor(HandPoint());
-  panelLabels.push_back(std::make_unique<TLabel>(panel.get(), caption, 52, 0));
+  panel->SetCaption(caption);
+  panel->SetPanelBevels(TPanelBevel::bvNone, TPanelBevel::bvRaised, 1);
+  panel->SetClientBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
   DFWFoldPanel[number] = std::move(panel);
-  return DFWFoldPanel[number].get();
+  return &DFWFoldPanel[number]->Client();
 }
 
 void TForm1::BuildFoldPanels() {
   // Creation order: later panels lie above earlier ones.
-  TPanel* server = NewFoldPanel(2, "Main Server", 37, 164);
+  TWindow* server = NewFoldPanel(2, "Main Server", 37, 164);
   panelLabels.push_back(std::make_unique<TLabel>(server, "IP/Name", 20, 22));
   serverip = std::make_unique<TEdit>(server, 18, 38, 138, 19);
   Named(serverip.get(), "serverip")->SetEnabled(false);
@@ -149,27 +193,33 @@ void TForm1::BuildFoldPanels() {
   serverbox = std::make_unique<TCheckBox>(server, "Use Default Server", 18, 106, 140, 17);
   Named(serverbox.get(), "serverbox", "All channels are tied to this server");
 
-  TPanel* volume = NewFoldPanel(3, "Speaker Volume", 51, 161);
-  TPanel* mic = NewFoldPanel(5, "Mic Gain", 65, 161);
+  TWindow* volume = NewFoldPanel(3, "Speaker Volume", 51, 161);
+  TWindow* mic = NewFoldPanel(5, "Mic Gain", 65, 161);
   struct Level {
-    TPanel* panel;
+    TWindow* panel;
     std::unique_ptr<THotKey>* up;
     std::unique_ptr<THotKey>* down;
     const char* upName;
     const char* downName;
     const char* upHint;
     const char* downHint;
-    std::unique_ptr<TLevelDisplay>* display;
+    std::unique_ptr<TVrNum>* display;
     const char* displayName;
+    const char* displayHint;
     int displayTop;
+    std::unique_ptr<TVrUpDown>* arrows;
+    const char* arrowsName;
+    int arrowsWidth, arrowsHeight;
     std::unique_ptr<TButton>* accept;
     const char* acceptName;
   };
   const Level levels[] = {
       {volume, &hotkey7, &hotkey6, "hotkey7", "hotkey6", "Volume up hotkey", "Volume down hotkey",
-       &lednumber, "lednumber", 68, &Acceptvolume, "Acceptvolume"},
+       &lednumber, "lednumber", "Current speaker volume value (0-255)", 68, &updown, "updown",
+       21, 26, &Acceptvolume, "Acceptvolume"},
       {mic, &HotKey15, &HotKey16, "HotKey15", "HotKey16", "Mike gain up hotkey",
-       "Mike gain down hotkey", &lednumber2, "lednumber2", 70, &Acceptmic, "Acceptmic"}};
+       "Mike gain down hotkey", &lednumber2, "lednumber2", "Current mike gain volume (0-255)", 70,
+       &VrUpDown1, "VrUpDown1", 20, 30, &Acceptmic, "Acceptmic"}};
   for (const Level& l : levels) {
     panelLabels.push_back(std::make_unique<TLabel>(l.panel, "Shift +", 24, 49));
     panelLabels.push_back(std::make_unique<TLabel>(l.panel, "Up", 0, 76));
@@ -178,13 +228,16 @@ void TForm1::BuildFoldPanels() {
     Named(l.up->get(), l.upName, l.upHint)->SetEnabled(false);
     *l.down = std::make_unique<THotKey>(l.panel, 24, 108, 57, 19);
     Named(l.down->get(), l.downName, l.downHint)->SetEnabled(false);
-    *l.display = std::make_unique<TLevelDisplay>(l.panel, 104, l.displayTop);
+    *l.arrows = LevelArrows(l.panel, 80, 68, l.arrowsWidth, l.arrowsHeight);
+    (*l.arrows)->Name = l.arrowsName;
+    *l.display = LevelDisplay(l.panel, 104, l.displayTop);
     (*l.display)->Name = l.displayName;
+    (*l.display)->SetHint(l.displayHint);
     *l.accept = std::make_unique<TButton>(l.panel, "Accept", 96, 104, 60, 25);
     Named(l.accept->get(), l.acceptName);
   }
 
-  TPanel* misc = NewFoldPanel(4, "Miscellaneous", 79, 212);
+  TWindow* misc = NewFoldPanel(4, "Miscellaneous", 79, 212);
   Panel5 = std::make_unique<TPanel>(misc, 18, 20, 150, 56, TBevel::bvNone);
   Panel5->SetName("Panel5");
   windowsstartbox = std::make_unique<TCheckBox>(Panel5.get(), "Start with windows", 4, 6, 140, 17, true);
@@ -201,12 +254,12 @@ void TForm1::BuildFoldPanels() {
   panelLabels.push_back(std::make_unique<TLabel>(misc, "50", 18, 196));
   panelLabels.push_back(std::make_unique<TLabel>(misc, "120", 140, 196));
 
-  TPanel* system = NewFoldPanel(6, "System", 93, 185);
+  TWindow* system = NewFoldPanel(6, "System", 93, 185);
   cpuradiobtns = std::make_unique<TRadioGroup>(system, "Cpu priority", 18, 24, 140, 150,
                                                std::vector<std::string>{"Lowest", "Low", "Normal", "High", "Highest"});
   Named(cpuradiobtns.get(), "cpuradiobtns", "How much cpu time is allocated to HV");
 
-  TPanel* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
+  TWindow* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
   ListBox = std::make_unique<TListBox>(database, 15, 16, 145, 106);
   Named(ListBox.get(), "ListBox")->SetCursor(HandPoint());
   panelLabels.push_back(std::make_unique<TLabel>(database, "Name", 23, 123));

@@ -8,6 +8,8 @@ namespace hopvox {
 int TForm1::QueryValue(const std::string& name) const {
   if (name == "lednumber") return lednumber->Value();
   if (name == "lednumber2") return lednumber2->Value();
+  for (const auto& led : savedLed)
+    if (name == led->Name) return led->Active() ? 1 : 0;
   if (name == "pollInterval") return pollInterval;
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();

@@ -37,6 +37,7 @@ void TForm1::FormCreate() {
   BindMiscOptions();
 
   cpuradiobtns->SetItemIndex(2);
+  for (int n = 1; n <= 6; ++n) DFWFoldPanel[n]->SetFoldStatus(TFoldStatus::fsCollapsed);
 
   ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
   Application().SetHintHidePause(10000);

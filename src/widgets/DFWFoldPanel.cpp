@@ -1,0 +1,519 @@
+#include "widgets/DFWFoldPanel.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "framework/Font.h"
+
+namespace hopvox {
+
+// ---- TDFWPaneles ------------------------------------------------------------
+
+void TDFWPaneles::CreatePanel(TWindow* parent, int left, int top, int width, int height) {
+  Create(parent, left, top, width, height, TBevel::bvNone);
+}
+
+void TDFWPaneles::SetBevels(TPanelBevel inner, TPanelBevel outer, int width) {
+  bevelInner_ = inner;
+  bevelOuter_ = outer;
+  bevelWidth_ = width < 1 ? 1 : width;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWPaneles::SetColor(TColor c) {
+  if (c == color_) return;
+  color_ = c;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWPaneles::PaintBackground(HDC dc) {
+  RECT client = ClientRect();
+  TRect r{client.left, client.top, client.right, client.bottom};
+  std::vector<BevelFrame> frames;
+  auto bevel = [&](TPanelBevel b) {
+    if (b == TPanelBevel::bvNone) return;
+    TColor a = b == TPanelBevel::bvRaised ? clBtnHighlight : b == TPanelBevel::bvLowered ? clBtnShadow : color_;
+    TColor z = b == TPanelBevel::bvRaised ? clBtnShadow : b == TPanelBevel::bvLowered ? clBtnHighlight : color_;
+    for (int i = 0; i < bevelWidth_; ++i) {
+      frames.push_back({r, a, z});
+      r.Inflate(-1);
+    }
+  };
+  bevel(bevelOuter_);
+  bevel(bevelInner_);
+  DrawFrames(dc, frames);
+  FillSolid(dc, ToRECT(r), ToColorRef(color_));
+}
+
+// ---- TDFWFoldPanelClient ------------------------------------------------------
+
+TDFWFoldPanelClient::TDFWFoldPanelClient(TDFWFoldPanel& owner) : owner_(owner) {
+  SetBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
+  CreatePanel(&owner, 0, 0, 0, 0);
+}
+
+// ---- shared hover timer -------------------------------------------------------
+
+// One 300 ms timer for all fold panels: it takes the highlight off the glyph
+// of the panel the pointer has left, which the panel's own mouse messages
+// cannot tell when the pointer moves straight onto another window.
+struct FoldHover {
+  static inline UINT_PTR timer = 0;
+  static inline TDFWFoldPanel* panel = nullptr;
+  static inline int living = 0;
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (panel && !panel->HoverCheck()) Stop();
+  }
+  static void Stop() {
+    if (timer) KillTimer(nullptr, timer);
+    timer = 0;
+    panel = nullptr;
+  }
+  static void Start(TDFWFoldPanel* p) {
+    // The previous panel gets its check at once, so it never stays lit.
+    if (panel && panel != p && !panel->HoverCheck()) panel = nullptr;
+    if (timer) KillTimer(nullptr, timer);
+    panel = p;
+    timer = SetTimer(nullptr, 0, 300, Tick);
+  }
+  static void Forget(TDFWFoldPanel* p) {
+    if (panel == p) Stop();
+  }
+};
+
+// ---- TDFWFoldPanel ------------------------------------------------------------
+
+TDFWFoldPanel::TDFWFoldPanel(TWindow* parent, int left, int top, int width, int height) {
+  SetBevels(cfg_.BevelInner, cfg_.BevelOuter, cfg_.BevelWidth);
+  CreatePanel(parent, left, top, width, height);
+  client_ = std::make_unique<TDFWFoldPanelClient>(*this);
+  // The client's events are the panel's, in the panel's coordinates.
+  auto toPanel = [this](int& x, int& y) {
+    POINT pt{x, y};
+    MapWindowPoints(client_->Handle(), Handle(), &pt, 1);
+    x = pt.x;
+    y = pt.y;
+  };
+  client_->OnClick = [this] {
+    if (OnClick) OnClick();
+  };
+  client_->OnMouseMove = [this, toPanel](TShiftState s, int x, int y) {
+    toPanel(x, y);
+    if (OnMouseMove) OnMouseMove(s, x, y);
+  };
+  client_->OnMouseDown = [this, toPanel](TMouseButton b, TShiftState s, int x, int y) {
+    toPanel(x, y);
+    if (OnMouseDown) OnMouseDown(b, s, x, y);
+  };
+  client_->OnMouseUp = [this, toPanel](TMouseButton b, TShiftState s, int x, int y) {
+    toPanel(x, y);
+    if (OnMouseUp) OnMouseUp(b, s, x, y);
+  };
+  client_->OnEnter = [this] {
+    if (OnEnter) OnEnter();
+  };
+  client_->OnExit = [this] {
+    if (OnExit) OnExit();
+  };
+  captionFont_ = MakeFont("Small Fonts", 7);
+  LoadDefaultGlyph(Glyph::Expand);
+  LoadDefaultGlyph(Glyph::Collaps);
+  savedSize_ = height;
+  ++FoldHover::living;
+  status_ = TFoldStatus::fsCollapsed;  // so the expand below runs in full
+  Expand();
+}
+
+TDFWFoldPanel::~TDFWFoldPanel() {
+  FoldHover::Forget(this);
+  if (--FoldHover::living == 0) FoldHover::Stop();
+  client_.reset();
+}
+
+TRect TDFWFoldPanel::Bounds() const {
+  RECT b = BoundsRect();
+  return {b.left, b.top, b.right, b.bottom};
+}
+
+void TDFWFoldPanel::SetOwnBounds(const TRect& r) {
+  ownBoundsChange_ = true;
+  SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ownBoundsChange_ = false;
+}
+
+TSize TDFWFoldPanel::GlyphSize(HBITMAP bmp) const {
+  SIZE s = BitmapSize(bmp);
+  return {s.cx, s.cy};
+}
+
+int TDFWFoldPanel::CollapsedHeight() const {
+  return hopvox::CollapsedHeight(cfg_, GlyphSize(expand_.get()), Height());
+}
+
+int TDFWFoldPanel::CollapsedWidth() const {
+  return hopvox::CollapsedWidth(cfg_, GlyphSize(expand_.get()), Width());
+}
+
+void TDFWFoldPanel::SetFoldStatus(TFoldStatus s) {
+  if (s == status_) return;
+  if (s == TFoldStatus::fsCollapsed) Collapse();
+  else Expand();
+}
+
+void TDFWFoldPanel::Collapse() {
+  if (!cfg_.Folding) return;
+  if (BeforeCollaps) BeforeCollaps();
+  status_ = TFoldStatus::fsCollapsed;
+  client_->SetVisible(false);
+  TRect b = Bounds();
+  SetOwnBounds(ResizeFolded(cfg_, b, FoldedSize(cfg_, GlyphSize(expand_.get()), b)));
+  sizeLock_ = true;
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+  if (AfterCollaps) AfterCollaps();
+}
+
+void TDFWFoldPanel::Expand() {
+  if (BeforeExpand) BeforeExpand();
+  status_ = TFoldStatus::fsExpanded;
+  sizeLock_ = false;
+  SetOwnBounds(ResizeFolded(cfg_, Bounds(), savedSize_));
+  LayoutClient();
+  client_->SetVisible(true);
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+  if (AfterExpand) AfterExpand();
+}
+
+HBITMAP TDFWFoldPanel::CurrentGlyph() const {
+  bool collapsed = status_ == TFoldStatus::fsCollapsed;
+  if (hot_) return collapsed ? expandHi_.get() : collapsHi_.get();
+  return collapsed ? expand_.get() : collaps_.get();
+}
+
+void TDFWFoldPanel::UpdateGlyphRect() {
+  glyphRect_ = FoldGlyphRect(cfg_, GlyphSize(CurrentGlyph()), Width(), Height());
+}
+
+void TDFWFoldPanel::InvalidateGlyph() {
+  RECT r = ToRECT(glyphRect_);
+  InvalidateRect(Handle(), &r, FALSE);
+}
+
+void TDFWFoldPanel::LayoutClient() {
+  if (!client_) return;
+  int offset = FoldClientOffset(cfg_, GlyphSize(CurrentGlyph()));
+  RECT c = ClientRect();
+  TRect aligned{c.left, c.top, c.right, c.bottom};
+  aligned.Inflate(-FoldBevelInset(cfg_));
+  TRect r = FoldClientBounds(cfg_, aligned, offset, !cfg_.Folding);
+  MoveWindow(client_->Handle(), r.Left, r.Top, std::max(r.Width(), 0), std::max(r.Height(), 0),
+             TRUE);
+}
+
+void TDFWFoldPanel::LoadDefaultGlyph(Glyph which) {
+  bool vertical = cfg_.Orientation == TFoldOrientation::foVertical;
+  if (which == Glyph::Expand) {
+    expand_ = LoadResourceBitmap(vertical ? "EXPAND_V" : "EXPAND_H");
+    customExpand_ = false;
+  } else {
+    collaps_ = LoadResourceBitmap(vertical ? "COLLAPS_V" : "COLLAPS_H");
+    customCollaps_ = false;
+  }
+  RebuildHighlights();
+}
+
+void TDFWFoldPanel::RebuildHighlights() {
+  auto highlight = [this](HBITMAP glyph) {
+    UniqueBitmap copy = CopyBitmap(glyph);
+    SIZE s = BitmapSize(copy.get());
+    if (!copy) return copy;
+    ClientDC screen(nullptr);
+    UniqueDC dc(CreateCompatibleDC(screen.get())), fill(CreateCompatibleDC(screen.get()));
+    UniqueBitmap solid(CreateCompatibleBitmap(screen.get(), s.cx, s.cy));
+    ScopedSelectObject a(dc.get(), copy.get()), b(fill.get(), solid.get());
+    FillSolid(fill.get(), {0, 0, s.cx, s.cy}, ToColorRef(foldActiveColor_));
+    BitBlt(dc.get(), 0, 0, s.cx, s.cy, fill.get(), 0, 0, SRCAND);
+    return copy;
+  };
+  expandHi_ = highlight(expand_.get());
+  collapsHi_ = highlight(collaps_.get());
+}
+
+void TDFWFoldPanel::GlyphChanged() {
+  if (!expand_) LoadDefaultGlyph(Glyph::Expand);
+  if (!collaps_) LoadDefaultGlyph(Glyph::Collaps);
+  LayoutClient();
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetGlyphExpand(HBITMAP bmp) {
+  if (bmp) {
+    expand_ = CopyBitmap(bmp);
+    customExpand_ = true;
+  } else {
+    LoadDefaultGlyph(Glyph::Expand);
+  }
+  GlyphChanged();
+}
+
+void TDFWFoldPanel::SetGlyphCollaps(HBITMAP bmp) {
+  if (bmp) {
+    collaps_ = CopyBitmap(bmp);
+    customCollaps_ = true;
+  } else {
+    LoadDefaultGlyph(Glyph::Collaps);
+  }
+  GlyphChanged();
+}
+
+void TDFWFoldPanel::SetFolding(bool on) {
+  if (on == cfg_.Folding) return;
+  if (!on && status_ == TFoldStatus::fsCollapsed) Expand();
+  cfg_.Folding = on;
+  LayoutClient();
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetOrientation(TFoldOrientation o) {
+  if (o == cfg_.Orientation) return;
+  bool wasCollapsed = status_ == TFoldStatus::fsCollapsed;
+  if (wasCollapsed) Expand();
+  savedSize_ = o == TFoldOrientation::foHorizontal ? Width() : Height();
+  cfg_.Orientation = o;
+  if (!customExpand_) LoadDefaultGlyph(Glyph::Expand);
+  if (!customCollaps_) LoadDefaultGlyph(Glyph::Collaps);
+  if (wasCollapsed) Collapse();
+  LayoutClient();
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetFoldPosition(TFoldPosition p) {
+  if (p == cfg_.Position) return;
+  cfg_.Position = p;
+  if (!cfg_.Folding) return;
+  LayoutClient();
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetFoldActiveColor(TColor c) {
+  if (c == foldActiveColor_) return;
+  foldActiveColor_ = c;
+  RebuildHighlights();
+  InvalidateGlyph();
+}
+
+void TDFWFoldPanel::SetSeperated(bool on) {
+  if (on == cfg_.Seperated) return;
+  cfg_.Seperated = on;
+  LayoutClient();
+  if (cfg_.Folding) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetSeperatorLineStyle(TSeparatorStyle s) {
+  if (s == cfg_.SeperatorLineStyle) return;
+  cfg_.SeperatorLineStyle = s;
+  if (cfg_.Folding) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetCaptionFont(UniqueFont font) {
+  captionFont_ = std::move(font);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetPanelBevels(TPanelBevel inner, TPanelBevel outer, int width) {
+  cfg_.BevelInner = inner;
+  cfg_.BevelOuter = outer;
+  cfg_.BevelWidth = width < 1 ? 1 : width;
+  SetBevels(inner, outer, width);
+  LayoutClient();
+  UpdateGlyphRect();
+}
+
+void TDFWFoldPanel::SetClientBevels(TPanelBevel inner, TPanelBevel outer, int width) {
+  client_->SetBevels(inner, outer, width);
+}
+
+void TDFWFoldPanel::PaintTo(HDC dc) {
+  TDFWPaneles::PaintTo(dc);
+  if (!cfg_.Folding) return;
+  const bool collapsed = status_ == TFoldStatus::fsCollapsed;
+  const int w = Width(), h = Height();
+  if (collapsed && cfg_.BevelInner == TPanelBevel::bvNone &&
+      cfg_.BevelOuter == TPanelBevel::bvNone)
+    DrawFrames(dc, {BevelFrame{{0, 0, w, h}, clBtnHighlight, clBtnShadow}});
+
+  HBITMAP glyph = CurrentGlyph();
+  TSize size = GlyphSize(glyph);
+  TRect dest = FoldGlyphRect(cfg_, size, w, h);
+  DrawTransparent(dc, dest.Left, dest.Top, size.Width, size.Height, glyph, 0, 0,
+                  BottomLeftColor(glyph));
+  if (cfg_.Seperated)
+    for (const FoldLine& line : FoldSeparator(cfg_, dest, w, h)) {
+      int x1 = line.To.X == line.From.X ? line.From.X + 1 : line.To.X;
+      int y1 = line.To.Y == line.From.Y ? line.From.Y + 1 : line.To.Y;
+      FillSolid(dc, {line.From.X, line.From.Y, x1, y1}, ToColorRef(line.Color));
+    }
+  glyphRect_ = dest;
+
+  if (collapsed && !caption_.empty()) {
+    ScopedSelectObject font(dc, captionFont_.get());
+    SIZE text{};
+    GetTextExtentPoint32A(dc, caption_.c_str(), int(caption_.size()), &text);
+    FoldCaptionPlace place = FoldCaption(cfg_, dest, text.cx, text.cy);
+    UniqueFont rotated;
+    if (place.Escapement != 0) {
+      LOGFONTA lf{};
+      GetObjectA(captionFont_.get(), sizeof lf, &lf);
+      lf.lfEscapement = lf.lfOrientation = place.Escapement;
+      lf.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+      rotated.reset(CreateFontIndirectA(&lf));
+    }
+    ScopedSelectObject rot(dc, rotated.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    TextOutA(dc, place.X, place.Y, caption_.c_str(), int(caption_.size()));
+  }
+
+  if (clicks_.PressedLook()) {
+    const TRect& g = glyphRect_;
+    UniquePen pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    ScopedSelectObject p(dc, pen.get()), b(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, g.Left + 2, g.Top + 2, g.Right - 1, g.Bottom - 1);
+    DrawFrames(dc, {BevelFrame{{g.Left + 1, g.Top + 1, g.Right - 1, g.Bottom - 1}, clBtnShadow,
+                               clBtnHighlight}});
+  }
+}
+
+bool TDFWFoldPanel::HoverCheck() {
+  POINT pt;
+  GetCursorPos(&pt);
+  HWND parent = GetParent(Handle());
+  POINT inParent = pt;
+  ScreenToClient(parent, &inParent);
+  // Disabled windows count too, so no WindowFromPoint.
+  bool over = ChildWindowFromPointEx(parent, inParent, CWP_SKIPINVISIBLE) == Handle();
+  if (over) {
+    POINT inPanel = pt;
+    ScreenToClient(Handle(), &inPanel);
+    over = ChildWindowFromPointEx(Handle(), inPanel, CWP_SKIPINVISIBLE) == Handle();
+  }
+  if (over) return true;
+  if (hot_) {
+    hot_ = false;
+    InvalidateRect(Handle(), nullptr, FALSE);
+  }
+  return false;
+}
+
+void TDFWFoldPanel::FoldClick() {
+  bool doFold = true;
+  if (OnFoldClick) OnFoldClick(*this, status_, doFold);
+  if (!doFold) return;
+  SetFoldStatus(status_ == TFoldStatus::fsExpanded ? TFoldStatus::fsCollapsed
+                                                   : TFoldStatus::fsExpanded);
+}
+
+void TDFWFoldPanel::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+  const TPoint pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  const TShiftState shift = TShiftState(wp);
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      if (!tracking_) {
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, Handle(), 0};
+        tracking_ = TrackMouseEvent(&tme) != FALSE;
+      }
+      if (cfg_.Folding) {
+        bool in = glyphRect_.Contains(pt);
+        if (in) FoldHover::Start(this);
+        if (in != hot_) {
+          hot_ = in;
+          InvalidateGlyph();
+        }
+      }
+      if (OnMouseMove) OnMouseMove(shift, pt.X, pt.Y);
+      break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(Handle());
+      pressedHere_ = true;
+      if (clicks_.Down(pt, glyphRect_)) InvalidateGlyph();
+      if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, shift, pt.X, pt.Y);
+      break;
+    case WM_LBUTTONUP: {
+      if (GetCapture() == Handle()) ReleaseCapture();
+      if (cfg_.Folding && clicks_.Up(pt, glyphRect_)) InvalidateGlyph();
+      if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, shift, pt.X, pt.Y);
+      RECT c = ClientRect();
+      bool click = pressedHere_ && PtInRect(&c, POINT{pt.X, pt.Y});
+      pressedHere_ = false;
+      bool fold = clicks_.TakeFoldClick();
+      if (!click) break;
+      if (fold) FoldClick();
+      else if (OnClick) OnClick();
+      break;
+    }
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      if (cfg_.Folding && hot_) {
+        hot_ = false;
+        InvalidateGlyph();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT TDFWFoldPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MOUSELEAVE:
+      OnMouse(msg, wp, lp);
+      return 0;
+    case WM_WINDOWPOSCHANGING: {
+      auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if (sizeLock_ && !ownBoundsChange_ && !(pos->flags & SWP_NOSIZE)) {
+        if (cfg_.Orientation == TFoldOrientation::foHorizontal) pos->cx = Width();
+        else pos->cy = Height();
+      }
+      break;
+    }
+    case WM_SIZE:
+      if (status_ == TFoldStatus::fsExpanded && !sizeLock_)
+        savedSize_ = FoldedDimension(cfg_, Bounds());
+      LayoutClient();
+      UpdateGlyphRect();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_PARENTNOTIFY:
+      // Controls belong in the client, whoever created them on the panel.
+      if (LOWORD(wp) == WM_CREATE && client_) {
+        HWND child = reinterpret_cast<HWND>(lp);
+        if (child != client_->Handle()) SetParent(child, client_->Handle());
+      }
+      break;
+    default:
+      break;
+  }
+  return TDFWPaneles::WndProc(msg, wp, lp);
+}
+
+}  // namespace hopvox

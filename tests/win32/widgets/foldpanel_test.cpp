@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "Render.h"
+#include "widgets/DFWFoldPanel.h"
+
+namespace hopvox {
+namespace {
+
+using test::At;
+using test::Snapshot;
+using test::Sys;
+
+// "Main Server" as on the main window, at (10, 10) of the host.
+struct MainServerPanel : ::testing::Test {
+  test::Host host;
+  TDFWFoldPanel panel{&host, 10, 10, 173, 164};
+  int clicks = 0, foldClicks = 0, before = 0, after = 0;
+  MainServerPanel() {
+    panel.SetCaption("Main Server");
+    panel.OnClick = [this] { ++clicks; };
+    panel.OnFoldClick = [this](TDFWFoldPanel&, TFoldStatus, bool&) { ++foldClicks; };
+    panel.BeforeExpand = panel.BeforeCollaps = [this] { ++before; };
+    panel.AfterExpand = panel.AfterCollaps = [this] { ++after; };
+  }
+  void Send(UINT msg, int x, int y) {
+    SendMessageA(panel.Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, At(x, y));
+  }
+  void Press(int x, int y) { Send(WM_LBUTTONDOWN, x, y); }
+  void Release(int x, int y) { Send(WM_LBUTTONUP, x, y); }
+};
+
+TEST_F(MainServerPanel, ExpandedLayout) {
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 164);
+  RECT c = panel.Client().BoundsRect();
+  EXPECT_EQ(c.left, 15);
+  EXPECT_EQ(c.top, 1);
+  EXPECT_EQ(c.right, 172);
+  EXPECT_EQ(c.bottom, 163);
+  EXPECT_TRUE(panel.Client().Visible());
+  Snapshot s(panel.Handle());
+  EXPECT_EQ(s.At(13, 1), Sys(COLOR_BTNSHADOW));
+  EXPECT_EQ(s.At(14, 1), Sys(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(s.At(13, 162), Sys(COLOR_BTNSHADOW));
+  EXPECT_EQ(s.At(0, 100), Sys(COLOR_BTNHIGHLIGHT)) << "raised outer bevel";
+  EXPECT_EQ(s.At(2, 1), clWhite) << "top edge of the collapse glyph";
+  EXPECT_EQ(s.At(1, 1), Sys(COLOR_BTNFACE)) << "olive corner left out";
+}
+
+TEST_F(MainServerPanel, CollapsedBarWithCaption) {
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(before, 1);
+  EXPECT_EQ(after, 1);
+  EXPECT_EQ(panel.Height(), 14);
+  EXPECT_EQ(panel.Width(), 173);
+  EXPECT_EQ(panel.Top(), 10);
+  EXPECT_EQ(panel.GlyphRect(), (TRect{1, 1, 42, 13}));
+  EXPECT_FALSE(panel.Client().Visible());
+  Snapshot s(panel.Handle());
+  EXPECT_EQ(s.At(2, 1), clWhite);
+  EXPECT_EQ(s.At(42, 5), Sys(COLOR_BTNSHADOW));
+  EXPECT_EQ(s.At(43, 5), Sys(COLOR_BTNHIGHLIGHT));
+  // The caption starts at x 52: some text pixel in the first columns.
+  bool ink = false;
+  for (int x = 52; x < 60; ++x)
+    for (int y = 1; y < 13; ++y) ink = ink || s.At(x, y) == Sys(COLOR_BTNTEXT);
+  EXPECT_TRUE(ink);
+  for (int y = 1; y < 13; ++y) EXPECT_NE(s.At(50, y), Sys(COLOR_BTNTEXT));
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(before, 1) << "collapsing a collapsed panel does nothing";
+}
+
+TEST_F(MainServerPanel, GlyphClickFoldsOtherReleasesDoNot) {
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  Press(5, 5);
+  Release(6, 6);
+  EXPECT_EQ(foldClicks, 1);
+  EXPECT_EQ(clicks, 0) << "a glyph click is no ordinary click";
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 164);
+
+  Press(5, 5);
+  Release(100, 80);
+  EXPECT_EQ(foldClicks, 1);
+  EXPECT_EQ(clicks, 1) << "released elsewhere on the panel";
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
+
+  Press(5, 5);
+  Release(400, 5);
+  EXPECT_EQ(foldClicks, 1);
+  EXPECT_EQ(clicks, 1) << "released outside the panel";
+
+  Press(100, 80);
+  Release(5, 5);
+  EXPECT_EQ(foldClicks, 1) << "pressed off the glyph";
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(MainServerPanel, VetoKeepsTheState) {
+  panel.OnFoldClick = [](TDFWFoldPanel&, TFoldStatus status, bool& doFold) {
+    EXPECT_EQ(status, TFoldStatus::fsExpanded);
+    doFold = false;
+  };
+  Press(5, 5);
+  Release(5, 5);
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 164);
+}
+
+TEST_F(MainServerPanel, SizeLockAndRememberedHeight) {
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  panel.SetBounds(10, 10, 150, 100);
+  EXPECT_EQ(panel.Width(), 150);
+  EXPECT_EQ(panel.Height(), 14);
+  panel.SetFoldStatus(TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 164);
+  panel.SetBounds(10, 10, 150, 120);
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  panel.SetFoldStatus(TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 120);
+}
+
+TEST_F(MainServerPanel, HoverHighlightsAndPressedLook) {
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  Send(WM_MOUSEMOVE, 20, 6);
+  EXPECT_EQ(Snapshot(panel.Handle()).At(2, 1), clAqua) << "white AND aqua";
+  Send(WM_MOUSEMOVE, 100, 6);
+  EXPECT_EQ(Snapshot(panel.Handle()).At(2, 1), clWhite);
+  Press(20, 6);
+  Snapshot s(panel.Handle());
+  EXPECT_EQ(s.At(2, 2), Sys(COLOR_BTNSHADOW)) << "sunken frame";
+  EXPECT_EQ(s.At(40, 11), Sys(COLOR_BTNHIGHLIGHT));
+  Release(20, 6);
+}
+
+TEST_F(MainServerPanel, ChildrenLiveInTheClientAndItsClicksAreThePanels) {
+  HWND child = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 5, 5, 40, 20,
+                               panel.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  EXPECT_EQ(GetParent(child), panel.Client().Handle());
+  int mx = -1, my = -1;
+  panel.OnMouseMove = [&](TShiftState, int x, int y) {
+    mx = x;
+    my = y;
+  };
+  SendMessageA(panel.Client().Handle(), WM_MOUSEMOVE, 0, At(100, 50));
+  EXPECT_EQ(mx, 115);
+  EXPECT_EQ(my, 51);
+  SendMessageA(panel.Client().Handle(), WM_LBUTTONUP, 0, At(100, 50));
+  EXPECT_EQ(clicks, 1);
+  DestroyWindow(child);
+}
+
+TEST(FoldPanel, FoldingOffShowsNoGlyphAndKeepsTheClientFull) {
+  test::Host host;
+  TDFWFoldPanel panel{&host, 0, 0, 173, 100};
+  int clicks = 0;
+  panel.OnClick = [&] { ++clicks; };
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  panel.SetFolding(false);
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
+  EXPECT_EQ(panel.Height(), 100);
+  EXPECT_EQ(panel.Client().BoundsRect().left, 1);
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded) << "no collapsing without Folding";
+  SendMessageA(panel.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(1, 5));
+  SendMessageA(panel.Handle(), WM_LBUTTONUP, 0, At(1, 5));
+  EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace hopvox

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "Render.h"
+#include "widgets/VrLeds.h"
+#include "widgets/logic/Gradient.h"
+
+namespace hopvox {
+namespace {
+
+using test::Snapshot;
+using test::Sys;
+
+// A saved-state lamp of the hotkey pages, at (30, 40).
+struct SavedLamp : ::testing::Test {
+  test::Host host;
+  TVrUserLed led;
+  SavedLamp() {
+    led.SetParent(&host);
+    led.SetBounds(30, 40, 20, 18);
+    TVrBevel& b = led.Bevel();
+    b.SetOuterStyle(TVrBevelStyle::bsRaised);
+    b.SetOuterOutline(TVrBevelOutlineStyle::osOuter);
+    b.SetInnerStyle(TVrBevelStyle::bsNone);
+    b.SetInnerShadow(clGreen);
+    b.SetInnerHighlight(clLime);
+    b.SetInnerWidth(1);
+    b.SetInnerSpace(1);
+    b.SetInnerColor(clBtnFace);
+    led.PaletteEx().SetLow1(clRed);
+    led.PaletteEx().SetHigh1(clLime);
+    led.PaletteEx().SetLow2(clBlack);
+    led.PaletteEx().SetHigh2(clBlack);
+  }
+  TColor At(const Snapshot& s, int x, int y) { return s.At(30 + x, 40 + y); }
+
+  void ExpectFace(TColor top) {
+    Snapshot s(host.Handle());
+    EXPECT_EQ(At(s, 0, 0), clBlack);
+    EXPECT_EQ(At(s, 19, 17), clBlack);
+    EXPECT_EQ(At(s, 1, 1), Sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(At(s, 18, 8), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(At(s, 9, 16), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(At(s, 2, 2), Sys(COLOR_BTNFACE));
+    EXPECT_EQ(At(s, 17, 15), Sys(COLOR_BTNFACE));
+    for (int row = 0; row < 12; ++row) {
+      EXPECT_EQ(At(s, 3, 3 + row), GradientRow(top, clBlack, row, 12)) << "row " << row;
+      EXPECT_EQ(At(s, 16, 3 + row), GradientRow(top, clBlack, row, 12)) << "row " << row;
+    }
+  }
+};
+
+TEST_F(SavedLamp, OffShowsRedToBlackInsideTheFrames) { ExpectFace(clRed); }
+
+TEST_F(SavedLamp, OnShowsLimeToBlackAndAnnouncesOnlyChanges) {
+  int changes = 0;
+  led.OnChange = [&] { ++changes; };
+  led.SetActive(true);
+  led.SetActive(true);
+  EXPECT_EQ(changes, 1);
+  ExpectFace(clLime);
+}
+
+TEST_F(SavedLamp, OutlineAndOwnerDraw) {
+  led.SetOutlineWidth(1);
+  led.SetOutlineColor(clRed);
+  {
+    Snapshot s(host.Handle());
+    EXPECT_EQ(At(s, 0, 0), clRed);
+    EXPECT_EQ(At(s, 1, 1), clBlack);
+  }
+  int draws = 0;
+  led.SetColor(clWhite);
+  led.OnDraw = [&](HDC, const RECT& r) {
+    ++draws;
+    EXPECT_EQ(r.right, 20);
+    EXPECT_EQ(r.bottom, 18);
+  };
+  led.SetDrawStyle(TVrDrawStyle::dsOwnerDraw);
+  Snapshot s(host.Handle());
+  EXPECT_GE(draws, 1);
+  EXPECT_EQ(At(s, 10, 9), clWhite);
+}
+
+}  // namespace
+}  // namespace hopvox
