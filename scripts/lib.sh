@@ -82,8 +82,8 @@ start_headless() {
   # Wine paints the title bars itself (the caption buttons live there) and
   # does not wait for a window manager that is not there (2 s per hidden or
   # destroyed window).
-  wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
-  wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
 }
 
 stop_headless() {

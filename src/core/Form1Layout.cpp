@@ -150,7 +150,7 @@ void TForm1::BuildHotkeySide() {
     Named(channelHotKey[ch].get(), kChannels[ch].hotKeyBox);
     channelHotKey[ch]->SetCursor(IBeam());
     channelHotKey[ch]->SetEnabled(false);
-    hotkeyLabels.push_back(std::make_unique<TLabel>(page, kChannels[ch].caption, 26, top + 20));
+    hotkeyLabels.push_back(std::make_unique<TLabel>(page, kChannels[ch].caption, 26, top - 14));
   }
   struct Modifier {
     std::unique_ptr<TRadioButton>* button;
