@@ -80,3 +80,5 @@ if(HOPVOX_NATIVE_DIR)
   endforeach()
   add_test(NAME pictures_reproduce COMMAND ${HOPVOX_NATIVE_DIR}/pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
 endif()
+
+include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

@@ -61,7 +61,8 @@ build_windows() {
 # A private Xvfb display and Wine prefix; stop_headless undoes both.
 start_headless() {
   export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # No sound card here: without the ALSA driver sounds fail at once and quietly.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d"
   local n=${HOPVOX_DISPLAY:-77}
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
   Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

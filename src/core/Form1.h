@@ -13,6 +13,7 @@
 #include "chrome/FormTrayIcon.h"
 #include "chrome/mdCTRLS.h"
 #include "core/logic/Channels.h"
+#include "core/logic/PollingTick.h"
 #include "core/logic/RunValues.h"
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
@@ -28,6 +29,10 @@
 #include "framework/RadioButton.h"
 #include "framework/RadioGroup.h"
 #include "framework/TrackBar.h"
+#include "services/DXInput.h"
+#include "services/ThdTimer.h"
+#include "services/VrAudio.h"
+#include "services/VrSystem.h"
 #include "ui/HelpViewer.h"
 #include "widgets/DFWFoldPanel.h"
 #include "widgets/VrLcd.h"
@@ -102,6 +107,17 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TCaptionButton> RunRWButton;
   std::unique_ptr<TXPThemeAPI> XPThemeAPI1;
 
+  // ---- services (src/core/Form1Services.cpp) ----
+  TVrRunOnce VrRunOnce1;
+  // Polling timers, one per modifier: Ctrl, Alt, Shift, none.
+  TThreadedTimer Timer1, Timer2, Timer3, Timer6;
+  std::unique_ptr<TDXInput> DXInput1;
+  TVrWave Wave, Wave2, Wave3;                  // click, confirm, refusal
+  std::array<TVrWave, kChannelCount> chwave;   // chwave1..chwave16
+  std::array<TThreadedTimer*, 4> PollingTimers();
+  // ctrlbutton, altbutton, shftbutton, nonbutton: 1..4.
+  void modifierButtonClick(int modifier);
+
   // ---- handlers ----
   void FormCreate();
   void enableboxClick();
@@ -145,6 +161,12 @@ class TForm1 : public TForm, public TRunValues {
   int lastBannerX_ = 0, lastBannerY_ = 0;
 
   // ---- polling engine (src/core/PollingEngine.cpp) ----
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer6Timer();
+  // One tick of the handler: one keyboard snapshot, every step against it.
+  void PollingTick(TPollHandler handler);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -165,6 +187,11 @@ class TForm1 : public TForm, public TRunValues {
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
+  void BuildServices();
+  void LoadChannelSounds();
+  void SetTimerIntervals(int interval);
+  void EnableModifierTimer(int modifier);
+  bool QueryService(const std::string& name, int& value);
 
   std::vector<std::unique_ptr<TWindow>> ownedWindows_;
 };

@@ -87,6 +87,7 @@ TForm1::TForm1()
   SetName("Form1");
   SetFont(MakeFont("Trebuchet MS", 8));
   BuildWindow();
+  BuildServices();
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   OnDestroy = [this] { FormDestroy(); };
 }

@@ -6,6 +6,7 @@
 namespace hopvox {
 
 int TForm1::QueryValue(const std::string& name) const {
+  if (int value = 0; const_cast<TForm1*>(this)->QueryService(name, value)) return value;
   if (name == "lednumber") return lednumber->Value();
   if (name == "lednumber2") return lednumber2->Value();
   for (const auto& led : savedLed)

@@ -25,6 +25,7 @@ void TForm1::FormCreate() {
   programDir = ProgramDir();
   PageControl2->SetActivePage(addressPages[0].get());
   PageControl3->SetActivePage(hotkeyPages[0].get());
+  LoadChannelSounds();
 
   cpuradiobtns->OnClick = [this] { cpuradiobtnsClick(); };
   enablebox->OnClick = [this] { enableboxClick(); };
@@ -51,6 +52,7 @@ void TForm1::FormCreate() {
   if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
 
   pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
+  SetTimerIntervals(pollInterval);
 
   LoadStoredLogo(settings.ReadString(kLogoSection, kLogo, ""));
   windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
@@ -75,6 +77,7 @@ void TForm1::FormCreate() {
   TRadioButton* buttons[] = {ctrlbutton.get(), altbutton.get(), shftbutton.get(), nonbutton.get()};
   if (modifier >= 1 && modifier <= 4) buttons[modifier - 1]->SetChecked(true);
   activeModifier = modifier;
+  EnableModifierTimer(modifier);
 
   for (int ch = 0; ch < kChannelCount; ++ch) {
     ipbox[ch]->SetText(settings.ReadString(kIps, kChannels[ch].keyName, channelAddress[ch]));
@@ -93,11 +96,8 @@ void TForm1::FormCreate() {
   }
 }
 
-void TForm1::EnableTimersFromModifier() {}
-
-void TForm1::DisableTimers() {}
-
 void TForm1::enableboxClick() {
+  Wave.Play();
   TMenuItem* item = PopupMenu1.Find("Enabled1");
   const bool on = enablebox->Checked();
   if (on) {
@@ -130,9 +130,8 @@ void TForm1::timerbarChange() {
   TIniFile settings(SettingsPath());
   settings.WriteInteger(ini::kTimingSection, ini::kTiming, timerbar->Position());
   pollInterval = timerbar->Position();
+  SetTimerIntervals(pollInterval);
 }
-
-void TForm1::cpuradiobtnsClick() {}
 
 void TForm1::FormCloseQuery(bool& canClose) {
   using namespace ini;

@@ -87,10 +87,12 @@ void TForm1::LoadStoredLogo(const std::string& path) {
 }
 
 void TForm1::hintboxClick() {
+  Wave.Play();
   Application().SetShowHint(hintbox->Checked());
 }
 
 void TForm1::windowsstartboxClick() {
+  Wave.Play();
   const std::string name = Application().Title();
   if (!windowsstartbox->Checked()) {
     UnregisterAutostart(name);
@@ -105,6 +107,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Image1Click() {
+  Wave.Play();
   const std::string filter = DialogFilter(kPictureFilter);
   char file[MAX_PATH] = {};
   logoFileName.copy(file, sizeof file - 1);
@@ -127,6 +130,7 @@ void TForm1::Image1Click() {
 }
 
 void TForm1::helpbuttonClick() {
+  Wave.Play();
   programDir = ProgramDir();
   Application().SetHelpFile(programDir + "HOPVOX.TXT");
   if (!helpViewer || !helpViewer->Handle()) {

@@ -380,22 +380,34 @@ std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::mill
   return RogerLog();
 }
 
-void KeyDown(WORD vk) {
+namespace {
+
+// The keys of the navigation block and the right-hand modifiers share scan
+// codes with the keypad and the left-hand ones; the extended flag tells them apart.
+bool Extended(WORD vk) {
+  switch (vk) {
+    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_RCONTROL: case VK_RMENU:
+    case VK_DIVIDE: case VK_NUMLOCK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SendKey(WORD vk, DWORD flags) {
   INPUT in{};
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = flags | (Extended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
   SendInput(1, &in, sizeof in);
 }
 
-void KeyUp(WORD vk) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(1, &in, sizeof in);
-}
+}  // namespace
+
+void KeyDown(WORD vk) { SendKey(vk, 0); }
+void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 
 void Tap(WORD vk, int holdMs) {
   KeyDown(vk);

@@ -1,0 +1,113 @@
+// The main window's services: the four polling timers, the keyboard reader,
+// the feedback and channel sounds and the single-instance guard, with the
+// handlers that drive them (modifier choice, polling switch, priority).
+#include <windows.h>
+
+#include "core/Form1.h"
+#include "services/logic/ThreadPriority.h"
+
+namespace hopvox {
+
+namespace {
+constexpr int kDefinitionInterval = 70;
+}
+
+std::array<TThreadedTimer*, 4> TForm1::PollingTimers() { return {&Timer1, &Timer2, &Timer3, &Timer6}; }
+
+void TForm1::BuildServices() {
+  for (TThreadedTimer* timer : PollingTimers()) timer->SetInterval(kDefinitionInterval);
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  Timer3.OnTimer = [this] { Timer3Timer(); };
+  Timer6.OnTimer = [this] { Timer6Timer(); };
+
+  DXInput1 = std::make_unique<TDXInput>(this);
+  DXInput1->ActiveOnly = false;
+  DXInput1->Joystick().Enabled = false;
+  DXInput1->Mouse().Enabled = false;
+
+  LoadEmbeddedSound(Wave, "WAVE");
+  LoadEmbeddedSound(Wave2, "WAVE2");
+  LoadEmbeddedSound(Wave3, "WAVE3");
+
+  VrRunOnce1.RestorePrevInst = true;
+  VrRunOnce1.Terminate = true;
+  VrRunOnce1.ShowMessage = true;
+  VrRunOnce1.MessageText = "Hopvox is already running";
+
+  TRadioButton* buttons[] = {ctrlbutton.get(), altbutton.get(), shftbutton.get(), nonbutton.get()};
+  for (int m = 1; m <= 4; ++m) buttons[m - 1]->OnClick = [this, m] { modifierButtonClick(m); };
+
+  // The components' load steps, in the order of the window definition.
+  VrRunOnce1.Loaded();
+  DXInput1->Loaded();
+}
+
+void TForm1::LoadChannelSounds() {
+  for (int ch = 0; ch < kChannelCount; ++ch) {
+    // The bare name: channel sounds come from the working folder.
+    const std::string file = SoundFileName(ch);
+    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    try {
+      chwave[ch].Sound().LoadFromFile(file);
+    } catch (const std::exception&) {
+      // A sound that cannot be read (locked, a folder of that name) leaves the
+      // channel silent rather than cutting start-up short.
+      chwave[ch].Sound().Clear();
+    }
+  }
+}
+
+void TForm1::SetTimerIntervals(int interval) {
+  for (TThreadedTimer* timer : PollingTimers()) timer->SetInterval(interval);
+}
+
+void TForm1::EnableModifierTimer(int modifier) {
+  if (modifier >= 1 && modifier <= 4) PollingTimers()[modifier - 1]->SetEnabled(true);
+}
+
+void TForm1::modifierButtonClick(int modifier) {
+  activeModifier = modifier;
+  const auto timers = PollingTimers();
+  for (int m = 1; m <= 4; ++m)
+    if (m != modifier) timers[m - 1]->SetEnabled(false);
+  timers[modifier - 1]->SetEnabled(true);
+}
+
+void TForm1::EnableTimersFromModifier() {
+  Timer1.SetEnabled(ctrlbutton->Checked());
+  Timer2.SetEnabled(altbutton->Checked());
+  Timer3.SetEnabled(shftbutton->Checked());
+  Timer6.SetEnabled(nonbutton->Checked());
+}
+
+void TForm1::DisableTimers() {
+  for (TThreadedTimer* timer : PollingTimers()) timer->SetEnabled(false);
+}
+
+void TForm1::cpuradiobtnsClick() {
+  const auto priority = PriorityForCpuItem(cpuradiobtns->ItemIndex());
+  if (!priority) return;
+  Wave2.Play();
+  for (TThreadedTimer* timer : PollingTimers()) timer->SetThreadPriority(*priority);
+}
+
+bool TForm1::QueryService(const std::string& name, int& value) {
+  const char* const timerNames[] = {"Timer1", "Timer2", "Timer3", "Timer6"};
+  const auto timers = PollingTimers();
+  for (int i = 0; i < 4; ++i) {
+    const std::string t = timerNames[i];
+    if (name == t) return value = timers[i]->Enabled(), true;
+    if (name == t + ".Interval") return value = timers[i]->Interval(), true;
+    if (name == t + ".Priority") return value = WindowsThreadPriority(timers[i]->ThreadPriority()), true;
+  }
+  for (int ch = 0; ch < kChannelCount; ++ch)
+    if (name == "chwave" + std::to_string(ch + 1)) return value = chwave[ch].Sound().Size(), true;
+  if (name == "Wave") return value = Wave.Sound().Size(), true;
+  if (name == "Wave2") return value = Wave2.Sound().Size(), true;
+  if (name == "Wave3") return value = Wave3.Sound().Size(), true;
+  if (name == "DXInput1.Device") return value = DXInput1->Keyboard().Device() != nullptr, true;
+  return false;
+}
+
+}  // namespace hopvox

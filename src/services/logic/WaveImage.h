@@ -1,0 +1,31 @@
+#pragma once
+// Checks a wave-file image before it goes to the system's player. Playing
+// from memory, the player trusts the chunk lengths inside the image, so a
+// truncated or foreign file could make it read past our buffer.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace hopvox {
+
+struct WaveFormat {
+  std::uint16_t formatTag = 0;
+  std::uint16_t channels = 0;
+  std::uint32_t samplesPerSec = 0;
+  std::uint32_t avgBytesPerSec = 0;
+  std::uint16_t blockAlign = 0;
+  std::uint16_t bitsPerSample = 0;
+  std::uint32_t dataOffset = 0;  // of the sample bytes, from the image start
+  std::uint32_t dataSize = 0;
+};
+
+// The format of a well-formed RIFF "WAVE" image: the RIFF length fits the
+// buffer, and every chunk up to and including "fmt " and "data" lies inside
+// it. Anything else gives nothing.
+std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t size);
+
+inline bool IsPlayableWave(const std::uint8_t* image, std::size_t size) {
+  return ParseWaveImage(image, size).has_value();
+}
+
+}  // namespace hopvox
