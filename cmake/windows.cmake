@@ -78,6 +78,7 @@ if(HOPVOX_NATIVE_DIR)
   foreach(g ${NATIVE_GROUPS})
     add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
   endforeach()
+  add_test(NAME pictures_reproduce COMMAND ${HOPVOX_NATIVE_DIR}/pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
 endif()
 
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

@@ -5,7 +5,7 @@ BUILD=${HOPVOX_BUILD:-$ROOT/build}
 
 APT_PACKAGES="cmake ninja-build make g++ clang libgtest-dev googletest libbenchmark-dev
   libjpeg62-turbo-dev dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev
-  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick"
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick zip"
 
 # Install what is missing (as root with apt; otherwise print the command).
 ensure_packages() {
@@ -24,6 +24,25 @@ ensure_packages() {
   dpkg --add-architecture i386
   apt-get update -q >/dev/null
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The Windows build compiles libjpeg from Debian's source package, which apt
+# only finds with a deb-src entry: add one mirroring the binary sources.
+ensure_deb_src() {
+  apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:' && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "No deb-src entry for libjpeg-turbo. As root, add one, e.g.:" >&2
+    echo "  sed 's/^Types: deb\$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/hopvox-src.sources && apt-get update" >&2
+    return 1
+  fi
+  local src=/etc/apt/sources.list.d/debian.sources
+  if [ -f "$src" ]; then
+    sed 's/^Types: deb$/Types: deb-src/' "$src" > /etc/apt/sources.list.d/hopvox-src.sources
+  else
+    grep -h '^deb ' /etc/apt/sources.list 2>/dev/null | sed 's/^deb /deb-src /' > /etc/apt/sources.list.d/hopvox-src.list
+  fi
+  echo "== adding deb-src entries for the libjpeg source"
+  apt-get update -q >/dev/null
 }
 
 build_native() {

@@ -34,6 +34,7 @@
 #include "services/ThdTimer.h"
 #include "services/VrAudio.h"
 #include "services/VrSystem.h"
+#include "ui/HelpViewer.h"
 #include "widgets/DFWFoldPanel.h"
 #include "widgets/VrLcd.h"
 #include "widgets/VrLeds.h"
@@ -184,6 +185,25 @@ class TForm1 : public TForm, public TRunValues {
   std::string DatabasePath() const;
 
   // ---- miscellaneous options and links (src/ui/MiscOptions.cpp) ----
+  void BindMiscOptions();
+  // Start-up: the stored logo path becomes the dialog's file name and, when
+  // the file exists, the logo.
+  void LoadStoredLogo(const std::string& path);
+  void hintboxClick();
+  void windowsstartboxClick();
+  void Button1Click();
+  void Image1Click();
+  void helpbuttonClick();
+  void aboutButtonClick();
+  void AboutHV1Click();
+  void Image2DblClick();
+  void Label34Click();
+  void RunRWButtonButtonClick();
+  bool MiscQueryValue(const std::string& name, int& value) const;
+  std::string logoFileName;  // the picture dialog's file name
+  std::unique_ptr<THelpViewer> helpViewer;
+  DWORD lastBannerClick_ = 0;
+  int lastBannerX_ = 0, lastBannerY_ = 0;
 
   // ---- polling engine (src/core/PollingEngine.cpp) ----
   void Timer1Timer();

@@ -37,6 +37,7 @@ int TForm1::QueryValue(const std::string& name) const {
     return part.back() == 'X' ? pt.x : pt.y;
   }
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
+  if (int value; MiscQueryValue(name, value)) return value;
   if (const int v = QueryChrome(name); v != -9999) return v;
   return -9999;
 }

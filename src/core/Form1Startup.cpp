@@ -41,6 +41,7 @@ void TForm1::FormCreate() {
   BindHotkeyCapture();
   BindLevelPanels();
   BindDatabase();
+  BindMiscOptions();
 
   cpuradiobtns->SetItemIndex(2);
   for (int n = 1; n <= 6; ++n) DFWFoldPanel[n]->SetFoldStatus(TFoldStatus::fsCollapsed);
@@ -59,6 +60,7 @@ void TForm1::FormCreate() {
   pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
   SetTimerIntervals(pollInterval);
 
+  LoadStoredLogo(settings.ReadString(kLogoSection, kLogo, ""));
   windowsstartbox->SetChecked(settings.ReadBool(kMisc, kAutostart, true));
   hintbox->SetChecked(settings.ReadBool(kMisc, kHintsEnabled, true));
 
@@ -154,6 +156,9 @@ void TForm1::FormCloseQuery(bool& canClose) {
   canClose = true;
 }
 
-void TForm1::FormDestroy() { WinHelpA(Handle(), Application().HelpFile().c_str(), HELP_QUIT, 0); }
+// The help is our own window, not the platform help engine: close it with the
+// main window (asking WinHelp to quit would start its viewer on systems that
+// no longer have one).
+void TForm1::FormDestroy() { helpViewer.reset(); }
 
 }  // namespace hopvox

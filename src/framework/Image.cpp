@@ -9,10 +9,22 @@ TImage::TImage(TWindow* parent, int left, int top, int width, int height) {
 
 void TImage::SetBitmap(UniqueBitmap bitmap) {
   bitmap_ = std::move(bitmap);
+  picture_ = TPicture();
+  Invalidate();
+}
+
+void TImage::SetPicture(TPicture picture) {
+  picture_ = std::move(picture);
+  bitmap_.reset();
   Invalidate();
 }
 
 void TImage::Paint(HDC dc) {
+  if (!picture_.Empty()) {
+    // The parent clips to the control, so a larger picture shows its middle.
+    picture_.Draw(dc, Center ? (Width() - picture_.Width()) / 2 : 0, Center ? (Height() - picture_.Height()) / 2 : 0);
+    return;
+  }
   if (!bitmap_) return;
   BITMAP bm{};
   GetObjectA(bitmap_.get(), sizeof bm, &bm);

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/GraphicControl.h"
 #include "framework/Handles.h"
+#include "framework/Picture.h"
 
 namespace hopvox {
 
@@ -13,10 +14,14 @@ class TImage : public TGraphicControl {
   void SetBitmap(UniqueBitmap bitmap);
   HBITMAP Bitmap() const { return bitmap_.get(); }
   bool Center = false;
+  // A picture of any kind (bitmap, icon, metafile); it takes the place of the bitmap.
+  void SetPicture(TPicture picture);
+  const TPicture& Picture() const { return picture_; }
   void Paint(HDC dc) override;
 
  private:
   UniqueBitmap bitmap_;
+  TPicture picture_;
 };
 
 }  // namespace hopvox

@@ -1,6 +1,7 @@
 #include "driver/Driver.h"
 
 #include <algorithm>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -37,70 +38,57 @@ void RemoveTree(const std::string& dir) {
   RemoveDirectoryA(dir.c_str());
 }
 
-struct FindForm {
-  DWORD pid;
+struct Search {
+  const std::function<bool(HWND)>* match;
   HWND found;
 };
 
-BOOL CALLBACK FindFormProc(HWND wnd, LPARAM lp) {
-  auto* f = reinterpret_cast<FindForm*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(wnd, &pid);
-  char title[128] = {};
-  GetWindowTextA(wnd, title, sizeof title);
-  if (pid == f->pid && std::string(title) == "Hopvox v1.6 XP") {
-    f->found = wnd;
-    return FALSE;
-  }
-  return TRUE;
+BOOL CALLBACK SearchProc(HWND wnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  if (!(*s->match)(wnd)) return TRUE;
+  s->found = wnd;
+  return FALSE;
 }
 
-struct FindNamed {
-  std::string name;
-  HWND found;
-};
-
-BOOL CALLBACK FindNamedProc(HWND wnd, LPARAM lp) {
-  auto* f = reinterpret_cast<FindNamed*>(lp);
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, "HopvoxName")));
-  char name[256];
-  if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && f->name == name) {
-    f->found = wnd;
-    return FALSE;
+// The first window (top-level, or child of `parent`) that `match` accepts.
+HWND FindWindowWhere(HWND parent, const std::function<bool(HWND)>& match) {
+  Search search{&match, nullptr};
+  if (parent) {
+    EnumChildWindows(parent, SearchProc, reinterpret_cast<LPARAM>(&search));
+  } else {
+    EnumWindows(SearchProc, reinterpret_cast<LPARAM>(&search));
   }
-  return TRUE;
+  return search.found;
 }
 
-struct FindBox {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindBoxProc(HWND wnd, LPARAM lp) {
-  auto* f = reinterpret_cast<FindBox*>(lp);
+DWORD ProcessOf(HWND wnd) {
   DWORD pid = 0;
   GetWindowThreadProcessId(wnd, &pid);
+  return pid;
+}
+
+std::string TextOf(HWND wnd) {
+  char text[256] = {};
+  GetWindowTextA(wnd, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND wnd) {
   char cls[64] = {};
   GetClassNameA(wnd, cls, sizeof cls);
-  if (pid == f->pid && std::string(cls) == "#32770" && IsWindowVisible(wnd)) {
-    f->found = wnd;
-    return FALSE;
-  }
-  return TRUE;
+  return cls;
 }
 
 HWND MessageBoxOf(DWORD pid) {
-  FindBox f{pid, nullptr};
-  EnumWindows(FindBoxProc, reinterpret_cast<LPARAM>(&f));
-  return f.found;
+  return FindWindowWhere(nullptr, [pid](HWND w) {
+    return ProcessOf(w) == pid && ClassOf(w) == "#32770" && IsWindowVisible(w);
+  });
 }
 
 std::string StaticTextOf(HWND box) {
   std::string text;
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    char cls[32] = {};
-    GetClassNameA(c, cls, sizeof cls);
-    if (std::string(cls) != "Static") continue;
+    if (ClassOf(c) != "Static") continue;
     char buf[1024] = {};
     GetWindowTextA(c, buf, sizeof buf);
     if (buf[0]) text = buf;
@@ -176,12 +164,10 @@ void HopvoxRun::Start(const std::string& workingFolder) {
   if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))
     throw std::runtime_error("cannot start " + exe_);
   pid_ = process_.dwProcessId;
-  FindForm f{pid_, nullptr};
   WaitFor([&] {
-    EnumWindows(FindFormProc, reinterpret_cast<LPARAM>(&f));
-    return f.found != nullptr && IsWindowVisible(f.found);
+    form_ = FindWindowWhere(nullptr, [this](HWND w) { return ProcessOf(w) == pid_ && TextOf(w) == "Hopvox v1.6 XP"; });
+    return form_ != nullptr && IsWindowVisible(form_);
   });
-  form_ = f.found;
   if (!form_) throw std::runtime_error("the main window did not appear");
   // Let start-up's posted work run.
   WaitForInputIdle(process_.hProcess, 5000);
@@ -192,10 +178,13 @@ bool HopvoxRun::Running() const {
 }
 
 HWND HopvoxRun::Control(const std::string& name) const {
-  FindNamed f{name, nullptr};
-  EnumChildWindows(form_, FindNamedProc, reinterpret_cast<LPARAM>(&f));
-  if (!f.found) throw std::runtime_error("no control named " + name);
-  return f.found;
+  HWND found = FindWindowWhere(form_, [&name](HWND w) {
+    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, "HopvoxName")));
+    char text[256];
+    return atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text;
+  });
+  if (!found) throw std::runtime_error("no control named " + name);
+  return found;
 }
 
 int HopvoxRun::Query(const std::string& name) const {
@@ -341,6 +330,86 @@ bool HopvoxRun::DismissMessageBox() const {
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   WaitFor([&] { return !IsWindow(box); }, std::chrono::seconds(5));
   return true;
+}
+
+namespace {
+
+struct FindTitled {
+  DWORD pid;
+  const std::string* title;
+  HWND found;
+};
+
+BOOL CALLBACK FindTitledProc(HWND wnd, LPARAM lp) {
+  auto* f = reinterpret_cast<FindTitled*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char title[256] = {};
+  GetWindowTextA(wnd, title, sizeof title);
+  if (pid == f->pid && *f->title == title && IsWindowVisible(wnd)) {
+    f->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindEditProc(HWND wnd, LPARAM lp) {
+  char cls[16] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = wnd;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND HopvoxRun::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) const {
+  FindTitled f{pid_, &title, nullptr};
+  WaitFor([&] {
+    EnumWindows(FindTitledProc, reinterpret_cast<LPARAM>(&f));
+    return f.found != nullptr;
+  }, limit);
+  return f.found;
+}
+
+void HopvoxRun::ClickAt(int x, int y) const {
+  PostMessageA(form_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  PostMessageA(form_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Sleep(100);
+}
+
+std::vector<std::string> HopvoxRun::FileDialogTypes(const std::string& title) const {
+  std::vector<std::string> types;
+  HWND dlg = WaitForWindow(title);
+  if (!dlg) return types;
+  HWND combo = GetDlgItem(dlg, 0x470);  // cmb1: files of type
+  const int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    // The dialog keeps its lists in Unicode; the ANSI message hands back one character.
+    wchar_t wide[256] = {};
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char buf[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, buf, sizeof buf, nullptr, nullptr);
+    types.push_back(buf);
+  }
+  return types;
+}
+
+bool HopvoxRun::ChooseFile(const std::string& title, const std::string& path) const {
+  HWND dlg = WaitForWindow(title);
+  if (!dlg) return false;
+  // The file name box: an edit inside the cmb13 combo, or edt1 in older layouts.
+  HWND edit = nullptr;
+  if (HWND combo = GetDlgItem(dlg, 0x47c)) {
+    EnumChildWindows(combo, FindEditProc, reinterpret_cast<LPARAM>(&edit));
+  }
+  if (!edit) edit = GetDlgItem(dlg, 0x480);
+  if (!edit) return false;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+  WaitFor([&] { return !IsWindow(dlg); }, std::chrono::seconds(5));
+  return !IsWindow(dlg);
 }
 
 std::string HopvoxRun::Close() {

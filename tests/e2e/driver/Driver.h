@@ -77,6 +77,18 @@ class HopvoxRun {
   // Presses the default button of the message box that is open.
   bool DismissMessageBox() const;
 
+  // A visible top-level window of the program with this exact title (a dialog,
+  // a message box, the help window), or null after the wait.
+  HWND WaitForWindow(const std::string& title, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+  // Clicks a windowless control of the main window at a point of the window's
+  // client area (left button down and up, posted).
+  void ClickAt(int x, int y) const;
+  // In the open-file dialog titled `title`: the entries of its file-type list,
+  // then (ChooseFile) types `path` as the file name and presses Open. Returns
+  // false when no such dialog came up.
+  std::vector<std::string> FileDialogTypes(const std::string& title) const;
+  bool ChooseFile(const std::string& title, const std::string& path) const;
+
   // Closes the main window, dismissing the closing message, and waits for the
   // process to end. Returns the text of the message box it showed.
   std::string Close();

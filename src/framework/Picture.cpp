@@ -1,0 +1,216 @@
+#include "framework/Picture.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/logic/JpegDecoder.h"
+#include "framework/logic/PictureFormat.h"
+
+namespace hopvox {
+
+namespace {
+
+// Larger files are not pictures anyone chooses as a 170 x 174 logo.
+constexpr DWORD kMaxFileSize = 64 * 1024 * 1024;
+// Metafiles claiming more than this are treated as damaged.
+constexpr int kMaxMetafileSide = 8192;
+
+[[noreturn]] void Invalid(const std::string& what, const std::string& why) {
+  throw EInvalidGraphic("Cannot show the picture " + what + ": " + why);
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) Invalid(path, "the file cannot be opened");
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxFileSize) Invalid(path, "the file is too large");
+  std::vector<std::uint8_t> bytes(size);
+  DWORD read = 0;
+  if (size && (!ReadFile(file.get(), bytes.data(), size, &read, nullptr) || read != size))
+    Invalid(path, "the file cannot be read");
+  return bytes;
+}
+
+// A top-down 24-bit DIB section holding the RGB pixels.
+UniqueBitmap BitmapFromRgb(const TRgbImage& img) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = img.width;
+  bi.bmiHeader.biHeight = -img.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bmp || !bits) return {};
+  const size_t stride = (static_cast<size_t>(img.width) * 3 + 3) & ~size_t{3};
+  auto* dst = static_cast<std::uint8_t*>(bits);
+  for (int y = 0; y < img.height; ++y) {
+    const std::uint8_t* src = &img.rgb[static_cast<size_t>(y) * img.width * 3];
+    std::uint8_t* row = dst + y * stride;
+    for (int x = 0; x < img.width; ++x) {
+      row[3 * x] = src[3 * x + 2];
+      row[3 * x + 1] = src[3 * x + 1];
+      row[3 * x + 2] = src[3 * x];
+    }
+  }
+  GdiFlush();
+  return bmp;
+}
+
+// Size in pixels of an enhanced metafile's frame (stored in 0.01 mm).
+bool MetafileSize(HENHMETAFILE emf, int& w, int& h) {
+  ENHMETAHEADER hdr{};
+  if (GetEnhMetaFileHeader(emf, sizeof hdr, &hdr) < sizeof hdr) return false;
+  const RECTL& f = hdr.rclFrame;
+  if (hdr.szlMillimeters.cx > 0 && hdr.szlMillimeters.cy > 0 && f.right > f.left && f.bottom > f.top) {
+    w = MulDiv(f.right - f.left, hdr.szlDevice.cx, hdr.szlMillimeters.cx * 100);
+    h = MulDiv(f.bottom - f.top, hdr.szlDevice.cy, hdr.szlMillimeters.cy * 100);
+  } else {
+    w = hdr.rclBounds.right - hdr.rclBounds.left + 1;
+    h = hdr.rclBounds.bottom - hdr.rclBounds.top + 1;
+  }
+  return w > 0 && h > 0 && w <= kMaxMetafileSide && h <= kMaxMetafileSide;
+}
+
+// A Windows metafile, with or without the placeable header most files carry,
+// converted to an enhanced one for drawing.
+UniqueEnhMetaFile WmfToEmf(const std::vector<std::uint8_t>& bytes, int& w, int& h) {
+  auto u16 = [&](size_t at) { return static_cast<int>(bytes[at] | bytes[at + 1] << 8); };
+  auto s16 = [&](size_t at) { return static_cast<int>(static_cast<std::int16_t>(u16(at))); };
+  size_t skip = 0;
+  METAFILEPICT mfp{MM_ANISOTROPIC, 0, 0, nullptr};
+  bool placeable = bytes.size() >= 22 && u16(0) == 0xCDD7 && u16(2) == 0x9AC6;
+  if (placeable) {
+    const int inch = u16(14);
+    const int bw = s16(10) - s16(6), bh = s16(12) - s16(8);
+    if (inch <= 0 || bw <= 0 || bh <= 0) return {};
+    w = MulDiv(bw, 96, inch);
+    h = MulDiv(bh, 96, inch);
+    if (w <= 0 || h <= 0 || w > kMaxMetafileSide || h > kMaxMetafileSide) return {};
+    mfp.xExt = MulDiv(bw, 2540, inch);
+    mfp.yExt = MulDiv(bh, 2540, inch);
+    skip = 22;
+  }
+  // The metafile header: type 1 or 2, header size 9 words.
+  if (bytes.size() < skip + 18) return {};
+  const int type = u16(skip), headerWords = u16(skip + 2);
+  if ((type != 1 && type != 2) || headerWords != 9) return {};
+  UniqueEnhMetaFile emf(SetWinMetaFileBits(static_cast<UINT>(bytes.size() - skip), bytes.data() + skip, nullptr,
+                                           placeable ? &mfp : nullptr));
+  if (!emf) return {};
+  if (!placeable && !MetafileSize(emf.get(), w, h)) return {};
+  return emf;
+}
+
+}  // namespace
+
+TPicture TPicture::FromJpeg(const std::uint8_t* data, std::size_t size, const std::string& what) {
+  TRgbImage img;
+  std::string error;
+  if (!DecodeJpeg(data, size, img, error)) Invalid(what, "JPEG error: " + error);
+  TPicture p;
+  p.bitmap_ = BitmapFromRgb(img);
+  if (!p.bitmap_) Invalid(what, "not enough memory for the picture");
+  p.kind_ = TKind::Bitmap;
+  p.width_ = img.width;
+  p.height_ = img.height;
+  return p;
+}
+
+TPicture TPicture::FromJpegResource(const char* name) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC res = FindResourceA(module, name, MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  HGLOBAL mem = res ? LoadResource(module, res) : nullptr;
+  const void* data = mem ? LockResource(mem) : nullptr;
+  if (!data) Invalid(name, "the resource is missing");
+  return FromJpeg(static_cast<const std::uint8_t*>(data), SizeofResource(module, res), name);
+}
+
+TPicture TPicture::FromFile(const std::string& path) {
+  TPicture p;
+  switch (PictureFormatOf(path)) {
+    case TPictureFormat::Jpeg: {
+      std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+      return FromJpeg(bytes.data(), bytes.size(), path);
+    }
+    case TPictureFormat::Bitmap: {
+      ReadWholeFile(path);  // the same size limit and a clear message for a missing file
+      p.bitmap_.reset(static_cast<HBITMAP>(
+          LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+      BITMAP bm{};
+      if (!p.bitmap_ || !GetObjectA(p.bitmap_.get(), sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight == 0)
+        Invalid(path, "not a valid bitmap");
+      p.kind_ = TKind::Bitmap;
+      p.width_ = bm.bmWidth;
+      p.height_ = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+      return p;
+    }
+    case TPictureFormat::Icon: {
+      ReadWholeFile(path);
+      p.icon_.reset(static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+      ICONINFO info{};
+      if (!p.icon_ || !GetIconInfo(p.icon_.get(), &info)) Invalid(path, "not a valid icon");
+      UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+      BITMAP bm{};
+      if (colour) {
+        GetObjectA(colour.get(), sizeof bm, &bm);
+      } else {
+        GetObjectA(mask.get(), sizeof bm, &bm);
+        bm.bmHeight /= 2;  // a monochrome icon's mask holds both halves
+      }
+      if (bm.bmWidth <= 0 || bm.bmHeight <= 0) Invalid(path, "not a valid icon");
+      p.kind_ = TKind::Icon;
+      p.width_ = bm.bmWidth;
+      p.height_ = bm.bmHeight;
+      return p;
+    }
+    case TPictureFormat::Emf: {
+      ReadWholeFile(path);
+      p.metafile_.reset(GetEnhMetaFileA(path.c_str()));
+      if (!p.metafile_ || !MetafileSize(p.metafile_.get(), p.width_, p.height_))
+        Invalid(path, "not a valid enhanced metafile");
+      p.kind_ = TKind::Metafile;
+      return p;
+    }
+    case TPictureFormat::Wmf: {
+      std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+      p.metafile_ = WmfToEmf(bytes, p.width_, p.height_);
+      if (!p.metafile_) Invalid(path, "not a valid metafile");
+      p.kind_ = TKind::Metafile;
+      return p;
+    }
+    case TPictureFormat::Unknown:
+      break;
+  }
+  const size_t dot = path.find_last_of('.');
+  const size_t slash = path.find_last_of("\\/");
+  const std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot);
+  Invalid(path, ext.empty() ? "the file name has no picture extension"
+                            : "\"" + ext + "\" is not a picture type Hopvox can show");
+}
+
+void TPicture::Draw(HDC dc, int x, int y) const {
+  switch (kind_) {
+    case TKind::Bitmap: {
+      UniqueDC mem(CreateCompatibleDC(dc));
+      ScopedSelectObject sel(mem.get(), bitmap_.get());
+      BitBlt(dc, x, y, width_, height_, mem.get(), 0, 0, SRCCOPY);
+      break;
+    }
+    case TKind::Icon:
+      DrawIconEx(dc, x, y, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
+      break;
+    case TKind::Metafile: {
+      RECT rc{x, y, x + width_, y + height_};
+      PlayEnhMetaFile(dc, metafile_.get(), &rc);
+      break;
+    }
+    case TKind::None:
+      break;
+  }
+}
+
+}  // namespace hopvox

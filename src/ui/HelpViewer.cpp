@@ -1,0 +1,73 @@
+#include "ui/HelpViewer.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "framework/Application.h"
+
+namespace hopvox {
+
+namespace {
+
+std::string ReadFileText(const std::string& path, bool& found) {
+  std::ifstream in(path, std::ios::binary);
+  found = static_cast<bool>(in);
+  return found ? std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()) : std::string();
+}
+
+// Edit controls break lines only at CR LF.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') continue;
+    if (text[i] == '\n') out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string BuiltInHelpText() {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC res = FindResourceA(module, "HELPTEXT", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  HGLOBAL mem = res ? LoadResource(module, res) : nullptr;
+  const char* data = mem ? static_cast<const char*>(LockResource(mem)) : nullptr;
+  return data ? std::string(data, SizeofResource(module, res)) : std::string();
+}
+
+THelpViewer::THelpViewer(const std::string& helpFile)
+    : TForm("Hopvox Help", 560, 460, WS_OVERLAPPEDWINDOW) {
+  bool found = false;
+  std::string text = ReadFileText(helpFile, found);
+  if (!found) text = BuiltInHelpText();
+  text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", WithCrLf(text).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+                          560, 460, Handle(), nullptr, Application().Instance(), nullptr);
+  // A fixed-pitch font keeps the help's lists and tables aligned.
+  SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
+  SendMessageA(text_, EM_SETLIMITTEXT, 0, 0);
+}
+
+std::string THelpViewer::Text() const {
+  const int n = GetWindowTextLengthA(text_);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  GetWindowTextA(text_, s.data(), n + 1);
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
+LRESULT THelpViewer::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SIZE && text_) {
+    MoveWindow(text_, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+    return 0;
+  }
+  if (msg == WM_SETFOCUS && text_) {
+    ::SetFocus(text_);
+    return 0;
+  }
+  return TForm::WndProc(msg, wp, lp);
+}
+
+}  // namespace hopvox

@@ -1,0 +1,170 @@
+// The window's small options and outside links: hints, start with Windows,
+// the settings file in Notepad, the logo, help, About, the two web links and
+// the title-bar button that starts Roger Wilco.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+
+#include "core/Form1.h"
+#include "core/Launcher.h"
+#include "core/logic/SettingsNames.h"
+#include "framework/Application.h"
+#include "framework/IniFile.h"
+#include "framework/logic/PictureFormat.h"
+#include "ui/Autostart.h"
+
+namespace hopvox {
+
+namespace {
+
+// No pages exist for these links yet; while an address is empty its link does
+// nothing (the spec leaves both addresses to us).
+constexpr char kRogerDownloadPage[] = "";
+constexpr char kSupportPage[] = "";
+
+constexpr char kAboutText[] = "Hopvox XP, written by the Hopvox team\n\rMade in Bristol, England\n\rVersion 1.6 XP";
+
+std::string ModuleFileName() {
+  char path[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  return std::string(path, n);
+}
+
+// The window's built-in pictures; a damaged resource leaves the place empty
+// rather than stopping the start.
+void ShowResourcePicture(TImage& image, const char* name) {
+  try {
+    image.SetPicture(TPicture::FromJpegResource(name));
+  } catch (const EInvalidGraphic&) {
+  }
+}
+
+}  // namespace
+
+void TForm1::BindMiscOptions() {
+  hintbox->OnClick = [this] { hintboxClick(); };
+  windowsstartbox->OnClick = [this] { windowsstartboxClick(); };
+  Button1->OnClick = [this] { Button1Click(); };
+  helpButton->OnClick = [this] { helpbuttonClick(); };
+  aboutButton->OnClick = [this] { aboutButtonClick(); };
+  if (TMenuItem* item = PopupMenu1.Find("AboutHV1")) item->OnClick = [this] { AboutHV1Click(); };
+  // A picture that cannot be shown raises the picture error; the error box
+  // shows it and the handler stops there.
+  Image1->OnClick = [this] { Application().Guard([this] { Image1Click(); }); };
+  Label34->OnClick = [this] { Label34Click(); };
+  RunRWButton->OnButtonClick = [this](TCustomCaptionButton&) { RunRWButtonButtonClick(); };
+  // The window class takes no double clicks, so the banner counts them itself.
+  Image2->OnMouseDown = [this](TMouseButton button, TShiftState, int x, int y) {
+    if (button != TMouseButton::mbLeft) return;
+    const DWORD now = GetMessageTime();
+    const bool twice = lastBannerClick_ != 0 && now - lastBannerClick_ <= GetDoubleClickTime() &&
+                       std::abs(x - lastBannerX_) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+                       std::abs(y - lastBannerY_) <= GetSystemMetrics(SM_CYDOUBLECLK);
+    lastBannerClick_ = twice ? 0 : now;
+    lastBannerX_ = x;
+    lastBannerY_ = y;
+    if (twice) Image2DblClick();
+  };
+
+  ShowResourcePicture(*Image1, "LOGO");
+  ShowResourcePicture(*Image2, "BANNER");
+  ShowResourcePicture(*Image3, "CHANNELS");
+  ShowResourcePicture(*Image4, "KEYS");
+}
+
+void TForm1::LoadStoredLogo(const std::string& path) {
+  logoFileName = path;
+  if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  // A stored picture that has since been damaged keeps the built-in logo, like
+  // a missing one, instead of cutting the start short.
+  try {
+    Image1->SetPicture(TPicture::FromFile(path));
+  } catch (const EInvalidGraphic&) {
+  }
+}
+
+void TForm1::hintboxClick() {
+  Wave.Play();
+  Application().SetShowHint(hintbox->Checked());
+}
+
+void TForm1::windowsstartboxClick() {
+  Wave.Play();
+  const std::string name = Application().Title();
+  if (!windowsstartbox->Checked()) {
+    UnregisterAutostart(name);
+    return;
+  }
+  if (RegisterAutostart(name, AutostartCommand(ModuleFileName())) == TAutostartPlace::None)
+    Application().ShowError("Hopvox cannot register itself to start with Windows: the registry refused the entry.");
+}
+
+void TForm1::Button1Click() {
+  ShellExecuteA(GetDesktopWindow(), "Open", "notepad", (programDir + "hopvox.ini").c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::Image1Click() {
+  Wave.Play();
+  const std::string filter = DialogFilter(kPictureFilter);
+  char file[MAX_PATH] = {};
+  logoFileName.copy(file, sizeof file - 1);
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Handle();
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = sizeof file;
+  ofn.lpstrTitle = "Browse for an image";
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  if (!GetOpenFileNameA(&ofn)) return;
+  const std::string path = file;
+  logoFileName = path;
+  Image1->SetPicture(TPicture::FromFile(path));  // EInvalidGraphic: nothing below happens
+  TIniFile settings(SettingsPath());
+  settings.WriteString(ini::kLogoSection, ini::kLogo, path);
+  settings.UpdateFile();
+}
+
+void TForm1::helpbuttonClick() {
+  Wave.Play();
+  programDir = ProgramDir();
+  Application().SetHelpFile(programDir + "HOPVOX.TXT");
+  if (!helpViewer || !helpViewer->Handle()) {
+    helpViewer = std::make_unique<THelpViewer>(Application().HelpFile());
+    helpViewer->CenterOnScreen();
+  }
+  ShowWindow(helpViewer->Handle(), SW_SHOWNORMAL);
+  SetForegroundWindow(helpViewer->Handle());
+}
+
+void TForm1::aboutButtonClick() { MessageBoxA(Handle(), kAboutText, "Information", MB_ICONINFORMATION | MB_OK); }
+
+void TForm1::AboutHV1Click() { aboutButton->Click(); }
+
+void TForm1::Image2DblClick() {
+  if (*kRogerDownloadPage)
+    ShellExecuteA(GetDesktopWindow(), nullptr, kRogerDownloadPage, "", nullptr, SW_SHOWNA);
+}
+
+void TForm1::Label34Click() {
+  if (*kSupportPage) ShellExecuteA(Application().Handle(), "open", kSupportPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::RunRWButtonButtonClick() { launch(); }
+
+bool TForm1::MiscQueryValue(const std::string& name, int& value) const {
+  const TPicture& logo = Image1->Picture();
+  if (name == "Image1.Width") value = logo.Width();
+  else if (name == "Image1.Height") value = logo.Height();
+  else if (name == "Image1.Kind") value = static_cast<int>(logo.Kind());
+  else if (name == "ShowHint") value = Application().ShowHint();
+  else if (name == "helpViewer") value = helpViewer && helpViewer->Handle() && IsWindowVisible(helpViewer->Handle());
+  else return false;
+  return true;
+}
+
+}  // namespace hopvox
