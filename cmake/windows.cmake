@@ -52,7 +52,9 @@ foreach(g ${WIN32_GROUPS})
   add_executable(win32_${g} ${srcs} $<TARGET_OBJECTS:hopvox_res>)
   target_link_libraries(win32_${g} PRIVATE hopvox_lib gtest gtest_main)
   add_test(NAME win32_${g} COMMAND win32_${g})
-  set_tests_properties(win32_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300)
+  # Serial: several of them inject keys or read the system-wide key state,
+  # which tests running beside them would disturb.
+  set_tests_properties(win32_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300 RUN_SERIAL TRUE)
 endforeach()
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)

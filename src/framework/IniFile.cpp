@@ -65,7 +65,18 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWOR
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     if (keep) SetFileAttributesA(temp, keep);
   }
-  ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (ok) {
+    // Another program reading the file at this moment (an editor, a virus
+    // scanner) blocks the replace for a moment; try again briefly before
+    // calling the write failed.
+    ok = false;
+    for (int attempt = 0; attempt < 10 && !ok; ++attempt) {
+      ok = MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      const DWORD error = GetLastError();
+      if (ok || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) break;
+      Sleep(20);
+    }
+  }
   if (!ok) DeleteFileA(temp);
   return ok;
 }
