@@ -74,6 +74,7 @@ class TForm1 : public TForm, public TRunValues {
   std::vector<std::unique_ptr<TLabel>> panelLabels;
   std::unique_ptr<TImage> Image2, Image1;
   std::unique_ptr<TLabel> Label34;
+  UniqueFont linkFont;  // the window font, underlined, for Label34
   // "Main Server".
   std::unique_ptr<TEdit> serverip, serverpassword;
   std::unique_ptr<TCheckBox> serverbox;

@@ -280,7 +280,8 @@ void TForm1::BuildFoldPanels() {
   Image2->SetHint("Need Roger Wilco? Double click here...");
   Label34 = std::make_unique<TLabel>(this, "HV Support Website", 232, 144);
   Label34->Name = "Label34";
-  Label34->SetFont(nullptr);
+  linkFont = MakeFont("Trebuchet MS", 8, fsUnderline);
+  Label34->SetFont(linkFont.get());
   Image1 = std::make_unique<TImage>(this, 204, 171, 170, 174);
   Image1->Name = "Image1";
   Image1->Center = true;
