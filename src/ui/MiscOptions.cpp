@@ -21,7 +21,7 @@ namespace hopvox {
 namespace {
 
 // No pages exist for these links yet; while an address is empty its link does
-// nothing (the spec leaves both addresses to us).
+// nothing until someone fills them in.
 constexpr char kRogerDownloadPage[] = "";
 constexpr char kSupportPage[] = "";
 

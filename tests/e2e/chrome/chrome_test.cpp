@@ -10,18 +10,6 @@ namespace {
 
 constexpr UINT kTrayCallback = 0x3A64;
 
-// Presses and releases a title-bar button where the user would.
-void ClickTitleButton(const HopvoxRun& run, const std::string& name) {
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query(name + ".Left") > 0; })) << name << " never painted";
-  const int id = run.Query(name + ".CommandId");
-  POINT pt{run.Query(name + ".Left") + 4, -4};
-  ClientToScreen(run.Form(), &pt);
-  const LPARAM at = MAKELPARAM(pt.x, pt.y);
-  ASSERT_EQ(SendMessageA(run.Form(), WM_NCHITTEST, 0, at), id) << name;
-  SendMessageA(run.Form(), WM_NCLBUTTONDOWN, id, at);
-  SendMessageA(run.Form(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
-}
-
 std::string HintOf(const HopvoxRun& run, const std::string& name) {
   const ATOM atom = static_cast<ATOM>(run.Query(name + ".Hint"));
   char text[256] = {};
@@ -43,9 +31,9 @@ TEST(Chrome, LockButtonToggles) {
   EXPECT_EQ(HintOf(run, "captionlockbtn"), "Locked, no editing");
   EXPECT_EQ(HintOf(run, "FormTopmost1"), "Stay on top");
   EXPECT_EQ(HintOf(run, "TrayIcon"), "Minimize to system tray");
-  ClickTitleButton(run, "captionlockbtn");
+  run.PressCaptionButton("captionlockbtn");
   EXPECT_EQ(run.Query("captionlockbtn.Down"), 0);
-  ClickTitleButton(run, "captionlockbtn");
+  run.PressCaptionButton("captionlockbtn");
   EXPECT_EQ(run.Query("captionlockbtn.Down"), 1);
   run.Close();
 }
@@ -54,7 +42,7 @@ TEST(Chrome, StayOnTopFromButtonAndSystemMenu) {
   HopvoxRun run("chrome_topmost");
   run.Start();
   EXPECT_FALSE(GetWindowLongA(run.Form(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  ClickTitleButton(run, "FormTopmost1");
+  run.PressCaptionButton("FormTopmost1");
   EXPECT_TRUE(GetWindowLongA(run.Form(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(run.Query("FormTopmost1.Down"), 1);
   EXPECT_EQ(run.Query("FormTopmost1.MenuChecked"), 1);
@@ -70,7 +58,7 @@ TEST(Chrome, RollsUpToTheTitleBarAndBack) {
   run.Start();
   const int before = ClientHeight(run.Form());
   ASSERT_EQ(before, 348);
-  ClickTitleButton(run, "FormRoller1");
+  run.PressCaptionButton("FormRoller1");
   ASSERT_EQ(run.Query("FormRoller1.RollUp"), 1);
   EXPECT_EQ(HintOf(run, "FormRoller1"), "Roll down");
   EXPECT_LE(ClientHeight(run.Form()), 4);
@@ -85,7 +73,7 @@ TEST(Chrome, RollsUpToTheTitleBarAndBack) {
   const LRESULT edge = SendMessageA(run.Form(), WM_NCHITTEST, 0, MAKELPARAM(w.left, w.top + 10));
   EXPECT_TRUE(edge < HTLEFT || edge > HTBOTTOMRIGHT) << edge;
 
-  ClickTitleButton(run, "FormRoller1");
+  run.PressCaptionButton("FormRoller1");
   EXPECT_EQ(run.Query("FormRoller1.RollUp"), 0);
   EXPECT_EQ(ClientHeight(run.Form()), before);
   EXPECT_EQ(GetWindowRgn(run.Form(), rgn), ERROR);
@@ -98,7 +86,7 @@ TEST(Chrome, TrayButtonHidesAndAClickOnTheIconRestores) {
   run.Start();
   HWND app = GetWindow(run.Form(), GW_OWNER);
   ASSERT_TRUE(app);
-  ClickTitleButton(run, "TrayIcon");
+  run.PressCaptionButton("TrayIcon");
   EXPECT_FALSE(IsWindowVisible(run.Form()));
   EXPECT_FALSE(IsWindowVisible(app)) << "the taskbar button stays";
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 1);

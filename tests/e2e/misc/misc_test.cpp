@@ -325,18 +325,6 @@ TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
 
 namespace {
 
-// Presses and releases a title-bar button where the user would.
-void ClickTitleButton(const HopvoxRun& run, const std::string& name) {
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query(name + ".Left") > 0; })) << name << " never painted";
-  const int id = run.Query(name + ".CommandId");
-  POINT pt{run.Query(name + ".Left") + 4, -4};
-  ClientToScreen(run.Form(), &pt);
-  const LPARAM at = MAKELPARAM(pt.x, pt.y);
-  ASSERT_EQ(SendMessageA(run.Form(), WM_NCHITTEST, 0, at), id) << name;
-  SendMessageA(run.Form(), WM_NCLBUTTONDOWN, id, at);
-  SendMessageA(run.Form(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
-}
-
 std::string ButtonHint(const HopvoxRun& run, const std::string& name) {
   const ATOM atom = static_cast<ATOM>(run.Query(name + ".Hint"));
   char text[256] = {};
@@ -354,7 +342,7 @@ TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
   // after start); press again until a start shows, then check every start.
   std::vector<std::string> log;
   for (int attempt = 0; attempt < 5 && log.empty(); ++attempt) {
-    ClickTitleButton(run, "RunRWButton");
+    run.PressCaptionButton("RunRWButton");
     log = run.WaitForRoger(1, std::chrono::seconds(2));
   }
   ASSERT_FALSE(log.empty());
