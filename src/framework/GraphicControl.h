@@ -47,6 +47,8 @@ class TGraphicControl {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // The system colours changed; controls that derive their look from them rebuild it.
+  virtual void SysColorChanged() {}
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
   virtual void Click();

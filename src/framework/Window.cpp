@@ -187,6 +187,16 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       if (OnEnter) OnEnter();
       break;
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it: pass it down to every child window
+      // and let the graphic children rebuild what they drew from the old colours.
+      for (TGraphicControl* g : graphics_) {
+        g->SysColorChanged();
+        g->Invalidate();
+      }
+      for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_SYSCOLORCHANGE, wp, lp);
+      break;
     case WM_KILLFOCUS: {
       // Only a focus move inside our own window counts as leaving the control;
       // a message box or another program taking the focus does not.

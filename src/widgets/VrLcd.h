@@ -38,7 +38,7 @@ class TVrCustomNum : public TVrGraphicImageControl {
   void SetPalette(const TVrPalette& p) { palette_.Assign(p); }
 
   // For a system colour change: the marker colours are recoloured afresh.
-  void SysColorChanged() { LoadStrip(); }
+  void SysColorChanged() override { LoadStrip(); }
 
   std::function<void()> OnChange;
 

@@ -22,6 +22,8 @@ namespace {
 
 struct Box : TGraphicControl {
   int paints = 0;
+  int colourChanges = 0;
+  void SysColorChanged() override { ++colourChanges; }
   void Paint(HDC dc) override {
     ++paints;
     RECT rc{0, 0, Width(), Height()};
@@ -116,6 +118,17 @@ TEST_F(Controls, MouseReachesTheGraphicChildUnderThePointer) {
   DeleteObject(bmp);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Controls, ColourChangesReachGraphicChildrenOfNestedContainers) {
+  TPanel outer(&form, 0, 0, 200, 100);
+  TPanel inner(&outer, 10, 10, 100, 50);
+  Box onForm, nested;
+  onForm.SetParent(&form);
+  nested.SetParent(&inner);
+  SendMessageA(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(onForm.colourChanges, 1);
+  EXPECT_EQ(nested.colourChanges, 1);
 }
 
 TEST_F(Controls, PageControlRunsShowOnlyForANewPage) {
