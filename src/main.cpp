@@ -1,11 +1,14 @@
 // The main sequence.
 #include <windows.h>
+#include <objbase.h>
 
 #include "core/Form1.h"
 #include "framework/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace hopvox;
+  // The shell may hand a launch to its extensions, which need COM on this thread.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   TApplication& app = Application();
   app.SetTitle("Hopvox XP");
   // Replaced by the Help button before any use.
@@ -21,5 +24,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     code = app.Run();
     app.SetMainForm(nullptr);
   }
+  CoUninitialize();
   return code;
 }
