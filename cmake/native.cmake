@@ -3,6 +3,8 @@
 enable_testing()
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
+# tools/ holds helpers our generators, tests and benchmarks share (the JPEG writer).
+include_directories(${CMAKE_SOURCE_DIR}/tools)
 # libjpeg62-turbo-dev: the same API the Windows build compiles from source.
 find_package(JPEG REQUIRED)
 

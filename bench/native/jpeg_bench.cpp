@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "framework/logic/JpegDecoder.h"
+#include "jpeg/JpegEncoder.h"
 
 namespace {
 
@@ -18,35 +19,15 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
 }
 
 std::vector<std::uint8_t> Photo(int w, int h) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = w;
-  c.image_height = h;
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 85, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(static_cast<size_t>(w) * 3);
-  while (c.next_scanline < c.image_height) {
+  hopvox::tools::JpegEncodeOptions o;
+  o.quality = 85;
+  return hopvox::tools::EncodeJpeg(w, h, o, [w](int y, JSAMPLE* row) {
     for (int x = 0; x < w; ++x) {
-      row[3 * x] = static_cast<JSAMPLE>((x * 7 + c.next_scanline * 3) & 0xFF);
-      row[3 * x + 1] = static_cast<JSAMPLE>((x ^ c.next_scanline) & 0xFF);
-      row[3 * x + 2] = static_cast<JSAMPLE>((x * c.next_scanline) >> 8 & 0xFF);
+      row[3 * x] = static_cast<JSAMPLE>((x * 7 + y * 3) & 0xFF);
+      row[3 * x + 1] = static_cast<JSAMPLE>((x ^ y) & 0xFF);
+      row[3 * x + 2] = static_cast<JSAMPLE>((x * y) >> 8 & 0xFF);
     }
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  std::vector<std::uint8_t> out(mem, mem + size);
-  jpeg_destroy_compress(&c);
-  std::free(mem);
-  return out;
+  });
 }
 
 void Decode(benchmark::State& state, const std::vector<std::uint8_t>& file) {

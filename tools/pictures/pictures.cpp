@@ -3,6 +3,7 @@
 // rebuilt. Output is byte-for-byte repeatable for a given libjpeg.
 //   pictures_gen OUTDIR          write the files
 //   pictures_gen --check DIR     exit 1 unless DIR holds exactly what we draw
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include <jpeglib.h>
+
+#include "jpeg/JpegEncoder.h"
 
 namespace {
 
@@ -132,29 +135,11 @@ Bytes Jpeg(const std::vector<Rgba>& px, int w, int h, Rgba background) {
     rgb[3 * i + 1] = static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.g, 0.0), 1.0) * 255));
     rgb[3 * i + 2] = static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.b, 0.0), 1.0) * 255));
   }
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = w;
-  c.image_height = h;
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 92, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW row = &rgb[static_cast<size_t>(c.next_scanline) * w * 3];
-    jpeg_write_scanlines(&c, &row, 1);
-  }
-  jpeg_finish_compress(&c);
-  Bytes out(mem, mem + size);
-  jpeg_destroy_compress(&c);
-  std::free(mem);
-  return out;
+  hopvox::tools::JpegEncodeOptions o;
+  o.quality = 92;
+  return hopvox::tools::EncodeJpeg(w, h, o, [&](int y, JSAMPLE* row) {
+    std::copy_n(&rgb[static_cast<size_t>(y) * w * 3], static_cast<size_t>(w) * 3, row);
+  });
 }
 
 // A title picture: a rounded gradient bar with the caption in white.

@@ -11,6 +11,7 @@
 #include <jpeglib.h>
 
 #include "framework/logic/JpegDecoder.h"
+#include "jpeg/JpegEncoder.h"
 
 namespace hopvox {
 namespace {
@@ -18,39 +19,13 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Pixel = std::function<void(int x, int y, JSAMPLE* out)>;
 
-struct EncodeOptions {
-  J_COLOR_SPACE space = JCS_RGB;
-  int components = 3;
-  bool progressive = false;
-};
+using EncodeOptions = hopvox::tools::JpegEncodeOptions;
 
 Bytes Encode(int w, int h, const Pixel& pixel, EncodeOptions o = {}) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = w;
-  c.image_height = h;
-  c.input_components = o.components;
-  c.in_color_space = o.space;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 100, TRUE);
-  if (o.progressive) jpeg_simple_progression(&c);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(static_cast<size_t>(w) * o.components);
-  while (c.next_scanline < c.image_height) {
-    for (int x = 0; x < w; ++x) pixel(x, static_cast<int>(c.next_scanline), &row[static_cast<size_t>(x) * o.components]);
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  Bytes out(mem, mem + size);
-  jpeg_destroy_compress(&c);
-  std::free(mem);
-  return out;
+  o.quality = 100;
+  return hopvox::tools::EncodeJpeg(w, h, o, [&](int y, JSAMPLE* row) {
+    for (int x = 0; x < w; ++x) pixel(x, y, &row[static_cast<size_t>(x) * o.components]);
+  });
 }
 
 // Four flat quadrants: red, green / blue, white.
@@ -77,7 +52,7 @@ void ExpectRejected(const Bytes& file, const char* why, const TJpegLimits& limit
 }
 
 Bytes QuadrantFile(int w, int h, bool progressive = false) {
-  return Encode(w, h, [&](int x, int y, JSAMPLE* p) { Quadrants(x, y, p, w, h); }, {JCS_RGB, 3, progressive});
+  return Encode(w, h, [&](int x, int y, JSAMPLE* p) { Quadrants(x, y, p, w, h); }, {.space = JCS_RGB, .components = 3, .progressive = progressive});
 }
 
 TEST(Jpeg, BaselineAndProgressiveDecodeToTheirSizeAndColours) {
@@ -98,7 +73,7 @@ TEST(Jpeg, BaselineAndProgressiveDecodeToTheirSizeAndColours) {
 }
 
 TEST(Jpeg, GreyAndCmykFilesComeOutAsRgb) {
-  Bytes grey = Encode(20, 10, [](int x, int, JSAMPLE* p) { p[0] = x < 10 ? 40 : 200; }, {JCS_GRAYSCALE, 1, false});
+  Bytes grey = Encode(20, 10, [](int x, int, JSAMPLE* p) { p[0] = x < 10 ? 40 : 200; }, {.space = JCS_GRAYSCALE, .components = 1});
   TRgbImage img;
   std::string error;
   ASSERT_TRUE(DecodeJpeg(grey.data(), grey.size(), img, error)) << error;
@@ -111,7 +86,7 @@ TEST(Jpeg, GreyAndCmykFilesComeOutAsRgb) {
                         if (x < 8) p[0] = 255, p[1] = 0, p[2] = 0, p[3] = 255;  // magenta + yellow ink: red
                         else p[0] = 255, p[1] = 255, p[2] = 255, p[3] = 0;       // black ink only
                       },
-                      {JCS_CMYK, 4, false});
+                      {.space = JCS_CMYK, .components = 4});
   ASSERT_TRUE(DecodeJpeg(cmyk.data(), cmyk.size(), img, error)) << error;
   EXPECT_EQ(img.width, 16);
   ExpectColour(img, 2, 8, 255, 0, 0);

@@ -46,7 +46,9 @@ TEST(PixelArt, DigitStripsUseThreeColoursAndDistinctCells) {
     for (size_t i = 0; i < blank.size(); ++i) {
       EXPECT_NE(eight[i], pixelart::Gray) << name;
       EXPECT_NE(blank[i], pixelart::Silver) << name;
-      if (blank[i] == pixelart::Gray) EXPECT_EQ(eight[i], pixelart::Silver) << name << " pixel " << i;
+      if (blank[i] == pixelart::Gray) {
+        EXPECT_EQ(eight[i], pixelart::Silver) << name << " pixel " << i;
+      }
       lit += eight[i] == pixelart::Silver;
       ghost += blank[i] == pixelart::Gray;
     }
