@@ -101,7 +101,6 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool OwnerIsMainForm() const;
   HWND AppWindow() const;
   void RestartAnimation();
-  static LRESULT CALLBACK AppHookProc(HWND, UINT, WPARAM, LPARAM);
 
   bool animate_ = false;
   std::uint16_t animateInterval_ = 200;
@@ -118,7 +117,7 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TWin2kInfoBalloon balloon_;
   alignas(4) TrayRecord record_{};
   HWND appWindow_ = nullptr;
-  WNDPROC appPrevious_ = nullptr;
+  TSubclass appHook_;  // on the application window: minimising it sends us to the tray
   bool leftDown_ = false;
   UINT taskbarCreated_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/Application.h"
 #include "framework/Font.h"
 
 namespace hopvox {
@@ -64,7 +65,9 @@ struct FoldHover {
   static inline int living = 0;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (panel && !panel->HoverCheck()) Stop();
+    Application().Guard([] {
+      if (panel && !panel->HoverCheck()) Stop();
+    });
   }
   static void Stop() {
     if (timer) KillTimer(nullptr, timer);
