@@ -248,16 +248,6 @@ void TFormTrayIcon::SetPopupMenuRestoreItem(TMenuItem* item) {
   };
 }
 
-void TFormTrayIcon::SetPopupMenuTrayMinimizeItem(TMenuItem* item) {
-  minimizeItem_ = item;
-  if (!item) return;
-  auto previous = item->OnClick;
-  item->OnClick = [this, previous] {
-    if (previous) previous();
-    MinimizeToTray();
-  };
-}
-
 void TFormTrayIcon::SetHint(const std::string& v) {
   if (v == trayHint_) return;
   trayHint_ = v;
@@ -268,14 +258,6 @@ void TFormTrayIcon::SetShowHint(bool v) {
   if (v == trayShowHint_) return;
   trayShowHint_ = v;
   ShellRequest(Request::kModify);
-}
-
-void TFormTrayIcon::SetIcon(HICON v) {
-  icon_.reset(v ? CopyIcon(v) : nullptr);
-  if (!imageList_) {
-    displayed_.reset(v ? CopyIcon(v) : nullptr);
-    ShellRequest(Request::kModify);
-  }
 }
 
 void TFormTrayIcon::RestartAnimation() {
@@ -291,23 +273,6 @@ void TFormTrayIcon::RestartAnimation() {
 void TFormTrayIcon::SetAnimate(bool v) {
   if (v == animate_) return;
   animate_ = v;
-  RestartAnimation();
-}
-
-void TFormTrayIcon::SetAnimateInterval(std::uint16_t v) {
-  if (v == animateInterval_) return;
-  animateInterval_ = v;
-  RestartAnimation();
-}
-
-void TFormTrayIcon::SetImageList(const std::vector<HICON>* v) {
-  if (v == imageList_) return;
-  imageList_ = v;
-  if (!v) {
-    displayed_.reset(icon_ ? CopyIcon(icon_.get()) : nullptr);
-    ShellRequest(Request::kModify);
-    animate_ = false;
-  }
   RestartAnimation();
 }
 

@@ -50,14 +50,11 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool Animate() const { return animate_; }
   void SetAnimate(bool v);
   std::uint16_t AnimateInterval() const { return animateInterval_; }
-  void SetAnimateInterval(std::uint16_t v);
   const std::string& Hint() const { return trayHint_; }
   void SetHint(const std::string& v);
   HICON Icon() const { return icon_.get(); }
-  void SetIcon(HICON v);  // copies the icon
   // Frames of the animation; the list is the caller's and must outlive us.
   const std::vector<HICON>* ImageList() const { return imageList_; }
-  void SetImageList(const std::vector<HICON>* v);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v);
   TFormTrayIconOptions Options() const { return options_; }
@@ -67,7 +64,6 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TMenuItem* PopupMenuRestoreItem() const { return restoreItem_; }
   void SetPopupMenuRestoreItem(TMenuItem* item);
   TMenuItem* PopupMenuTrayMinimizeItem() const { return minimizeItem_; }
-  void SetPopupMenuTrayMinimizeItem(TMenuItem* item);
   bool ShowHint() const { return trayShowHint_; }
   void SetShowHint(bool v);
   bool Visible() const { return trayVisible_; }

@@ -25,11 +25,6 @@ void TVrTimer::SetTimerType(TVrTimerType t) {
   if (core_.Enabled()) core_.Rearm();
 }
 
-void TVrTimer::SetPriority(int threadPriority) {
-  priority_ = threadPriority;
-  if (thread_) SetThreadPriority(thread_.get(), priority_);
-}
-
 void TVrTimer::StopThread() {
   if (!thread_) return;
   stop_ = true;
