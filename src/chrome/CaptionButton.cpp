@@ -486,12 +486,6 @@ void TCustomCaptionButton::SetGlyphDown(HBITMAP v) {
   Repaint();
 }
 
-void TCustomCaptionButton::SetGlyphTransparent(bool v) {
-  if (v == glyphTransparent_) return;
-  glyphTransparent_ = v;
-  Repaint();
-}
-
 void TCustomCaptionButton::SetHint(const std::string& v) {
   if (v == hint_) return;
   hint_ = v;
@@ -518,18 +512,6 @@ void TCustomCaptionButton::SetSeparatorWidth(std::uint8_t v) {
 
 void TCustomCaptionButton::SetSignFont(const TcbSignFont& v) {
   signFont_ = v;  // the height is always derived from the caption size
-  Repaint();
-}
-
-void TCustomCaptionButton::SetSignLeft(int v) {
-  if (v == signLeft_) return;
-  signLeft_ = v;
-  Repaint();
-}
-
-void TCustomCaptionButton::SetSignTop(int v) {
-  if (v == signTop_) return;
-  signTop_ = v;
   Repaint();
 }
 

@@ -125,7 +125,6 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   HBITMAP GlyphDown() const { return glyphDown_.get(); }
   void SetGlyphDown(HBITMAP v);
   bool GlyphTransparent() const { return glyphTransparent_; }
-  void SetGlyphTransparent(bool v);
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& v);
   TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -137,9 +136,7 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   const TcbSignFont& SignFont() const { return signFont_; }
   void SetSignFont(const TcbSignFont& v);
   int SignLeft() const { return signLeft_; }
-  void SetSignLeft(int v);
   int SignTop() const { return signTop_; }
-  void SetSignTop(int v);
   char Sign() const { return sign_; }
   void SetSign(char v);
   TSystemMenu& SystemMenu() { return systemMenu_; }

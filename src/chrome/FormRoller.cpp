@@ -143,28 +143,4 @@ void TFormRoller::Rehooked() {
   if (rollUp_) SetRolledRegion();
 }
 
-void TFormRoller::SetHintRollUp(const std::string& v) {
-  if (v == hintRollUp_) return;
-  hintRollUp_ = v;
-  if (!rollUp_) {
-    TCustomCaptionButton::SetHint(v);
-    SystemMenu().SetCaption(v);
-  }
-}
-
-void TFormRoller::SetHintRollDown(const std::string& v) {
-  if (v == hintRollDown_) return;
-  hintRollDown_ = v;
-  if (rollUp_) {
-    TCustomCaptionButton::SetHint(v);
-    SystemMenu().SetCaption(v);
-  }
-}
-
-void TFormRoller::SetRemainHeight(std::uint16_t v) {
-  if (v == remainHeight_) return;
-  remainHeight_ = v;
-  if (rollUp_) SetRolledRegion();
-}
-
 }  // namespace hopvox

@@ -25,11 +25,8 @@ class TFormRoller : public TCustomCaptionButton {
   std::uint8_t AnimateSpeed() const { return animateSpeed_; }
   void SetAnimateSpeed(std::uint8_t v) { animateSpeed_ = v > 10 ? 10 : v; }
   const std::string& HintRollUp() const { return hintRollUp_; }
-  void SetHintRollUp(const std::string& v);
   const std::string& HintRollDown() const { return hintRollDown_; }
-  void SetHintRollDown(const std::string& v);
   std::uint16_t RemainHeight() const { return remainHeight_; }
-  void SetRemainHeight(std::uint16_t v);
   bool RollUp() const { return rollUp_; }
   void SetRollUp(bool v);
   bool Busy() const { return busy_; }

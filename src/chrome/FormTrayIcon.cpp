@@ -8,7 +8,6 @@ namespace hopvox {
 
 namespace {
 constexpr UINT_PTR kAnimationTimer = 1;
-constexpr const char* kAppHookProp = "HopvoxTrayIcon";
 
 bool Windows2000OrLater() {
   OSVERSIONINFOA v{};
@@ -34,21 +33,17 @@ TFormTrayIcon::TFormTrayIcon(OwnerHandle owner) : TCustomCaptionButton(std::move
   // The shell announces a restart of the taskbar with this broadcast.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   appWindow_ = Application().Handle();
-  if (appWindow_) {
-    SetPropA(appWindow_, kAppHookProp, this);
-    appPrevious_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(appWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AppHookProc)));
-  }
+  appHook_.Attach(appWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    Application().Guard([&] { result = AppWndProc(msg, wParam, lParam); });
+    return result;
+  });
 }
 
 TFormTrayIcon::~TFormTrayIcon() {
   destroying_ = true;
   SetVisible(false);
-  if (appWindow_ && IsWindow(appWindow_)) {
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(appWindow_, GWLP_WNDPROC)) == AppHookProc)
-      SetWindowLongPtrA(appWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(appPrevious_));
-    RemovePropA(appWindow_, kAppHookProp);
-  }
+  appHook_.Detach();
   if (MessageWindow()) KillTimer(MessageWindow(), kAnimationTimer);
 }
 
@@ -237,21 +232,10 @@ void TFormTrayIcon::MessageWindowProc(TcbMessage& m) {
   }
 }
 
-LRESULT CALLBACK TFormTrayIcon::AppHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TFormTrayIcon*>(GetPropA(hwnd, kAppHookProp));
-  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  try {
-    return self->AppWndProc(msg, wParam, lParam);
-  } catch (...) {
-    HandleChromeException();
-    return 0;
-  }
-}
-
 LRESULT TFormTrayIcon::AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && (options_ & oMinimizeToTray) && OwnerIsMainForm())
     MinimizeToTray();
-  return CallWindowProcA(appPrevious_, appWindow_, msg, wParam, lParam);
+  return appHook_.CallNext(msg, wParam, lParam);
 }
 
 void TFormTrayIcon::SetPopupMenuRestoreItem(TMenuItem* item) {
@@ -261,16 +245,6 @@ void TFormTrayIcon::SetPopupMenuRestoreItem(TMenuItem* item) {
   item->OnClick = [this, previous] {
     if (previous) previous();
     RestoreFromTray();
-  };
-}
-
-void TFormTrayIcon::SetPopupMenuTrayMinimizeItem(TMenuItem* item) {
-  minimizeItem_ = item;
-  if (!item) return;
-  auto previous = item->OnClick;
-  item->OnClick = [this, previous] {
-    if (previous) previous();
-    MinimizeToTray();
   };
 }
 
@@ -286,14 +260,6 @@ void TFormTrayIcon::SetShowHint(bool v) {
   ShellRequest(Request::kModify);
 }
 
-void TFormTrayIcon::SetIcon(HICON v) {
-  icon_.reset(v ? CopyIcon(v) : nullptr);
-  if (!imageList_) {
-    displayed_.reset(v ? CopyIcon(v) : nullptr);
-    ShellRequest(Request::kModify);
-  }
-}
-
 void TFormTrayIcon::RestartAnimation() {
   if (!MessageWindow()) return;
   KillTimer(MessageWindow(), kAnimationTimer);
@@ -307,23 +273,6 @@ void TFormTrayIcon::RestartAnimation() {
 void TFormTrayIcon::SetAnimate(bool v) {
   if (v == animate_) return;
   animate_ = v;
-  RestartAnimation();
-}
-
-void TFormTrayIcon::SetAnimateInterval(std::uint16_t v) {
-  if (v == animateInterval_) return;
-  animateInterval_ = v;
-  RestartAnimation();
-}
-
-void TFormTrayIcon::SetImageList(const std::vector<HICON>* v) {
-  if (v == imageList_) return;
-  imageList_ = v;
-  if (!v) {
-    displayed_.reset(icon_ ? CopyIcon(icon_.get()) : nullptr);
-    ShellRequest(Request::kModify);
-    animate_ = false;
-  }
   RestartAnimation();
 }
 

@@ -50,14 +50,11 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool Animate() const { return animate_; }
   void SetAnimate(bool v);
   std::uint16_t AnimateInterval() const { return animateInterval_; }
-  void SetAnimateInterval(std::uint16_t v);
   const std::string& Hint() const { return trayHint_; }
   void SetHint(const std::string& v);
   HICON Icon() const { return icon_.get(); }
-  void SetIcon(HICON v);  // copies the icon
   // Frames of the animation; the list is the caller's and must outlive us.
   const std::vector<HICON>* ImageList() const { return imageList_; }
-  void SetImageList(const std::vector<HICON>* v);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v);
   TFormTrayIconOptions Options() const { return options_; }
@@ -67,7 +64,6 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TMenuItem* PopupMenuRestoreItem() const { return restoreItem_; }
   void SetPopupMenuRestoreItem(TMenuItem* item);
   TMenuItem* PopupMenuTrayMinimizeItem() const { return minimizeItem_; }
-  void SetPopupMenuTrayMinimizeItem(TMenuItem* item);
   bool ShowHint() const { return trayShowHint_; }
   void SetShowHint(bool v);
   bool Visible() const { return trayVisible_; }
@@ -101,7 +97,6 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool OwnerIsMainForm() const;
   HWND AppWindow() const;
   void RestartAnimation();
-  static LRESULT CALLBACK AppHookProc(HWND, UINT, WPARAM, LPARAM);
 
   bool animate_ = false;
   std::uint16_t animateInterval_ = 200;
@@ -118,7 +113,7 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TWin2kInfoBalloon balloon_;
   alignas(4) TrayRecord record_{};
   HWND appWindow_ = nullptr;
-  WNDPROC appPrevious_ = nullptr;
+  TSubclass appHook_;  // on the application window: minimising it sends us to the tray
   bool leftDown_ = false;
   UINT taskbarCreated_ = 0;
 };

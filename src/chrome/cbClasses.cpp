@@ -3,16 +3,11 @@
 #include "framework/Application.h"
 
 #include <algorithm>
-#include <exception>
 #include <memory>
 
 namespace hopvox {
 
 namespace {
-// Kept on the hooked window so a stray call into the hook procedure (after a
-// third party restored it) still reaches the window's own procedure.
-constexpr const char* kBaseProp = "HopvoxHookBase";
-
 std::unique_ptr<TcbHookList>& ListSlot() {
   static std::unique_ptr<TcbHookList> list;
   return list;
@@ -20,16 +15,6 @@ std::unique_ptr<TcbHookList>& ListSlot() {
 
 HINSTANCE ModuleInstance() { return GetModuleHandleA(nullptr); }
 }  // namespace
-
-void HandleChromeException() noexcept {
-  try {
-    throw;
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  } catch (...) {
-    Application().ShowError("Unexpected error");
-  }
-}
 
 HWND CreateChromeHelperWindow(const char* className, WNDPROC proc, void* self) {
   WNDCLASSA wc{};
@@ -77,70 +62,39 @@ bool TcbHookList::Contains(const TcbFormHookComponent* c) const {
   return std::find(items_.begin(), items_.end(), c) != items_.end();
 }
 
-std::vector<TcbFormHookComponent*> TcbHookList::ChainOf(HWND hwnd) const {
-  std::vector<TcbFormHookComponent*> out;
-  for (auto* c : items_)
-    if (c->hooked_ && c->hookedWindow_ == hwnd) out.push_back(c);
-  return out;
+bool TcbHookList::FirstOfChain(const TcbFormHookComponent* c) const {
+  for (auto* other : items_)
+    if (other->hooked_ && other->hookedWindow_ == c->hookedWindow_) return other == c;
+  return false;
 }
 
-WNDPROC TcbHookList::BaseProcedure(HWND hwnd) const {
-  for (auto* c : items_)
-    if (c->hooked_ && c->hookedWindow_ == hwnd && c->previousProc_) return c->previousProc_;
-  auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-  if (current == HookProc) current = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProp));
-  return current;
-}
-
-void TcbHookList::Relink(HWND hwnd, WNDPROC base) {
-  TcbFormHookComponent* previous = nullptr;
-  for (auto* c : items_) {
-    if (!c->hooked_ || c->hookedWindow_ != hwnd) continue;
-    c->previousComponent_ = previous;
-    c->previousProc_ = previous ? nullptr : base;
-    previous = c;
-  }
-  if (!IsWindow(hwnd)) return;
-  if (previous) {
-    SetPropA(hwnd, kBaseProp, reinterpret_cast<HANDLE>(base));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc));
-  } else {
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-    RemovePropA(hwnd, kBaseProp);
-  }
-}
-
+// A component hooked onto a window always comes after the ones already there
+// (at creation it is the newest of the list; a rehook goes in list order), so
+// the window's chain is in list order: newest on top, the window's own
+// procedure at the bottom.
 void TcbHookList::Hook(TcbFormHookComponent* c) {
   HWND hwnd = c->GetHookedWindow();
   if (!hwnd || !IsWindow(hwnd)) return;
   c->hookedWindow_ = hwnd;
-  WNDPROC base = BaseProcedure(hwnd);
   c->hooked_ = true;
-  Relink(hwnd, base);
+  c->hook_.Attach(hwnd, [c](UINT msg, WPARAM wParam, LPARAM lParam) { return c->Dispatch(msg, wParam, lParam); });
 }
 
 void TcbHookList::Unhook(TcbFormHookComponent* c) {
-  HWND hwnd = c->hookedWindow_;
-  if (!hwnd) {
-    items_.erase(std::remove(items_.begin(), items_.end(), c), items_.end());
-    return;
-  }
-  WNDPROC base = BaseProcedure(hwnd);
   items_.erase(std::remove(items_.begin(), items_.end(), c), items_.end());
   c->hooked_ = false;
-  Relink(hwnd, base);
-  c->previousComponent_ = nullptr;
-  c->previousProc_ = nullptr;
+  // The others keep their places; with none left the window has its own
+  // procedure back.
+  c->hook_.Detach();
 }
 
 void TcbHookList::Rehook(HWND hwnd) {
   std::vector<TcbFormHookComponent*> mine;
   for (auto* c : items_)
     if (c->hookedWindow_ == hwnd) mine.push_back(c);
-  // The old window is gone: drop the links without touching it.
+  // The old window is gone, and its chain with it.
   for (auto it = mine.rbegin(); it != mine.rend(); ++it) {
-    (*it)->previousComponent_ = nullptr;
-    (*it)->previousProc_ = nullptr;
+    (*it)->hook_.Detach();
     (*it)->hooked_ = false;
   }
   for (auto* c : mine) {
@@ -152,25 +106,11 @@ void TcbHookList::Rehook(HWND hwnd) {
 
 LRESULT CALLBACK TcbHookList::ListWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kRehookRequestMessage) {
-    try {
+    Application().Guard([lParam] {
       if (auto* list = Instance()) list->Rehook(reinterpret_cast<HWND>(lParam));
-    } catch (...) {
-      HandleChromeException();
-    }
+    });
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK TcbHookList::HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (auto* list = Instance()) {
-    // Messages enter at the newest component of the window's chain.
-    for (auto it = list->items_.rbegin(); it != list->items_.rend(); ++it)
-      if ((*it)->hooked_ && (*it)->hookedWindow_ == hwnd)
-        return (*it)->Dispatch(hwnd, msg, wParam, lParam);
-  }
-  if (auto base = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProp)))
-    return CallWindowProcA(base, hwnd, msg, wParam, lParam);
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -193,28 +133,19 @@ TcbFormHookComponent::~TcbFormHookComponent() {
   TcbHookList::ReleaseIfEmpty();
 }
 
-LRESULT TcbFormHookComponent::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TcbFormHookComponent::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
   TcbMessage m{msg, wParam, lParam, 0};
-  try {
+  Application().Guard([&] {
     auto* list = TcbHookList::Instance();
-    if (msg == WM_DESTROY && !destroying_ && !previousComponent_ && list)
-      PostMessageA(list->Window(), kRehookRequestMessage, 0, reinterpret_cast<LPARAM>(hwnd));
+    if (msg == WM_DESTROY && !destroying_ && list && list->FirstOfChain(this))
+      PostMessageA(list->Window(), kRehookRequestMessage, 0, reinterpret_cast<LPARAM>(hookedWindow_));
     if (msg == kTopmostNotifyMessage) SetTopmost(wParam != 0);
     bool handled = false;
     BeforeMessage(m, handled);
-    if (!handled) {
-      if (previousComponent_)
-        m.result = previousComponent_->Dispatch(hwnd, m.msg, m.wParam, m.lParam);
-      else if (previousProc_)
-        m.result = CallWindowProcA(previousProc_, hwnd, m.msg, m.wParam, m.lParam);
-      else
-        m.result = DefWindowProcA(hwnd, m.msg, m.wParam, m.lParam);
-    }
+    if (!handled) m.result = hook_.CallNext(m.msg, m.wParam, m.lParam);
     list = TcbHookList::Instance();
     if (list && list->Contains(this)) AfterMessage(m);
-  } catch (...) {
-    HandleChromeException();
-  }
+  });
   return m.result;
 }
 
@@ -227,11 +158,7 @@ LRESULT CALLBACK TcbFormHookComponent::MessageWindowThunk(HWND hwnd, UINT msg, W
   auto* self = reinterpret_cast<TcbFormHookComponent*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self || !self->messageWindow_) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TcbMessage m{msg, wParam, lParam, 0};
-  try {
-    self->MessageWindowProc(m);
-  } catch (...) {
-    HandleChromeException();
-  }
+  Application().Guard([&] { self->MessageWindowProc(m); });
   return m.result;
 }
 

@@ -3,12 +3,13 @@
 // window and see each of its messages before and after the window's own
 // handling. Several may hook one window; TcbHookList keeps them in one chain
 // per window, newest first, and rebuilds the chain when the window's handle
-// is recreated.
+// is recreated. Each component is one link of the window's subclass chain.
 #include <windows.h>
 
 #include <functional>
 #include <vector>
 
+#include "framework/Subclass.h"
 #include "framework/Window.h"
 
 namespace hopvox {
@@ -59,7 +60,7 @@ class TcbFormHookComponent {
 
  private:
   friend class TcbHookList;
-  LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MessageWindowThunk(HWND, UINT, WPARAM, LPARAM);
 
   bool hooked_ = false;
@@ -67,10 +68,10 @@ class TcbFormHookComponent {
   OwnerHandle owner_;
   HWND messageWindow_ = nullptr;
   HWND hookedWindow_ = nullptr;
-  // Next link down the chain: the component hooked before this one on the
-  // same window, or, for the first of the chain, the window's base procedure.
-  TcbFormHookComponent* previousComponent_ = nullptr;
-  WNDPROC previousProc_ = nullptr;
+  // Our place on the hooked window's procedure; what lies below it is the
+  // component hooked before this one, or, for the first, the window's own
+  // procedure.
+  TSubclass hook_;
 };
 
 // One per process: the list of hook components of all windows plus a hidden
@@ -86,25 +87,19 @@ class TcbHookList {
   void Unhook(TcbFormHookComponent* c);
   bool Contains(const TcbFormHookComponent* c) const;
   HWND Window() const { return window_; }
-  // Components hooked onto one window, in chain order (oldest first).
-  std::vector<TcbFormHookComponent*> ChainOf(HWND hwnd) const;
+  // Whether `c` is the oldest component hooked onto its window.
+  bool FirstOfChain(const TcbFormHookComponent* c) const;
 
   ~TcbHookList();
 
  private:
   TcbHookList();
-  WNDPROC BaseProcedure(HWND hwnd) const;
-  void Relink(HWND hwnd, WNDPROC base);
   void Rehook(HWND hwnd);
   static LRESULT CALLBACK ListWindowProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
 
   std::vector<TcbFormHookComponent*> items_;
   HWND window_ = nullptr;
 };
-
-// Errors inside a hook go to the application's error display, never further.
-void HandleChromeException() noexcept;
 
 // The hidden windows of the chrome components use this class.
 HWND CreateChromeHelperWindow(const char* className, WNDPROC proc, void* self);

@@ -235,6 +235,8 @@ class TForm1 : public TForm, public TRunValues {
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
+  // The polling switch, shown by both enablebox and the tray menu's Enabled1.
+  void SetPolling(bool on);
   void BuildServices();
   void LoadChannelSounds();
   void SetTimerIntervals(int interval);

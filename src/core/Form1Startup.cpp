@@ -104,29 +104,28 @@ void TForm1::FormCreate() {
 
 void TForm1::enableboxClick() {
   Wave.Play();
-  TMenuItem* item = PopupMenu1.Find("Enabled1");
-  const bool on = enablebox->Checked();
-  if (on) {
-    EnableTimersFromModifier();
-  } else {
-    DisableTimers();
-  }
-  enablebox->SetText(on ? "Enabled" : "Disabled");
-  item->Caption = on ? "Enabled" : "Disabled";
-  item->Checked = on;
+  SetPolling(enablebox->Checked());
 }
 
 void TForm1::Enabled1Click() {
-  TMenuItem* item = PopupMenu1.Find("Enabled1");
-  item->Checked = !item->Checked;
-  const bool on = item->Checked;
+  const TMenuItem* item = PopupMenu1.Find("Enabled1");
+  SetPolling(!(item && item->Checked));
+}
+
+void TForm1::SetPolling(bool on) {
   if (on) {
     EnableTimersFromModifier();
   } else {
     DisableTimers();
   }
-  item->Caption = on ? "Enabled" : "Disabled";
-  enablebox->SetText(on ? "Enabled" : "Disabled");
+  const char* caption = on ? "Enabled" : "Disabled";
+  if (TMenuItem* item = PopupMenu1.Find("Enabled1")) {
+    item->Caption = caption;
+    item->Checked = on;
+  }
+  enablebox->SetText(caption);
+  // From the tray menu this is a change, and runs the box's click handler
+  // (with its sound) as a click on the box would.
   enablebox->SetChecked(on);
 }
 

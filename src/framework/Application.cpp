@@ -135,13 +135,19 @@ void TApplication::ShowError(const std::string& message) {
   MessageBoxA(owner, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void TApplication::Guard(const std::function<void()>& fn) {
+void TApplication::ShowCurrentException() noexcept {
   try {
-    fn();
-  } catch (const std::exception& e) {
-    HandleException(e);
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      // The error box belongs to the main thread (where this runs at once).
+      Synchronize([&e, this] { HandleException(e); });
+    } catch (...) {
+      Synchronize([this] { ShowError("Unexpected error"); });
+    }
   } catch (...) {
-    ShowError("Unexpected error");
+    // Showing the error failed in turn (no memory left, shutting down): there
+    // is nobody left to tell.
   }
 }
 

@@ -16,6 +16,15 @@ namespace hopvox {
 
 class TWindow;
 
+// What the error boundary does with an exception.
+enum class TErrorPolicy {
+  // The standard error box; from a worker thread it is shown by the main thread
+  // while the worker waits.
+  epShow,
+  // Nothing at all: a polling tick that fails is simply tried again at the next.
+  epDrop,
+};
+
 class TApplication {
  public:
   TApplication();
@@ -53,9 +62,20 @@ class TApplication {
   // The standard error box.
   void ShowError(const std::string& message);
   void HandleException(const std::exception& e) { ShowError(e.what()); }
-  // Runs `fn`, showing any exception in the error box instead of letting it
-  // cross a window procedure.
-  void Guard(const std::function<void()>& fn);
+  // The one error boundary of the program: every window procedure, hook, timer
+  // tick and worker thread runs its work through it, so no exception ever
+  // crosses into the system or ends a thread. Returns true when `fn` ran to its
+  // end. Allocates nothing unless something was thrown.
+  template <class Fn>
+  bool Guard(Fn&& fn, TErrorPolicy policy = TErrorPolicy::epShow) noexcept {
+    try {
+      fn();
+      return true;
+    } catch (...) {
+      if (policy == TErrorPolicy::epShow) ShowCurrentException();
+      return false;
+    }
+  }
 
   // Runs `fn` on the main thread and returns when it has run. An exception it
   // throws is raised again in the calling thread. On the main thread the call
@@ -77,6 +97,8 @@ class TApplication {
     bool ran = false;
   };
   void CloseSynchronize();
+  // Shows the exception being handled in the error box.
+  void ShowCurrentException() noexcept;
   static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
 
   std::string title_;

@@ -6,44 +6,22 @@
 
 namespace hopvox {
 
-namespace {
-constexpr char kDragProp[] = "HopvoxDragSource";
-}
-
 TDragSource::TDragSource(TWindow& source) : source_(source) {
-  HWND wnd = source_.Handle();
-  SetPropA(wnd, kDragProp, this);
-  previous_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
-}
-
-TDragSource::~TDragSource() {
-  HWND wnd = source_.Handle();
-  if (!wnd) return;
-  // Only unhook when nobody chained in after us; otherwise leave the prop
-  // gone so our procedure passes everything on.
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(wnd, GWLP_WNDPROC)) == Proc)
-    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-  RemovePropA(wnd, kDragProp);
+  subclass_.Attach(source_.Handle(), [this](UINT msg, WPARAM wp, LPARAM lp) { return Proc(msg, wp, lp); });
 }
 
 void TDragSource::AddTarget(TWindow& target, TDragOverEvent onDragOver, TDragDropEvent onDragDrop) {
   targets_.push_back({&target, std::move(onDragOver), std::move(onDragDrop)});
 }
 
-LRESULT CALLBACK TDragSource::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<TDragSource*>(GetPropA(wnd, kDragProp));
-  if (!self) return DefWindowProcA(wnd, msg, wp, lp);
+LRESULT TDragSource::Proc(UINT msg, WPARAM wp, LPARAM lp) {
   // The control's own press handling runs first: the list selects the entry
   // (and its selection handler runs) before a drag can begin.
-  LRESULT result = CallWindowProcA(self->previous_, wnd, msg, wp, lp);
-  if (msg == WM_LBUTTONDOWN && !self->dragging_) {
+  const LRESULT result = subclass_.CallNext(msg, wp, lp);
+  if (msg == WM_LBUTTONDOWN && !dragging_) {
     POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    ClientToScreen(wnd, &pt);
-    try {
-      self->AfterPress(pt);
-    } catch (const std::exception& e) {
-      Application().HandleException(e);
-    }
+    ClientToScreen(source_.Handle(), &pt);
+    Application().Guard([&] { AfterPress(pt); });
   }
   return result;
 }
@@ -54,7 +32,7 @@ void TDragSource::AfterPress(POINT screen) {
   // that the drag detection swallows leaves it in no half-pressed state.
   POINT client = screen;
   ScreenToClient(wnd, &client);
-  CallWindowProcA(previous_, wnd, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+  subclass_.CallNext(WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
   if (GetCapture() == wnd) ReleaseCapture();
   if (!DragDetect(wnd, screen)) return;
   RunDrag();

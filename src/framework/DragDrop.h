@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/Subclass.h"
 #include "framework/Window.h"
 
 namespace hopvox {
@@ -17,7 +18,6 @@ class TDragSource {
  public:
   // `source` must outlive this object.
   explicit TDragSource(TWindow& source);
-  ~TDragSource();
   TDragSource(const TDragSource&) = delete;
   TDragSource& operator=(const TDragSource&) = delete;
 
@@ -34,14 +34,14 @@ class TDragSource {
     TDragOverEvent over;
     TDragDropEvent drop;
   };
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
   void AfterPress(POINT screen);
   // The target under the screen point that takes the drop, or null.
   const Target* Accepting(POINT screen) const;
   void RunDrag();
 
   TWindow& source_;
-  WNDPROC previous_ = nullptr;
+  TSubclass subclass_;
   std::vector<Target> targets_;
   bool dragging_ = false;
 };

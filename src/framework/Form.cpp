@@ -37,14 +37,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<LRESULT>(font_.get());
     case WM_CLOSE: {
       bool canClose = true;
-      if (OnCloseQuery) {
-        try {
-          OnCloseQuery(canClose);
-        } catch (const std::exception& e) {
-          canClose = false;
-          Application().HandleException(e);
-        }
-      }
+      // A close query that fails keeps the window open.
+      if (OnCloseQuery && !Application().Guard([&] { OnCloseQuery(canClose); })) canClose = false;
       if (canClose) DestroyWindow(Handle());
       return 0;
     }

@@ -10,17 +10,13 @@ namespace hopvox {
 class TImage : public TGraphicControl {
  public:
   TImage(TWindow* parent, int left, int top, int width, int height);
-  // Takes ownership of the bitmap (null clears the picture).
-  void SetBitmap(UniqueBitmap bitmap);
-  HBITMAP Bitmap() const { return bitmap_.get(); }
   bool Center = false;
-  // A picture of any kind (bitmap, icon, metafile); it takes the place of the bitmap.
+  // A picture of any kind (bitmap, icon, metafile).
   void SetPicture(TPicture picture);
   const TPicture& Picture() const { return picture_; }
   void Paint(HDC dc) override;
 
  private:
-  UniqueBitmap bitmap_;
   TPicture picture_;
 };
 

@@ -49,15 +49,6 @@ int TListBox::IndexOf(const std::string& item) const {
 }
 
 bool TListBox::Selected(int index) const { return SendMessageA(Handle(), LB_GETSEL, index, 0) > 0; }
-void TListBox::SetSelected(int index, bool on) {
-  if (GetWindowLongA(Handle(), GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
-    SendMessageA(Handle(), LB_SETSEL, on, index);
-  } else if (on) {
-    SendMessageA(Handle(), LB_SETCURSEL, index, 0);
-  } else if (Selected(index)) {
-    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  }
-}
 int TListBox::SelCount() const {
   LRESULT n = SendMessageA(Handle(), LB_GETSELCOUNT, 0, 0);
   return n == LB_ERR ? 0 : static_cast<int>(n);

@@ -20,7 +20,6 @@ class TListBox : public TWindow {
   void Clear();
   int IndexOf(const std::string& item) const;  // exact text, -1 when absent
   bool Selected(int index) const;
-  void SetSelected(int index, bool on);
   int SelCount() const;
   int ItemIndex() const;  // the item with the caret, -1 when empty
   int ItemAtPos(int x, int y) const;  // -1 when the point is on no item

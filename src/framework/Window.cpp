@@ -31,7 +31,7 @@ TWindow::~TWindow() {
     HWND wnd = handle_;
     SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     RemovePropA(wnd, kWindowProp);
-    if (original_) SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    subclass_.Detach();
     handle_ = nullptr;
     DestroyWindow(wnd);
   }
@@ -75,8 +75,7 @@ void TWindow::CreateStandard(const char* className, const char* text, DWORD styl
                              nullptr);
   if (!wnd) return;
   Attach(wnd);
-  original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+  subclass_.Attach(wnd, [this](UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(this, msg, wp, lp); });
   if (parent) SendMessageA(wnd, WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
 }
 
@@ -96,21 +95,9 @@ LRESULT CALLBACK TWindow::OwnProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   return Dispatch(self, msg, wp, lp);
 }
 
-LRESULT CALLBACK TWindow::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-  return Dispatch(self, msg, wp, lp);
-}
-
 LRESULT TWindow::Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
-  try {
-    result = self->WndProc(msg, wp, lp);
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  } catch (...) {
-    Application().ShowError("Unexpected error");
-  }
+  Application().Guard([&] { result = self->WndProc(msg, wp, lp); });
   if (msg == WM_NCDESTROY) {
     RemovePropA(self->handle_, kWindowProp);
     if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(self->handle_, "HopvoxName"))))
@@ -121,7 +108,7 @@ LRESULT TWindow::Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT TWindow::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-  if (original_) return CallWindowProcA(original_, handle_, msg, wp, lp);
+  if (subclass_.Window()) return subclass_.CallNext(msg, wp, lp);
   return DefWindowProcA(handle_, msg, wp, lp);
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Subclass.h"
+
 namespace hopvox {
 
 class TGraphicControl;
@@ -99,7 +101,6 @@ class TWindow {
 
  private:
   static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp);
   void Attach(HWND wnd);
   void UpdateHintTool();
@@ -108,7 +109,7 @@ class TWindow {
   HWND handle_ = nullptr;
   TWindow* parent_ = nullptr;
   std::string name_;
-  WNDPROC original_ = nullptr;
+  TSubclass subclass_;  // standard controls only
   std::string hint_;
   bool showHint_ = true;
   bool hintTool_ = false;

@@ -3,8 +3,6 @@
 
 #include <dinput.h>
 
-#include <algorithm>
-#include <map>
 #include <stdexcept>
 
 #include "framework/Application.h"
@@ -151,11 +149,16 @@ TCustomDXInput::TCustomDXInput(TWindow* owner) {
   while (owner && owner->Parent()) owner = owner->Parent();
   if (!owner || !owner->Handle()) throw std::runtime_error("Form not found");
   form_ = owner->Handle();
-  Hook();
+  // The form handles each message first; then this reader acts on it.
+  formHook_.Attach(form_, [this](UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT result = formHook_.CallNext(msg, wp, lp);
+    Application().Guard([&] { AfterMessage(msg, wp); });
+    return result;
+  });
 }
 
 TCustomDXInput::~TCustomDXInput() {
-  Unhook();
+  formHook_.Detach();
   for (TCustomInput* part : parts_) part->Finalize();
   ReleaseDirectInput();
 }
@@ -222,61 +225,6 @@ void TCustomDXInput::AfterMessage(UINT msg, WPARAM wp) {
     default:
       break;
   }
-}
-
-// The form's procedure is chained: ours passes every message on first, then
-// lets each reader on that form act. The chain is kept per window; when a
-// later hook sits in front of ours, ours stays in place as a pass-through.
-namespace {
-struct FormChain {
-  WNDPROC next = nullptr;
-  std::vector<TCustomDXInput*> readers;
-};
-std::map<HWND, FormChain>& Chains() {  // main thread only
-  static std::map<HWND, FormChain> chains;
-  return chains;
-}
-}  // namespace
-
-void TCustomDXInput::Hook() {
-  auto [it, fresh] = Chains().try_emplace(form_);
-  if (fresh) {
-    it->second.next = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
-  }
-  it->second.readers.push_back(this);
-}
-
-void TCustomDXInput::Unhook() {
-  auto it = Chains().find(form_);
-  if (it == Chains().end()) return;
-  auto& readers = it->second.readers;
-  readers.erase(std::remove(readers.begin(), readers.end(), this), readers.end());
-  if (readers.empty() && IsWindow(form_) &&
-      GetWindowLongPtrA(form_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HookProc)) {
-    SetWindowLongPtrA(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.next));
-    Chains().erase(it);
-  }
-}
-
-LRESULT CALLBACK TCustomDXInput::HookProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto it = Chains().find(wnd);
-  if (it == Chains().end()) return DefWindowProcA(wnd, msg, wp, lp);
-  const WNDPROC next = it->second.next;
-  const LRESULT result = next ? CallWindowProcA(next, wnd, msg, wp, lp) : DefWindowProcA(wnd, msg, wp, lp);
-  it = Chains().find(wnd);  // the message may have unhooked a reader
-  if (it != Chains().end()) {
-    for (TCustomDXInput* reader : std::vector<TCustomDXInput*>(it->second.readers)) {
-      try {
-        reader->AfterMessage(msg, wp);
-      } catch (...) {
-        // Nothing in here throws on purpose; never let it cross the procedure.
-      }
-    }
-    // The handle may be reused for another window: forget this one.
-    if (msg == WM_NCDESTROY) Chains().erase(it);
-  }
-  return result;
 }
 
 }  // namespace hopvox

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/Subclass.h"
 #include "services/logic/KeyStates.h"
 
 struct IDirectInputA;
@@ -112,13 +113,12 @@ class TCustomDXInput {
   bool MayRead() const;
 
  private:
-  static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
   void AfterMessage(UINT msg, WPARAM wp);
-  void Hook();
-  void Unhook();
   void ReleaseDirectInput();
 
   HWND form_ = nullptr;
+  // On the form's procedure: creation and activation reach the devices.
+  TSubclass formHook_;
   bool useDirectInput_ = true;
   bool loaded_ = false;
   IDirectInputA* dinput_ = nullptr;

@@ -53,12 +53,8 @@ void TTimerThread::Loop() {
     const int interval = interval_.load();
     const DWORD r = WaitForSingleObject(wake_.get(), interval < 0 ? INFINITE : static_cast<DWORD>(interval));
     if (r != WAIT_TIMEOUT || terminated_.load() || !running_.load()) continue;
-    bool served = false;
-    try {
-      served = Application().Synchronize([this, generation] { owner_.Tick(generation); });
-    } catch (...) {
-      served = true;  // the tick swallows its own errors; keep going regardless
-    }
+    bool served = true;  // a hand-over that fails is reported, and the loop goes on
+    Application().Guard([&] { served = Application().Synchronize([this, generation] { owner_.Tick(generation); }); });
     // The main thread has stopped serving hand-overs: wait to be ended
     // rather than spin.
     if (!served) WaitForSingleObject(wake_.get(), INFINITE);
@@ -99,11 +95,8 @@ void TThreadedTimer::SetThreadPriority(TThreadPriority priority) {
 void TThreadedTimer::Tick(unsigned generation) {
   // While destroying, thread_ is already being torn down: check that first.
   if (destroying_ || !enabled_ || !OnTimer || generation != thread_->Generation()) return;
-  try {
-    OnTimer();
-  } catch (...) {
-    // A failing tick must not stop the timer, nor show anything.
-  }
+  // A failing tick must not stop the timer, nor show anything.
+  Application().Guard(OnTimer, TErrorPolicy::epDrop);
 }
 
 }  // namespace hopvox

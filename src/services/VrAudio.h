@@ -22,7 +22,6 @@ class TVrWave : public TVrComponent {
 
   TVrAudioData& Sound() { return sound_; }
   const TVrAudioData& Sound() const { return sound_; }
-  void SetSound(const TVrAudioData& source) { sound_.Assign(source); }
 
   TVrWaveOptions Options() const { return options_; }
   void SetOptions(TVrWaveOptions options);

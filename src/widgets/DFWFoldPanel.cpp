@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/Application.h"
 #include "framework/Font.h"
 
 namespace hopvox {
@@ -64,7 +65,9 @@ struct FoldHover {
   static inline int living = 0;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (panel && !panel->HoverCheck()) Stop();
+    Application().Guard([] {
+      if (panel && !panel->HoverCheck()) Stop();
+    });
   }
   static void Stop() {
     if (timer) KillTimer(nullptr, timer);
@@ -218,10 +221,8 @@ void TDFWFoldPanel::LoadDefaultGlyph(Glyph which) {
   bool vertical = cfg_.Orientation == TFoldOrientation::foVertical;
   if (which == Glyph::Expand) {
     expand_ = LoadResourceBitmap(vertical ? "EXPAND_V" : "EXPAND_H");
-    customExpand_ = false;
   } else {
     collaps_ = LoadResourceBitmap(vertical ? "COLLAPS_V" : "COLLAPS_H");
-    customCollaps_ = false;
   }
   RebuildHighlights();
 }
@@ -251,26 +252,6 @@ void TDFWFoldPanel::GlyphChanged() {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDFWFoldPanel::SetGlyphExpand(HBITMAP bmp) {
-  if (bmp) {
-    expand_ = CopyBitmap(bmp);
-    customExpand_ = true;
-  } else {
-    LoadDefaultGlyph(Glyph::Expand);
-  }
-  GlyphChanged();
-}
-
-void TDFWFoldPanel::SetGlyphCollaps(HBITMAP bmp) {
-  if (bmp) {
-    collaps_ = CopyBitmap(bmp);
-    customCollaps_ = true;
-  } else {
-    LoadDefaultGlyph(Glyph::Collaps);
-  }
-  GlyphChanged();
-}
-
 void TDFWFoldPanel::SetFolding(bool on) {
   if (on == cfg_.Folding) return;
   if (!on && status_ == TFoldStatus::fsCollapsed) Expand();
@@ -286,51 +267,17 @@ void TDFWFoldPanel::SetOrientation(TFoldOrientation o) {
   if (wasCollapsed) Expand();
   savedSize_ = o == TFoldOrientation::foHorizontal ? Width() : Height();
   cfg_.Orientation = o;
-  if (!customExpand_) LoadDefaultGlyph(Glyph::Expand);
-  if (!customCollaps_) LoadDefaultGlyph(Glyph::Collaps);
+  LoadDefaultGlyph(Glyph::Expand);
+  LoadDefaultGlyph(Glyph::Collaps);
   if (wasCollapsed) Collapse();
   LayoutClient();
   UpdateGlyphRect();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDFWFoldPanel::SetFoldPosition(TFoldPosition p) {
-  if (p == cfg_.Position) return;
-  cfg_.Position = p;
-  if (!cfg_.Folding) return;
-  LayoutClient();
-  UpdateGlyphRect();
-  InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TDFWFoldPanel::SetFoldActiveColor(TColor c) {
-  if (c == foldActiveColor_) return;
-  foldActiveColor_ = c;
-  RebuildHighlights();
-  InvalidateGlyph();
-}
-
-void TDFWFoldPanel::SetSeperated(bool on) {
-  if (on == cfg_.Seperated) return;
-  cfg_.Seperated = on;
-  LayoutClient();
-  if (cfg_.Folding) InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TDFWFoldPanel::SetSeperatorLineStyle(TSeparatorStyle s) {
-  if (s == cfg_.SeperatorLineStyle) return;
-  cfg_.SeperatorLineStyle = s;
-  if (cfg_.Folding) InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 void TDFWFoldPanel::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TDFWFoldPanel::SetCaptionFont(UniqueFont font) {
-  captionFont_ = std::move(font);
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 

@@ -62,20 +62,11 @@ class TDFWFoldPanel : public TDFWPaneles {
   TFoldOrientation Orientation() const { return cfg_.Orientation; }
   void SetOrientation(TFoldOrientation o);
   TFoldPosition FoldPosition() const { return cfg_.Position; }
-  void SetFoldPosition(TFoldPosition p);
   TColor FoldActiveColor() const { return foldActiveColor_; }
-  void SetFoldActiveColor(TColor c);
   bool Seperated() const { return cfg_.Seperated; }
-  void SetSeperated(bool on);
   TSeparatorStyle SeperatorLineStyle() const { return cfg_.SeperatorLineStyle; }
-  void SetSeperatorLineStyle(TSeparatorStyle s);
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
-  // Takes ownership of a font for the caption.
-  void SetCaptionFont(UniqueFont font);
-  // A null bitmap loads the default for the orientation; any other is copied.
-  void SetGlyphExpand(HBITMAP bmp);
-  void SetGlyphCollaps(HBITMAP bmp);
   void SetPanelBevels(TPanelBevel inner, TPanelBevel outer, int width);
   void SetClientBevels(TPanelBevel inner, TPanelBevel outer, int width);
 
@@ -117,7 +108,6 @@ class TDFWFoldPanel : public TDFWPaneles {
   FoldConfig cfg_;
   TFoldStatus status_ = TFoldStatus::fsExpanded;
   UniqueBitmap expand_, collaps_, expandHi_, collapsHi_;
-  bool customExpand_ = false, customCollaps_ = false;
   bool hot_ = false;
   TColor foldActiveColor_ = clAqua;
   std::string caption_;

@@ -11,12 +11,6 @@ void TVrGraphicControl::EndLoad() {
   AdjustControlSize();
 }
 
-void TVrGraphicControl::SetAutoSize(bool on) {
-  if (autoSize_ == on) return;
-  autoSize_ = on;
-  AdjustControlSize();
-}
-
 void TVrGraphicControl::UpdateControlCanvas() {
   if (loading_) return;
   Invalidate();

@@ -25,7 +25,6 @@ class TVrGraphicControl : public TGraphicControl {
   bool Loading() const { return loading_; }
 
   bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool on);
 
   // Repaints at once (unless loading).
   virtual void UpdateControlCanvas();

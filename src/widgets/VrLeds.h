@@ -17,9 +17,7 @@ class TVrUserLed : public TVrGraphicControl {
   bool Active() const { return active_; }
   void SetActive(bool on);
   TVrBevel& Bevel() { return bevel_; }
-  void SetBevel(const TVrBevel& b) { bevel_.Assign(b); }
   TVrPaletteEx& PaletteEx() { return palette_; }
-  void SetPaletteEx(const TVrPaletteEx& p) { palette_.Assign(p); }
   TColor OutlineColor() const { return outlineColor_; }
   void SetOutlineColor(TColor c);
   int OutlineWidth() const { return outlineWidth_; }

@@ -1,8 +1,5 @@
 #include "widgets/VrThreads.h"
 
-#include <exception>
-#include <string>
-
 #include "framework/Application.h"
 
 namespace hopvox {
@@ -28,11 +25,6 @@ void TVrTimer::SetTimerType(TVrTimerType t) {
   if (core_.Enabled()) core_.Rearm();
 }
 
-void TVrTimer::SetPriority(int threadPriority) {
-  priority_ = threadPriority;
-  if (thread_) SetThreadPriority(thread_.get(), priority_);
-}
-
 void TVrTimer::StopThread() {
   if (!thread_) return;
   stop_ = true;
@@ -56,16 +48,10 @@ DWORD WINAPI TVrTimer::ThreadMain(void* param) {
 }
 
 void TVrTimer::ThreadTick() {
-  try {
+  Application().Guard([this] {
     if (syncEvent_) Application().Synchronize([this] { core_.Tick(); });
     else core_.Tick();
-  } catch (const std::exception& e) {
-    // The error box belongs to the GUI thread.
-    std::string message = e.what();
-    Application().Synchronize([&] { Application().ShowError(message); });
-  } catch (...) {
-    Application().Synchronize([] { Application().ShowError("Unexpected error"); });
-  }
+  });
 }
 
 void TVrTimer::SetOnTimer(std::function<void()> fn) {
@@ -113,14 +99,7 @@ void TVrTimer::Kill() {
 LRESULT CALLBACK TVrTimer::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg != WM_TIMER) return DefWindowProcA(wnd, msg, wp, lp);
   auto* self = reinterpret_cast<TVrTimer*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self) return 0;
-  try {
-    self->core_.Tick();
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  } catch (...) {
-    Application().ShowError("Unexpected error");
-  }
+  if (self) Application().Guard([self] { self->core_.Tick(); });
   return 0;
 }
 

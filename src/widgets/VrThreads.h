@@ -32,9 +32,7 @@ class TVrTimer {
   void SetTimerType(TVrTimerType t);
   // Thread mode only: tick on the GUI thread (on) or on the worker (off).
   bool SyncEvent() const { return syncEvent_; }
-  void SetSyncEvent(bool on) { syncEvent_ = on; }
   int Priority() const { return priority_; }
-  void SetPriority(int threadPriority);
 
   TVrTimerCore& Core() { return core_; }
   HWND WindowHandle() const { return window_.get(); }

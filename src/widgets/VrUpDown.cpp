@@ -40,13 +40,6 @@ void TVrUpDown::GlyphsChanged() {
   UpdateControlCanvas();
 }
 
-void TVrUpDown::SetNumGlyphs(int n) {
-  n = n < 1 ? 1 : n > 4 ? 4 : n;
-  if (n == numGlyphs_) return;
-  numGlyphs_ = n;
-  GlyphsChanged();
-}
-
 void TVrUpDown::SetOrientation(TVrOrientation o) {
   if (o == orientation_) return;
   orientation_ = o;

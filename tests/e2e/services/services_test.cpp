@@ -138,3 +138,39 @@ TEST(Services, TimersFollowSettingsSwitchAndButtonsAndSoundsAreLoaded) {
   run.Close();
   EXPECT_FALSE(run.Running());
 }
+
+// The tray menu's "Enabled" and the check box are one switch: either moves the other.
+TEST(Services, PollingSwitchFromTheTrayMenuMovesTheCheckBox) {
+  HopvoxRun run("tray_switch");
+  run.WriteFile("Hopvox.ini", "[Hopvox key modifier]\nModifier=2\n");
+  run.Start();
+  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(run.Query("TrayIcon.MessageWindow")));
+  ASSERT_TRUE(IsWindow(tray));
+  auto chooseEnabled = [&] {
+    PostMessageA(tray, 0x3A64, 0, WM_RBUTTONDOWN);
+    PostMessageA(tray, 0x3A64, 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(run.ProcessId(), "#32768")) != nullptr; }));
+    // "Maximise", then "Enabled".
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
+    ASSERT_TRUE(WaitFor([&] { return !WindowOf(run.ProcessId(), "#32768"); }));
+  };
+  ASSERT_EQ(run.Query("Timer2"), 1);  // the stored modifier's timer runs
+  chooseEnabled();
+  EXPECT_TRUE(WaitFor([&] { return run.Text("enablebox") == "Disabled"; }));
+  EXPECT_FALSE(run.Checked("enablebox"));
+  EXPECT_EQ(run.Query("Timer2"), 0);
+
+  chooseEnabled();
+  EXPECT_TRUE(WaitFor([&] { return run.Text("enablebox") == "Enabled"; }));
+  EXPECT_TRUE(run.Checked("enablebox"));
+  EXPECT_EQ(run.Query("Timer2"), 1);
+
+  // The box moves the menu item too: after unchecking it, the item turns polling on.
+  run.Click("enablebox");
+  EXPECT_EQ(run.Text("enablebox"), "Disabled");
+  chooseEnabled();
+  EXPECT_TRUE(WaitFor([&] { return run.Text("enablebox") == "Enabled"; }));
+  EXPECT_EQ(run.Query("Timer2"), 1);
+  run.Close();
+}
