@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/Form1.h"
+#include "framework/logic/QueryProtocol.h"
 
 namespace hopvox {
 
@@ -36,10 +37,13 @@ int TForm1::QueryValue(const std::string& name) const {
     MapWindowPoints(arrows->Parent()->Handle(), Handle(), &pt, 1);
     return part.back() == 'X' ? pt.x : pt.y;
   }
+  // Nothing waits in the queue: every input and message sent so far has been
+  // handled, so a driver can act on what it sees.
+  if (name == "InputIdle") return (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT))) == 0;
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   if (int value; MiscQueryValue(name, value)) return value;
-  if (const int v = QueryChrome(name); v != -9999) return v;
-  return -9999;
+  if (const int v = QueryChrome(name); v != query::kNoValue) return v;
+  return query::kNoValue;
 }
 
 bool TForm1::QueryText(const std::string& name, std::string& value) const {
@@ -52,26 +56,24 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
     const int slot = std::atoi(name.c_str() + 14);
     if (slot < 0 || slot >= kChannelCount) return false;
     value = channelAddress[slot];
-  } else return false;
+  } else return QueryPlayedSound(name, value);
   return true;
 }
 
 LRESULT TForm1::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  static const UINT query = RegisterWindowMessageA("Hopvox.Query");
-  static const UINT queryText = RegisterWindowMessageA("Hopvox.QueryText");
+  static const UINT query = RegisterWindowMessageA(query::kValueMessage);
+  static const UINT queryText = RegisterWindowMessageA(query::kTextMessage);
   if (msg == query) {
     char name[256] = {};
-    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name)) return -9999;
+    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name)) return query::kNoValue;
     return QueryValue(name);
   }
   if (msg == queryText) {
-    // The answer travels as a global atom holding "=" and the text (at most
-    // 254 characters); the asker deletes it. 0: no such value.
     char name[256] = {};
     std::string value;
     if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name) || !QueryText(name, value)) return 0;
-    std::string answer(1, '=');
-    answer.append(value, 0, 254);
+    std::string answer(1, query::kTextMark);
+    answer.append(value, 0, query::kMaxText);
     return GlobalAddAtomA(answer.c_str());
   }
   return TForm::WndProc(msg, wp, lp);

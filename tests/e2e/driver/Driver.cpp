@@ -1,11 +1,15 @@
 #include "driver/Driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <functional>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+
+#include "framework/logic/QueryProtocol.h"
 
 namespace e2e {
 
@@ -169,8 +173,15 @@ void HopvoxRun::Start(const std::string& workingFolder) {
     return form_ != nullptr && IsWindowVisible(form_);
   });
   if (!form_) throw std::runtime_error("the main window did not appear");
-  // Let start-up's posted work run.
-  WaitForInputIdle(process_.hProcess, 5000);
+  // Ready for input once start-up's queued work has run and the title-bar
+  // buttons have their places (they are laid out when the frame first paints).
+  Settle();
+  if (!WaitFor([&] { return Query("RunRWButton.Left") > 0; })) throw std::runtime_error("the title bar never painted");
+  Settle();
+}
+
+void HopvoxRun::Settle() const {
+  if (!WaitFor([&] { return Query("InputIdle") == 1; })) throw std::runtime_error("the program stays busy");
 }
 
 bool HopvoxRun::Running() const {
@@ -179,7 +190,7 @@ bool HopvoxRun::Running() const {
 
 HWND HopvoxRun::Control(const std::string& name) const {
   HWND found = FindWindowWhere(form_, [&name](HWND w) {
-    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, "HopvoxName")));
+    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, hopvox::query::kNameProperty)));
     char text[256];
     return atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text;
   });
@@ -188,7 +199,7 @@ HWND HopvoxRun::Control(const std::string& name) const {
 }
 
 int HopvoxRun::Query(const std::string& name) const {
-  static const UINT msg = RegisterWindowMessageA("Hopvox.Query");
+  static const UINT msg = RegisterWindowMessageA(hopvox::query::kValueMessage);
   ATOM atom = GlobalAddAtomA(name.c_str());
   DWORD_PTR result = 0;
   SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
@@ -197,14 +208,15 @@ int HopvoxRun::Query(const std::string& name) const {
 }
 
 std::string HopvoxRun::QueryText(const std::string& name) const {
-  static const UINT msg = RegisterWindowMessageA("Hopvox.QueryText");
+  static const UINT msg = RegisterWindowMessageA(hopvox::query::kTextMessage);
   ATOM atom = GlobalAddAtomA(name.c_str());
   DWORD_PTR result = 0;
   SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
   GlobalDeleteAtom(atom);
   char text[256] = {};
   const auto answer = static_cast<ATOM>(result);
-  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text)) throw std::runtime_error("no text value " + name);
+  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text) || text[0] != hopvox::query::kTextMark)
+    throw std::runtime_error("no text value " + name);
   GlobalDeleteAtom(answer);
   return text + 1;
 }
@@ -226,15 +238,32 @@ bool HopvoxRun::Checked(const std::string& control) const {
 bool HopvoxRun::Enabled(const std::string& control) const { return IsWindowEnabled(Control(control)); }
 
 int HopvoxRun::HotKey(const std::string& control) const {
-  LRESULT r = SendMessageA(Control(control), 0x0400 + 2 /* HKM_GETHOTKEY */, 0, 0);
-  return LOBYTE(LOWORD(r)) | ((HIBYTE(LOWORD(r)) & 1) ? 0x2000 : 0) | ((HIBYTE(LOWORD(r)) & 2) ? 0x4000 : 0) |
-         ((HIBYTE(LOWORD(r)) & 4) ? 0x8000 : 0);
+  return hopvox::query::HotKeyCodeOf(LOWORD(SendMessageA(Control(control), HKM_GETHOTKEY, 0, 0)));
 }
 
+namespace {
+void CALLBACK Handled(HWND, UINT, ULONG_PTR done, LRESULT) { *reinterpret_cast<bool*>(done) = true; }
+}  // namespace
+
 void HopvoxRun::Click(const std::string& control) const {
-  // Posted: a click may open a modal box, which must not block the driver.
-  PostMessageA(Control(control), BM_CLICK, 0, 0);
-  Sleep(100);
+  // Sent without waiting for the answer: a click may open a modal box, which
+  // must not block the driver. Done when the handler has returned or the box
+  // is up; the answer arrives as a callback while this thread looks at its queue.
+  bool done = false;
+  SendMessageCallbackA(Control(control), BM_CLICK, 0, 0, Handled, reinterpret_cast<ULONG_PTR>(&done));
+  WaitFor([&] {
+    MSG m;
+    PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);
+    return done || MessageBoxOf(pid_) != nullptr;
+  });
+}
+
+int HopvoxRun::SoundCount() const { return Query("Played"); }
+
+std::vector<std::string> HopvoxRun::SoundsSince(int mark) const {
+  std::vector<std::string> sounds;
+  for (int n = mark + 1, count = SoundCount(); n <= count; ++n) sounds.push_back(QueryText("Played" + std::to_string(n)));
+  return sounds;
 }
 
 void HopvoxRun::PressCaptionButton(const std::string& name) const {
@@ -243,11 +272,26 @@ void HopvoxRun::PressCaptionButton(const std::string& name) const {
   const int id = Query(name + ".CommandId");
   POINT pt{Query(name + ".Left") + 4, -4};
   ClientToScreen(form_, &pt);
+  // The pointer goes there first: the moves and hit tests the system makes
+  // from the real pointer while the button holds the capture must agree with
+  // the press, or the button sees the pointer leave and drops the click.
+  MoveTo(pt);
   const LPARAM at = MAKELPARAM(pt.x, pt.y);
   if (SendMessageA(form_, WM_NCHITTEST, 0, at) != id) throw std::runtime_error(name + " is not under its own point");
   SendMessageA(form_, WM_NCLBUTTONDOWN, static_cast<WPARAM>(id), at);
+  Settle();
   SendMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
-  Sleep(100);
+  Settle();
+}
+
+void HopvoxRun::MoveTo(POINT screen) const {
+  MouseTo(screen);
+  WaitFor([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == screen.x && now.y == screen.y;
+  });
+  Settle();
 }
 
 void HopvoxRun::Focus(const std::string& control) const {
@@ -267,40 +311,38 @@ POINT HopvoxRun::ScreenPoint(const std::string& control, int x, int y) const {
   return pt;
 }
 
-void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const {
-  MouseTo(ScreenPoint(control, x, y));
-  Sleep(150);
-}
+void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const { MoveTo(ScreenPoint(control, x, y)); }
 
 void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
   MoveMouse(control, x, y);
   LeftDown();
-  Sleep(80);
+  Settle();
   LeftUp();
-  Sleep(200);
+  Settle();
 }
 
 void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const {
   const POINT a = ScreenPoint(from, fx, fy), b = ScreenPoint(to, tx, ty);
-  MouseTo(a);
-  Sleep(150);
+  MoveTo(a);
   LeftDown();
-  Sleep(150);
-  for (int i = 1; i <= 10; ++i) {
-    MouseTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
-    Sleep(40);
-  }
-  Sleep(150);
+  Settle();
+  for (int i = 1; i <= 10; ++i) MoveTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
   LeftUp();
-  Sleep(300);
+  Settle();
 }
 
 void HopvoxRun::ExpandFoldPanel(int n) const {
   const std::string panel = "DFWFoldPanel" + std::to_string(n);
   if (Query(panel) == 1) return;
   ClickAt(panel, Query(panel + ".GlyphX"), Query(panel + ".GlyphY"));
-  if (!WaitFor([&] { return Query(panel) == 1; })) throw std::runtime_error(panel + " did not open");
-  Sleep(300);  // the children are placed once the panel has its height
+  // Open once it has its full height: its children are placed then.
+  if (!WaitFor([&] {
+        RECT r{};
+        GetWindowRect(Control(panel), &r);
+        return Query(panel) == 1 && r.bottom - r.top > 14;
+      }))
+    throw std::runtime_error(panel + " did not open");
+  Settle();
 }
 
 std::string HopvoxRun::ListItem(const std::string& list, int index) const {
@@ -376,7 +418,7 @@ void HopvoxRun::ClickAt(int x, int y) const {
   PostMessageA(form_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   PostMessageA(form_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-  Sleep(100);
+  Settle();
 }
 
 std::vector<std::string> HopvoxRun::FileDialogTypes(const std::string& title) const {
@@ -447,9 +489,21 @@ std::vector<std::string> HopvoxRun::RogerLog() const {
 std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::milliseconds limit) const {
   std::vector<std::string> log;
   WaitFor([&] { return (log = RogerLog()).size() >= count; }, limit);
-  // Starts already under way land a moment later.
-  Sleep(300);
+  // Starts already under way land once their stand-in has ended.
+  WaitFor([] { return RogersRunning() == 0; });
   return RogerLog();
+}
+
+int RogersRunning() {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int n = 0;
+  for (BOOL more = Process32First(snap, &entry); more; more = Process32Next(snap, &entry))
+    n += lstrcmpiA(entry.szExeFile, "roger.exe") == 0;
+  CloseHandle(snap);
+  return n;
 }
 
 namespace {
