@@ -8,6 +8,14 @@
 
 namespace hopvox {
 
+// "<tray menu item><part>": the item, when the name ends in that part.
+const TMenuItem* TForm1::TrayMenuItem(const std::string& name, const std::string& part) const {
+  if (name.size() <= part.size() || !name.ends_with(part)) return nullptr;
+  for (const TMenuItem& item : PopupMenu1.Items)
+    if (name.compare(0, name.size() - part.size(), item.Name) == 0) return &item;
+  return nullptr;
+}
+
 int TForm1::QueryValue(const std::string& name) const {
   if (int value = 0; const_cast<TForm1*>(this)->QueryService(name, value)) return value;
   if (name == "lednumber") return lednumber->Value();
@@ -40,6 +48,9 @@ int TForm1::QueryValue(const std::string& name) const {
   // Nothing waits in the queue: every input and message sent so far has been
   // handled, so a driver can act on what it sees.
   if (name == "InputIdle") return (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT))) == 0;
+  if (const TMenuItem* item = TrayMenuItem(name, ".Checked")) return item->Checked;
+  if (const TMenuItem* item = TrayMenuItem(name, ".Enabled")) return item->Enabled;
+  if (const TMenuItem* item = TrayMenuItem(name, ".Default")) return item->Default;
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   if (int value; MiscQueryValue(name, value)) return value;
   if (const int v = QueryChrome(name); v != query::kNoValue) return v;
@@ -52,6 +63,7 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
   else if (name == "mainServer") value = mainServer;
   else if (name == "mainServerPassword") value = mainServerPassword;
   else if (name == "passwordArgument") value = passwordArgument;
+  else if (const TMenuItem* item = TrayMenuItem(name, ".Caption")) value = item->Caption;
   else if (name.rfind("channelAddress", 0) == 0) {
     const int slot = std::atoi(name.c_str() + 14);
     if (slot < 0 || slot >= kChannelCount) return false;

@@ -294,6 +294,28 @@ void HopvoxRun::MoveTo(POINT screen) const {
   Settle();
 }
 
+void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
+  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(Query("TrayIcon.MessageWindow")));
+  constexpr UINT kTrayCallback = 0x3A64;
+  PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONDOWN);
+  PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  auto open = [&] { return (menu = FindWindowWhere(nullptr, [this](HWND w) {
+                              return ProcessOf(w) == pid_ && ClassOf(w) == "#32768" && IsWindowVisible(w);
+                            })) != nullptr; };
+  if (!WaitFor(open)) throw std::runtime_error("the tray menu did not open");
+  // Posted: the menu's own loop reads them from the queue, in order.
+  for (WPARAM key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
+  WaitFor([&] { return !IsWindowVisible(menu) || MessageBoxOf(pid_) != nullptr; });
+}
+
+HWND HopvoxRun::FocusedWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info);
+  return info.hwndFocus;
+}
+
 void HopvoxRun::Focus(const std::string& control) const {
   HWND wnd = Control(control);
   DWORD thread = GetWindowThreadProcessId(wnd, nullptr);

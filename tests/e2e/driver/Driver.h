@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,13 @@ class HopvoxRun {
   // A list's entries and the text of one of them.
   int ListCount(const std::string& list) const;
   std::string ListItem(const std::string& list, int index) const;
+
+  // Opens the tray icon's menu as a right click on the icon does and presses
+  // `keys` in it (VK_UP from the top wraps to the last item); returns once
+  // the menu has closed.
+  void TrayMenu(std::initializer_list<WPARAM> keys) const;
+  // The window with the keyboard focus in the program, or null.
+  HWND FocusedWindow() const;
 
   // The message box the program shows now (its text), or empty after the wait.
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
