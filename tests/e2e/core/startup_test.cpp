@@ -99,7 +99,7 @@ TEST(Close, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileUnchanged) {
   PostMessageA(run.Form(), WM_CLOSE, 0, 0);
   EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
   run.DismissMessageBox();
-  Sleep(300);
+  run.Settle();
   EXPECT_TRUE(run.Running());
   EXPECT_TRUE(IsWindowVisible(run.Form()));
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), original);

@@ -511,7 +511,9 @@ std::vector<std::string> HopvoxRun::RogerLog() const {
 std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::milliseconds limit) const {
   std::vector<std::string> log;
   WaitFor([&] { return (log = RogerLog()).size() >= count; }, limit);
-  // Starts already under way land once their stand-in has ended.
+  // Starts already under way (a tick that is launching) land once their
+  // stand-in has ended.
+  Settle();
   WaitFor([] { return RogersRunning() == 0; });
   return RogerLog();
 }
