@@ -45,9 +45,11 @@ int TForm1::QueryValue(const std::string& name) const {
     MapWindowPoints(arrows->Parent()->Handle(), Handle(), &pt, 1);
     return part.back() == 'X' ? pt.x : pt.y;
   }
-  // Nothing waits in the queue: every input and message sent so far has been
-  // handled, so a driver can act on what it sees.
-  if (name == "InputIdle") return (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT))) == 0;
+  // No input or posted message waits in the queue: everything sent so far has
+  // been handled, so a driver can act on what it sees. (Pending paints do not
+  // count: the list box of the database panel keeps one.)
+  if (name == "InputIdle") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0;
+  if (name == "QueueStatus") return HIWORD(GetQueueStatus(QS_ALLINPUT));
   if (const TMenuItem* item = TrayMenuItem(name, ".Checked")) return item->Checked;
   if (const TMenuItem* item = TrayMenuItem(name, ".Enabled")) return item->Enabled;
   if (const TMenuItem* item = TrayMenuItem(name, ".Default")) return item->Default;

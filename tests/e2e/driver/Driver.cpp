@@ -181,7 +181,8 @@ void HopvoxRun::Start(const std::string& workingFolder) {
 }
 
 void HopvoxRun::Settle() const {
-  if (!WaitFor([&] { return Query("InputIdle") == 1; })) throw std::runtime_error("the program stays busy");
+  if (!WaitFor([&] { return Query("InputIdle") == 1; }))
+    throw std::runtime_error("the program stays busy, queue status " + std::to_string(Query("QueueStatus")));
 }
 
 bool HopvoxRun::Running() const {

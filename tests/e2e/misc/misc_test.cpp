@@ -169,6 +169,9 @@ TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
   stored.Start();
   EXPECT_FALSE(stored.Checked("hintbox"));
   EXPECT_EQ(stored.Query("ShowHint"), 0);
+  // Unticked from code, the box ran its handler, click sound and all.
+  const auto sounds = stored.SoundsSince(0);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Wave 646 7"), 1);
 }
 
 TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
