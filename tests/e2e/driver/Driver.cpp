@@ -15,6 +15,10 @@ namespace e2e {
 
 namespace {
 
+// How long a user's button press lasts: pressing is input with a duration,
+// not a wait for the program.
+constexpr int kPressMs = 80;
+
 std::string Env(const char* name) {
   char buf[1024];
   DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
@@ -243,19 +247,23 @@ int HopvoxRun::HotKey(const std::string& control) const {
 }
 
 namespace {
-void CALLBACK Handled(HWND, UINT, ULONG_PTR done, LRESULT) { *reinterpret_cast<bool*>(done) = true; }
+// Clicks are numbered; the callback records the highest one answered. The
+// answer can come after Click has returned (a modal box was up), so it must
+// not point into Click's stack frame.
+ULONG_PTR g_clicksSent = 0, g_clicksAnswered = 0;
+void CALLBACK Handled(HWND, UINT, ULONG_PTR click, LRESULT) { g_clicksAnswered = std::max(g_clicksAnswered, click); }
 }  // namespace
 
 void HopvoxRun::Click(const std::string& control) const {
   // Sent without waiting for the answer: a click may open a modal box, which
   // must not block the driver. Done when the handler has returned or the box
   // is up; the answer arrives as a callback while this thread looks at its queue.
-  bool done = false;
-  SendMessageCallbackA(Control(control), BM_CLICK, 0, 0, Handled, reinterpret_cast<ULONG_PTR>(&done));
+  const ULONG_PTR click = ++g_clicksSent;
+  SendMessageCallbackA(Control(control), BM_CLICK, 0, 0, Handled, click);
   WaitFor([&] {
     MSG m;
     PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);
-    return done || MessageBoxOf(pid_) != nullptr;
+    return g_clicksAnswered >= click || MessageBoxOf(pid_) != nullptr;
   });
 }
 
@@ -340,6 +348,7 @@ void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
   MoveMouse(control, x, y);
   LeftDown();
   Settle();
+  Sleep(kPressMs);
   LeftUp();
   Settle();
 }
@@ -349,7 +358,10 @@ void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::strin
   MoveTo(a);
   LeftDown();
   Settle();
-  for (int i = 1; i <= 10; ++i) MoveTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
+  for (int i = 1; i <= 10; ++i) {
+    Sleep(kPressMs / 2);
+    MoveTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
+  }
   LeftUp();
   Settle();
 }
