@@ -242,6 +242,9 @@ class TForm1 : public TForm, public TRunValues {
   void SetTimerIntervals(int interval);
   void EnableModifierTimer(int modifier);
   bool QueryService(const std::string& name, int& value);
+  // "Played<n>": the n-th sound played, as "<wave> <image bytes> <flags>".
+  bool QueryPlayedSound(const std::string& name, std::string& value) const;
+  const TMenuItem* TrayMenuItem(const std::string& name, const std::string& part) const;
   // Each editing group binds its controls' events (called from FormCreate).
   void BindWindowHandlers();
   void BindChannelSlots();

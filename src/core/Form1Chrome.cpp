@@ -1,6 +1,7 @@
 // The title-bar buttons of the main window, their system-menu entries and
 // the tray icon, with the values of the window definition.
 #include "core/Form1.h"
+#include "framework/logic/QueryProtocol.h"
 
 namespace hopvox {
 
@@ -95,7 +96,7 @@ void TForm1::BuildCaptionButtons() {
 // their hints and where they sit (client x of the button's left edge).
 int TForm1::QueryChrome(const std::string& name) const {
   const auto dot = name.find('.');
-  if (dot == std::string::npos) return -9999;
+  if (dot == std::string::npos) return query::kNoValue;
   const std::string component = name.substr(0, dot), value = name.substr(dot + 1);
   const TCustomCaptionButton* b = nullptr;
   if (component == "FormRoller1") b = FormRoller1.get();
@@ -103,7 +104,7 @@ int TForm1::QueryChrome(const std::string& name) const {
   if (component == "FormTopmost1") b = FormTopmost1.get();
   if (component == "captionlockbtn") b = captionlockbtn.get();
   if (component == "RunRWButton") b = RunRWButton.get();
-  if (!b) return -9999;
+  if (!b) return query::kNoValue;
   if (value == "Down") return b->Down();
   if (value == "CommandId") return b->CommandId();
   if (value == "Left") return b->ButtonRect().left;
@@ -117,7 +118,7 @@ int TForm1::QueryChrome(const std::string& name) const {
   if (value == "MessageWindow") return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
   if (value == "MenuChecked")
     return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) & MF_CHECKED) != 0;
-  return -9999;
+  return query::kNoValue;
 }
 
 }  // namespace hopvox

@@ -5,6 +5,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/Font.h"
+#include "widgets/logic/SavedLampStyle.h"
 
 namespace hopvox {
 
@@ -30,28 +31,12 @@ const char* const kLedNames[4] = {"savedledok", "savedledok2", "savedledok3", "s
 
 }  // namespace
 
-// The saved-state lamps of the hotkey pages: green when the hotkeys are
-// accepted, red while changes are pending.
+// The saved-state lamps of the hotkey pages.
 std::unique_ptr<TVrUserLed> SavedLed(TWindow* page) {
   auto led = std::make_unique<TVrUserLed>();
   led->SetParent(page);
   led->SetBounds(24, 161, 20, 18);
-  TVrBevel& b = led->Bevel();
-  b.SetOuterStyle(TVrBevelStyle::bsRaised);
-  b.SetOuterOutline(TVrBevelOutlineStyle::osOuter);
-  b.SetOuterShadow(clBtnShadow);
-  b.SetOuterHighlight(clBtnHighlight);
-  b.SetInnerStyle(TVrBevelStyle::bsNone);
-  b.SetInnerShadow(clGreen);
-  b.SetInnerHighlight(clLime);
-  b.SetInnerWidth(1);
-  b.SetInnerSpace(1);
-  b.SetInnerColor(clBtnFace);
-  TVrPaletteEx& p = led->PaletteEx();
-  p.SetLow1(clRed);
-  p.SetHigh1(clLime);
-  p.SetLow2(clBlack);
-  p.SetHigh2(clBlack);
+  ApplySavedLampStyle(led->Bevel(), led->PaletteEx());
   return led;
 }
 

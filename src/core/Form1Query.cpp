@@ -4,8 +4,17 @@
 #include <cstdlib>
 
 #include "core/Form1.h"
+#include "framework/logic/QueryProtocol.h"
 
 namespace hopvox {
+
+// "<tray menu item><part>": the item, when the name ends in that part.
+const TMenuItem* TForm1::TrayMenuItem(const std::string& name, const std::string& part) const {
+  if (name.size() <= part.size() || !name.ends_with(part)) return nullptr;
+  for (const TMenuItem& item : PopupMenu1.Items)
+    if (name.compare(0, name.size() - part.size(), item.Name) == 0) return &item;
+  return nullptr;
+}
 
 int TForm1::QueryValue(const std::string& name) const {
   if (int value = 0; const_cast<TForm1*>(this)->QueryService(name, value)) return value;
@@ -36,10 +45,18 @@ int TForm1::QueryValue(const std::string& name) const {
     MapWindowPoints(arrows->Parent()->Handle(), Handle(), &pt, 1);
     return part.back() == 'X' ? pt.x : pt.y;
   }
+  // No input or posted message waits in the queue: everything sent so far has
+  // been handled, so a driver can act on what it sees. (Pending paints do not
+  // count: the list box of the database panel keeps one.)
+  if (name == "InputIdle") return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0;
+  if (name == "QueueStatus") return HIWORD(GetQueueStatus(QS_ALLINPUT));
+  if (const TMenuItem* item = TrayMenuItem(name, ".Checked")) return item->Checked;
+  if (const TMenuItem* item = TrayMenuItem(name, ".Enabled")) return item->Enabled;
+  if (const TMenuItem* item = TrayMenuItem(name, ".Default")) return item->Default;
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   if (int value; MiscQueryValue(name, value)) return value;
-  if (const int v = QueryChrome(name); v != -9999) return v;
-  return -9999;
+  if (const int v = QueryChrome(name); v != query::kNoValue) return v;
+  return query::kNoValue;
 }
 
 bool TForm1::QueryText(const std::string& name, std::string& value) const {
@@ -48,30 +65,29 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
   else if (name == "mainServer") value = mainServer;
   else if (name == "mainServerPassword") value = mainServerPassword;
   else if (name == "passwordArgument") value = passwordArgument;
+  else if (const TMenuItem* item = TrayMenuItem(name, ".Caption")) value = item->Caption;
   else if (name.rfind("channelAddress", 0) == 0) {
     const int slot = std::atoi(name.c_str() + 14);
     if (slot < 0 || slot >= kChannelCount) return false;
     value = channelAddress[slot];
-  } else return false;
+  } else return QueryPlayedSound(name, value);
   return true;
 }
 
 LRESULT TForm1::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  static const UINT query = RegisterWindowMessageA("Hopvox.Query");
-  static const UINT queryText = RegisterWindowMessageA("Hopvox.QueryText");
+  static const UINT query = RegisterWindowMessageA(query::kValueMessage);
+  static const UINT queryText = RegisterWindowMessageA(query::kTextMessage);
   if (msg == query) {
     char name[256] = {};
-    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name)) return -9999;
+    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name)) return query::kNoValue;
     return QueryValue(name);
   }
   if (msg == queryText) {
-    // The answer travels as a global atom holding "=" and the text (at most
-    // 254 characters); the asker deletes it. 0: no such value.
     char name[256] = {};
     std::string value;
     if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name) || !QueryText(name, value)) return 0;
-    std::string answer(1, '=');
-    answer.append(value, 0, 254);
+    std::string answer(1, query::kTextMark);
+    answer.append(value, 0, query::kMaxText);
     return GlobalAddAtomA(answer.c_str());
   }
   return TForm::WndProc(msg, wp, lp);

@@ -8,6 +8,7 @@
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
 #include "framework/Handles.h"
+#include "framework/logic/QueryProtocol.h"
 
 namespace hopvox {
 
@@ -100,7 +101,7 @@ LRESULT TWindow::Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp) {
   Application().Guard([&] { result = self->WndProc(msg, wp, lp); });
   if (msg == WM_NCDESTROY) {
     RemovePropA(self->handle_, kWindowProp);
-    if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(self->handle_, "HopvoxName"))))
+    if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(self->handle_, query::kNameProperty))))
       GlobalDeleteAtom(atom);
     self->handle_ = nullptr;
   }
@@ -337,7 +338,7 @@ void TWindow::RemoveGraphic(TGraphicControl* control) {
 
 void TWindow::SetName(const std::string& name) {
   name_ = name;
-  if (handle_) SetPropA(handle_, "HopvoxName", reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
+  if (handle_) SetPropA(handle_, query::kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
 }
 
 void TWindow::SetBounds(int left, int top, int width, int height) {

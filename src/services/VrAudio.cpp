@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <array>
+
 #include "services/logic/WaveImage.h"
 
 namespace hopvox {
@@ -9,6 +11,11 @@ namespace {
 
 // The wave whose buffer the system may still be reading.
 const TVrWave* g_playing = nullptr;
+
+// The last sounds played, a ring indexed by play number. Plays happen on the
+// main thread only, as does the query that reads them.
+std::array<TPlayedSound, kPlayedSoundsKept> g_played;
+std::uint32_t g_playCount = 0;
 
 // Puts the cursor back however the sound call ends.
 class HourglassCursor {
@@ -42,7 +49,17 @@ void TVrWave::Play() {
   if (!IsPlayableWave(sound_.Data(), static_cast<std::size_t>(sound_.Size()))) return;
   HourglassCursor hourglass;
   g_playing = this;
-  PlaySoundA(reinterpret_cast<LPCSTR>(sound_.Data()), nullptr, playFlags_);
+  const TPlayedSound played{this, sound_.Data(), sound_.Size(), playFlags_};
+  g_played[g_playCount++ % kPlayedSoundsKept] = played;
+  PlaySoundA(static_cast<LPCSTR>(played.image), nullptr, played.flags);
+}
+
+std::uint32_t PlayedSoundCount() { return g_playCount; }
+
+bool PlayedSound(std::uint32_t n, TPlayedSound& played) {
+  if (n == 0 || n > g_playCount || g_playCount - n >= kPlayedSoundsKept) return false;
+  played = g_played[(n - 1) % kPlayedSoundsKept];
+  return true;
 }
 
 bool LoadEmbeddedSound(TVrWave& wave, const char* resourceName) {

@@ -38,6 +38,22 @@ class TVrWave : public TVrComponent {
   std::uint32_t playFlags_ = PlayFlagsFor(kDefaultWaveOptions);
 };
 
+// What the player handed to the system, newest last. The query message shows
+// it, so a test can see which sound played, and how, on a machine without a
+// sound card (where the system call fails at once and quietly).
+struct TPlayedSound {
+  const TVrWave* wave = nullptr;
+  const void* image = nullptr;
+  std::int32_t size = 0;
+  std::uint32_t flags = 0;
+};
+inline constexpr std::uint32_t kPlayedSoundsKept = 32;
+// Sounds played since the program started.
+std::uint32_t PlayedSoundCount();
+// The n-th sound played (1-based); false when it is not kept any more or
+// not played yet.
+bool PlayedSound(std::uint32_t n, TPlayedSound& played);
+
 // Fills `wave` from an "Audio" stream stored as an RCDATA resource of the
 // program. Returns false when the resource is missing; a damaged stream
 // raises EAudioError.

@@ -10,19 +10,6 @@ bool Down(const IKeySnapshot& keys, int code) { return code >= 1 && code <= 255 
 
 }  // namespace
 
-TPollHandler HandlerForModifier(int activeModifier) {
-  switch (activeModifier) {
-    case 2:
-      return TPollHandler::phAlt;
-    case 3:
-      return TPollHandler::phShift;
-    case 4:
-      return TPollHandler::phNone;
-    default:
-      return TPollHandler::phCtrl;
-  }
-}
-
 void RunPollingTick(TPollHandler handler, const TRunValues& v, const IKeySnapshot& keys,
                     IPollActions& actions) {
   const bool alt = Down(keys, kVkAlt);

@@ -45,7 +45,4 @@ class IPollActions {
 void RunPollingTick(TPollHandler handler, const TRunValues& values, const IKeySnapshot& keys,
                     IPollActions& actions);
 
-// The handler that runs for an `activeModifier` value (1..4).
-TPollHandler HandlerForModifier(int activeModifier);
-
 }  // namespace hopvox

@@ -1,6 +1,9 @@
 // Start-up and close of the real program: what it reads, what it writes.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "driver/Driver.h"
 
 using e2e::HopvoxRun;
@@ -13,6 +16,8 @@ TEST(Startup, FirstStartInAnEmptyFolder) {
   EXPECT_EQ(run.Query("lednumber2"), 0);
   for (const char* b : {"ctrlbutton", "altbutton", "shftbutton", "nonbutton"}) EXPECT_FALSE(run.Checked(b)) << b;
   EXPECT_EQ(run.Query("cpuradiobtns"), 0);  // "Lowest": the stored default
+  // "Normal" first, then "Lowest": each change confirmed with its sound.
+  EXPECT_EQ(run.SoundsSince(0), (std::vector<std::string>{"Wave2 7766 7", "Wave2 7766 7"}));
   EXPECT_EQ(run.Query("activeModifier"), -1);
   EXPECT_EQ(run.Text("enablebox"), "Enabled");
   // The window starts locked.
@@ -99,7 +104,7 @@ TEST(Close, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileUnchanged) {
   PostMessageA(run.Form(), WM_CLOSE, 0, 0);
   EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
   run.DismissMessageBox();
-  Sleep(300);
+  run.Settle();
   EXPECT_TRUE(run.Running());
   EXPECT_TRUE(IsWindowVisible(run.Form()));
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), original);

@@ -1,5 +1,7 @@
 #include "driver/Driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <functional>
 #include <fstream>
@@ -7,9 +9,15 @@
 #include <stdexcept>
 #include <thread>
 
+#include "framework/logic/QueryProtocol.h"
+
 namespace e2e {
 
 namespace {
+
+// How long a user's button press lasts: pressing is input with a duration,
+// not a wait for the program.
+constexpr int kPressMs = 80;
 
 std::string Env(const char* name) {
   char buf[1024];
@@ -169,8 +177,16 @@ void HopvoxRun::Start(const std::string& workingFolder) {
     return form_ != nullptr && IsWindowVisible(form_);
   });
   if (!form_) throw std::runtime_error("the main window did not appear");
-  // Let start-up's posted work run.
-  WaitForInputIdle(process_.hProcess, 5000);
+  // Ready for input once start-up's queued work has run and the title-bar
+  // buttons have their places (they are laid out when the frame first paints).
+  Settle();
+  if (!WaitFor([&] { return Query("RunRWButton.Left") > 0; })) throw std::runtime_error("the title bar never painted");
+  Settle();
+}
+
+void HopvoxRun::Settle() const {
+  if (!WaitFor([&] { return Query("InputIdle") == 1; }))
+    throw std::runtime_error("the program stays busy, queue status " + std::to_string(Query("QueueStatus")));
 }
 
 bool HopvoxRun::Running() const {
@@ -179,7 +195,7 @@ bool HopvoxRun::Running() const {
 
 HWND HopvoxRun::Control(const std::string& name) const {
   HWND found = FindWindowWhere(form_, [&name](HWND w) {
-    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, "HopvoxName")));
+    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, hopvox::query::kNameProperty)));
     char text[256];
     return atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text;
   });
@@ -188,7 +204,7 @@ HWND HopvoxRun::Control(const std::string& name) const {
 }
 
 int HopvoxRun::Query(const std::string& name) const {
-  static const UINT msg = RegisterWindowMessageA("Hopvox.Query");
+  static const UINT msg = RegisterWindowMessageA(hopvox::query::kValueMessage);
   ATOM atom = GlobalAddAtomA(name.c_str());
   DWORD_PTR result = 0;
   SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
@@ -197,14 +213,15 @@ int HopvoxRun::Query(const std::string& name) const {
 }
 
 std::string HopvoxRun::QueryText(const std::string& name) const {
-  static const UINT msg = RegisterWindowMessageA("Hopvox.QueryText");
+  static const UINT msg = RegisterWindowMessageA(hopvox::query::kTextMessage);
   ATOM atom = GlobalAddAtomA(name.c_str());
   DWORD_PTR result = 0;
   SendMessageTimeoutA(form_, msg, atom, 0, SMTO_NORMAL, 5000, &result);
   GlobalDeleteAtom(atom);
   char text[256] = {};
   const auto answer = static_cast<ATOM>(result);
-  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text)) throw std::runtime_error("no text value " + name);
+  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text) || text[0] != hopvox::query::kTextMark)
+    throw std::runtime_error("no text value " + name);
   GlobalDeleteAtom(answer);
   return text + 1;
 }
@@ -226,15 +243,36 @@ bool HopvoxRun::Checked(const std::string& control) const {
 bool HopvoxRun::Enabled(const std::string& control) const { return IsWindowEnabled(Control(control)); }
 
 int HopvoxRun::HotKey(const std::string& control) const {
-  LRESULT r = SendMessageA(Control(control), 0x0400 + 2 /* HKM_GETHOTKEY */, 0, 0);
-  return LOBYTE(LOWORD(r)) | ((HIBYTE(LOWORD(r)) & 1) ? 0x2000 : 0) | ((HIBYTE(LOWORD(r)) & 2) ? 0x4000 : 0) |
-         ((HIBYTE(LOWORD(r)) & 4) ? 0x8000 : 0);
+  return hopvox::query::HotKeyCodeOf(LOWORD(SendMessageA(Control(control), HKM_GETHOTKEY, 0, 0)));
 }
 
+namespace {
+// Clicks are numbered; the callback records the highest one answered. The
+// answer can come after Click has returned (a modal box was up), so it must
+// not point into Click's stack frame.
+ULONG_PTR g_clicksSent = 0, g_clicksAnswered = 0;
+void CALLBACK Handled(HWND, UINT, ULONG_PTR click, LRESULT) { g_clicksAnswered = std::max(g_clicksAnswered, click); }
+}  // namespace
+
 void HopvoxRun::Click(const std::string& control) const {
-  // Posted: a click may open a modal box, which must not block the driver.
-  PostMessageA(Control(control), BM_CLICK, 0, 0);
-  Sleep(100);
+  // Sent without waiting for the answer: a click may open a modal box, which
+  // must not block the driver. Done when the handler has returned or the box
+  // is up; the answer arrives as a callback while this thread looks at its queue.
+  const ULONG_PTR click = ++g_clicksSent;
+  SendMessageCallbackA(Control(control), BM_CLICK, 0, 0, Handled, click);
+  WaitFor([&] {
+    MSG m;
+    PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);
+    return g_clicksAnswered >= click || MessageBoxOf(pid_) != nullptr;
+  });
+}
+
+int HopvoxRun::SoundCount() const { return Query("Played"); }
+
+std::vector<std::string> HopvoxRun::SoundsSince(int mark) const {
+  std::vector<std::string> sounds;
+  for (int n = mark + 1, count = SoundCount(); n <= count; ++n) sounds.push_back(QueryText("Played" + std::to_string(n)));
+  return sounds;
 }
 
 void HopvoxRun::PressCaptionButton(const std::string& name) const {
@@ -243,11 +281,48 @@ void HopvoxRun::PressCaptionButton(const std::string& name) const {
   const int id = Query(name + ".CommandId");
   POINT pt{Query(name + ".Left") + 4, -4};
   ClientToScreen(form_, &pt);
+  // The pointer goes there first: the moves and hit tests the system makes
+  // from the real pointer while the button holds the capture must agree with
+  // the press, or the button sees the pointer leave and drops the click.
+  MoveTo(pt);
   const LPARAM at = MAKELPARAM(pt.x, pt.y);
   if (SendMessageA(form_, WM_NCHITTEST, 0, at) != id) throw std::runtime_error(name + " is not under its own point");
   SendMessageA(form_, WM_NCLBUTTONDOWN, static_cast<WPARAM>(id), at);
+  Settle();
   SendMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
-  Sleep(100);
+  Settle();
+}
+
+void HopvoxRun::MoveTo(POINT screen) const {
+  MouseTo(screen);
+  WaitFor([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == screen.x && now.y == screen.y;
+  });
+  Settle();
+}
+
+void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
+  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(Query("TrayIcon.MessageWindow")));
+  constexpr UINT kTrayCallback = 0x3A64;
+  PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONDOWN);
+  PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  auto open = [&] { return (menu = FindWindowWhere(nullptr, [this](HWND w) {
+                              return ProcessOf(w) == pid_ && ClassOf(w) == "#32768" && IsWindowVisible(w);
+                            })) != nullptr; };
+  if (!WaitFor(open)) throw std::runtime_error("the tray menu did not open");
+  // Posted: the menu's own loop reads them from the queue, in order.
+  for (WPARAM key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
+  WaitFor([&] { return !IsWindowVisible(menu) || MessageBoxOf(pid_) != nullptr; });
+}
+
+HWND HopvoxRun::FocusedWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &info);
+  return info.hwndFocus;
 }
 
 void HopvoxRun::Focus(const std::string& control) const {
@@ -267,40 +342,42 @@ POINT HopvoxRun::ScreenPoint(const std::string& control, int x, int y) const {
   return pt;
 }
 
-void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const {
-  MouseTo(ScreenPoint(control, x, y));
-  Sleep(150);
-}
+void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const { MoveTo(ScreenPoint(control, x, y)); }
 
 void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
   MoveMouse(control, x, y);
   LeftDown();
-  Sleep(80);
+  Settle();
+  Sleep(kPressMs);
   LeftUp();
-  Sleep(200);
+  Settle();
 }
 
 void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const {
   const POINT a = ScreenPoint(from, fx, fy), b = ScreenPoint(to, tx, ty);
-  MouseTo(a);
-  Sleep(150);
+  MoveTo(a);
   LeftDown();
-  Sleep(150);
+  Settle();
   for (int i = 1; i <= 10; ++i) {
-    MouseTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
-    Sleep(40);
+    Sleep(kPressMs / 2);
+    MoveTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
   }
-  Sleep(150);
   LeftUp();
-  Sleep(300);
+  Settle();
 }
 
 void HopvoxRun::ExpandFoldPanel(int n) const {
   const std::string panel = "DFWFoldPanel" + std::to_string(n);
   if (Query(panel) == 1) return;
   ClickAt(panel, Query(panel + ".GlyphX"), Query(panel + ".GlyphY"));
-  if (!WaitFor([&] { return Query(panel) == 1; })) throw std::runtime_error(panel + " did not open");
-  Sleep(300);  // the children are placed once the panel has its height
+  // Open once it has its full height: its children are placed then.
+  if (!WaitFor([&] {
+        RECT r{};
+        GetWindowRect(Control(panel), &r);
+        return Query(panel) == 1 && r.bottom - r.top > 14;
+      }))
+    throw std::runtime_error(panel + " did not open");
+  Settle();
 }
 
 std::string HopvoxRun::ListItem(const std::string& list, int index) const {
@@ -376,7 +453,7 @@ void HopvoxRun::ClickAt(int x, int y) const {
   PostMessageA(form_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   PostMessageA(form_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-  Sleep(100);
+  Settle();
 }
 
 std::vector<std::string> HopvoxRun::FileDialogTypes(const std::string& title) const {
@@ -447,9 +524,23 @@ std::vector<std::string> HopvoxRun::RogerLog() const {
 std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::milliseconds limit) const {
   std::vector<std::string> log;
   WaitFor([&] { return (log = RogerLog()).size() >= count; }, limit);
-  // Starts already under way land a moment later.
-  Sleep(300);
+  // Starts already under way (a tick that is launching) land once their
+  // stand-in has ended.
+  Settle();
+  WaitFor([] { return RogersRunning() == 0; });
   return RogerLog();
+}
+
+int RogersRunning() {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int n = 0;
+  for (BOOL more = Process32First(snap, &entry); more; more = Process32Next(snap, &entry))
+    n += lstrcmpiA(entry.szExeFile, "roger.exe") == 0;
+  CloseHandle(snap);
+  return n;
 }
 
 namespace {

@@ -4,9 +4,11 @@
 // through window messages and injected input, closes it and hands back the
 // files it left, including the stand-in's log of every "roger" start.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,13 +32,15 @@ class HopvoxRun {
   bool FileExists(const std::string& file) const;
 
   // Starts the program (working folder: the run's folder unless given) and
-  // waits for its main window.
+  // waits until it is ready for input.
   void Start(const std::string& workingFolder = {});
   // Starts another copy without waiting for anything.
   HANDLE StartAnother(const std::string& workingFolder = {}) const;
   HWND Form() const { return form_; }
   DWORD ProcessId() const { return pid_; }
   bool Running() const;
+  // Waits until the program has handled everything sent and queued to it.
+  void Settle() const;
 
   // A control of the main window by its name in the window definition.
   HWND Control(const std::string& name) const;
@@ -52,7 +56,13 @@ class HopvoxRun {
   bool Checked(const std::string& control) const;
   bool Enabled(const std::string& control) const;
   int HotKey(const std::string& control) const;
-  void Click(const std::string& control) const;  // a button click through the control
+  // A button click through the control; returns once it has been handled or
+  // has opened a message box.
+  void Click(const std::string& control) const;
+  // Sounds the program has played: how many so far, and those after a count
+  // taken earlier, each as "<wave> <image bytes> <play flags>".
+  int SoundCount() const;
+  std::vector<std::string> SoundsSince(int mark) const;
   // A click on a title-bar button, through its system command.
   void PressCaptionButton(const std::string& name) const;
   // Gives the control the focus, then moves it to Panel1 as the pointer does.
@@ -61,7 +71,9 @@ class HopvoxRun {
 
   // Screen point of (x, y) in a control's client area ("Form1": the window's).
   POINT ScreenPoint(const std::string& control, int x, int y) const;
-  // Pointer moves, presses and drags as a user makes them (injected input).
+  // Pointer moves, presses and drags as a user makes them (injected input);
+  // each returns once the program has handled it.
+  void MoveTo(POINT screen) const;
   void MoveMouse(const std::string& control, int x, int y) const;
   void ClickAt(const std::string& control, int x, int y) const;
   // Presses on one control, moves in steps to the other and releases there.
@@ -71,6 +83,13 @@ class HopvoxRun {
   // A list's entries and the text of one of them.
   int ListCount(const std::string& list) const;
   std::string ListItem(const std::string& list, int index) const;
+
+  // Opens the tray icon's menu as a right click on the icon does and presses
+  // `keys` in it (VK_UP from the top wraps to the last item); returns once
+  // the menu has closed.
+  void TrayMenu(std::initializer_list<WPARAM> keys) const;
+  // The window with the keyboard focus in the program, or null.
+  HWND FocusedWindow() const;
 
   // The message box the program shows now (its text), or empty after the wait.
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
@@ -96,7 +115,8 @@ class HopvoxRun {
 
   // The parameter strings "roger" was started with, in the order of the starts.
   std::vector<std::string> RogerLog() const;
-  // Waits until the log holds at least `count` starts.
+  // Waits until the log holds at least `count` starts and every stand-in
+  // started so far has written its line.
   std::vector<std::string> WaitForRoger(size_t count, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
 
  private:
@@ -106,6 +126,9 @@ class HopvoxRun {
   HWND form_ = nullptr;
   DWORD pid_ = 0;
 };
+
+// Stand-ins "roger" still running.
+int RogersRunning();
 
 // Keys as a user presses them: SendInput with virtual key and scan code.
 void KeyDown(WORD vk);

@@ -1,6 +1,9 @@
 // The name-and-address database panel, driven as a user drives it.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "driver/Driver.h"
 
 using e2e::HopvoxRun;
@@ -27,7 +30,9 @@ void Add(const HopvoxRun& run, const std::string& name, const std::string& addre
 TEST(Database, AddSelectDeleteRoundTrip) {
   HopvoxRun run("db_round_trip");
   StartWithDatabase(run, "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\n");
+  int mark = run.SoundCount();
   Add(run, "Bravo", "3.3.3.3:3784");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave2 7766 7"});
   ASSERT_EQ(run.ListCount("ListBox"), 3);
   EXPECT_EQ(run.ListItem("ListBox", 1), "Bravo");  // sorted place
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\nBravo=3.3.3.3:3784\r\n");
@@ -47,7 +52,9 @@ TEST(Database, AddSelectDeleteRoundTrip) {
   ClickEntry(run, 1);
   ASSERT_TRUE(run.Enabled("listdelete"));
 
+  mark = run.SoundCount();
   run.Click("listdelete");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"});
   EXPECT_EQ(run.ListCount("ListBox"), 2);
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\n");
   EXPECT_EQ(run.Text("listnamebox") + run.Text("listipbox"), "");
@@ -68,9 +75,12 @@ TEST(Database, RefusedAddsLeaveListAndFileAsTheyWere) {
   HopvoxRun run("db_refused");
   const std::string before = "[HopVoxIPs]\r\nAlpha=2.2.2.2\r\n";
   StartWithDatabase(run, before);
+  const int mark = run.SoundCount();
   Add(run, "", "4.4.4.4");
   EXPECT_EQ(run.WaitForMessageBox(), "Nothing added, you must include a name first");
   run.DismissMessageBox();
+  // The confirm sound of every Add, then the refusal.
+  EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{"Wave2 7766 7", "Wave3 9036 7"}));
 
   SetFileAttributesA(run.PathOf("HopVoxIPs.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   Add(run, "Bravo", "3.3.3.3");

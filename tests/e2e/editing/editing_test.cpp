@@ -111,8 +111,7 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   run.ClickAt("HotKey9", 30, 9);
   run.Focus("HotKey9");
   e2e::Tap('7');
-  Sleep(200);
-  EXPECT_EQ(run.HotKey("HotKey9"), 55);
+  EXPECT_TRUE(e2e::WaitFor([&] { return run.HotKey("HotKey9") == 55; }));
   run.Click("Accept2");
   // Sixteen writes: read the file only once they are all done.
   ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
@@ -131,7 +130,7 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   e2e::KeyDown(VK_CONTROL);
   e2e::Tap('K');
   e2e::KeyUp(VK_CONTROL);
-  Sleep(200);
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.HotKey("HotKey9") == 'K'; }));
   run.ClickAt("HotKey10", 30, 9);
   run.Click("Accept2");
   ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));

@@ -12,8 +12,9 @@ const char* const kPanels[] = {"", "DFWFoldPanel1", "DFWFoldPanel2", "DFWFoldPan
 
 void ClickGlyph(const HopvoxRun& run, int n) {
   const std::string panel = kPanels[n];
+  const int before = run.Query(panel);
   run.ClickAt(panel, run.Query(panel + ".GlyphX"), run.Query(panel + ".GlyphY"));
-  Sleep(300);  // the fold animates
+  EXPECT_TRUE(e2e::WaitFor([&] { return run.Query(panel) != before; })) << panel;
 }
 
 bool Expanded(const HopvoxRun& run, int n) { return run.Query(kPanels[n]) == 1; }

@@ -34,12 +34,12 @@ std::string Settings(int modifier, const std::string& ips = "", const std::strin
   return ini + volume + tail;
 }
 
-// Holds the keys (in order) for `ms`, then lets them go in reverse.
+// Holds the keys (in order) for `ms`, longer than one polling interval, then
+// lets them go in reverse.
 void Press(std::vector<WORD> keys, int ms = 120) {
   for (WORD k : keys) KeyDown(k);
   Sleep(ms);
   for (auto it = keys.rbegin(); it != keys.rend(); ++it) KeyUp(*it);
-  Sleep(150);
 }
 
 // The log with runs of one repeated command (a held key fires every tick)
@@ -58,7 +58,6 @@ class Hotkeys : public ::testing::Test {
     run->WriteFile("Hopvox.ini", settings);
     run->Start();
     thief = std::make_unique<e2e::FocusThief>();
-    Sleep(200);
   }
   void TearDown() override {
     thief.reset();
@@ -78,8 +77,42 @@ TEST_F(Hotkeys, CtrlChannelJoinsItsServerWhileAnotherWindowHasTheFocus) {
   Press({'4'});
   Press({VK_MENU, '4'});
   Press({VK_CONTROL, 'Z'});  // not bound
-  Sleep(300);
-  EXPECT_EQ(run->RogerLog().size(), log.size());
+  EXPECT_EQ(run->WaitForRoger(0).size(), log.size());
+}
+
+// A small valid wave: 8-bit mono, four samples, 48 bytes in all.
+const std::string kChannelWave("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
+                               "\x01\0\x08\0data\x04\0\0\0\x80\x90\x70\x80", 48);
+
+TEST_F(Hotkeys, AltAndShiftJoinAndPlayTheChannelSoundOfTheWorkingFolder) {
+  // The program folder's channel3.wav is no sound; the working folder's is.
+  run = std::make_unique<HopvoxRun>("engine_sounds");
+  run->WriteFile("Hopvox.ini", Settings(2));
+  run->WriteFile("channel3.wav", "not a sound");
+  CreateDirectoryA(run->PathOf("cwd").c_str(), nullptr);
+  run->WriteFile("cwd\\channel3.wav", kChannelWave);
+  run->Start(run->PathOf("cwd"));
+  thief = std::make_unique<e2e::FocusThief>();
+
+  int mark = run->SoundCount();
+  Press({VK_MENU, '4'});
+  auto log = run->WaitForRoger(1);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(Distinct(log), std::vector<std::string>{"/JOIN1 10.0.0.3"});
+  // One sound per join: the held key joins and plays again at each tick.
+  EXPECT_EQ(run->SoundsSince(mark), std::vector<std::string>(log.size(), "chwave4 48 7"));
+
+  run->Click("shftbutton");
+  EXPECT_EQ(run->Query("Timer3"), 1);
+  mark = run->SoundCount();
+  const size_t before = log.size();
+  Press({VK_SHIFT, '4'});
+  log = run->WaitForRoger(before + 1);
+  ASSERT_GT(log.size(), before);
+  EXPECT_EQ(log.back(), "/JOIN1 10.0.0.3");
+  EXPECT_EQ(run->SoundsSince(mark), std::vector<std::string>(log.size() - before, "chwave4 48 7"));
+  Press({VK_MENU, '4'});  // Alt is no longer the channel modifier
+  EXPECT_EQ(run->WaitForRoger(0).size(), log.size());
 }
 
 TEST_F(Hotkeys, ModeSwitchesLeaveAndLevelsInTheOrderPressed) {

@@ -1,28 +1,15 @@
 // The platform-free decisions behind the editing handlers.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "core/logic/Channels.h"
 #include "core/logic/Commands.h"
 #include "ui/logic/Database.h"
-#include "ui/logic/LockOrder.h"
 #include "ui/logic/MainServer.h"
 
 namespace hopvox {
 namespace {
-
-TEST(LockOrder, GuardsEachEntryBoxOnceAndNothingElse) {
-  const std::set<std::string_view> names(kLockableControls.begin(), kLockableControls.end());
-  EXPECT_EQ(names.size(), kLockableControls.size());
-  for (int ch = 0; ch < kChannelCount; ++ch) {
-    EXPECT_EQ(names.count(AddressBoxName(ch)), 1u) << ch;
-    EXPECT_EQ(names.count(kChannels[ch].hotKeyBox), 1u) << ch;
-  }
-  for (const char* open : {"serverbox", "Accept1", "Acceptvolume", "ListBox", "listipbox", "enablebox"})
-    EXPECT_EQ(names.count(open), 0u) << open;
-}
 
 TEST(Database, AddPlanAndEntryUnderThePointer) {
   const std::vector<std::string> listed{"Alpha", "bravo"};

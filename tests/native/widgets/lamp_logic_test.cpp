@@ -2,23 +2,17 @@
 
 #include "widgets/logic/Gradient.h"
 #include "widgets/logic/VrBevel.h"
+#include "widgets/logic/SavedLampStyle.h"
 #include "widgets/logic/VrPaletteEx.h"
 
 namespace hopvox {
 namespace {
 
-// The saved-state lamps of the hotkey pages.
 TVrBevel LampBevel() {
-  TVrBevel b;
-  b.SetOuterStyle(TVrBevelStyle::bsRaised);
-  b.SetOuterOutline(TVrBevelOutlineStyle::osOuter);
-  b.SetInnerStyle(TVrBevelStyle::bsNone);
-  b.SetInnerShadow(clGreen);
-  b.SetInnerHighlight(clLime);
-  b.SetInnerWidth(1);
-  b.SetInnerSpace(1);
-  b.SetInnerColor(clBtnFace);
-  return b;
+  TVrBevel bevel;
+  TVrPaletteEx palette;
+  ApplySavedLampStyle(bevel, palette);
+  return bevel;
 }
 
 TEST(VrBevel, LampFramesLeaveA14By12Face) {

@@ -160,6 +160,8 @@ TEST(FoldPanel, FoldingOffShowsNoGlyphAndKeepsTheClientFull) {
   EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded);
   EXPECT_EQ(panel.Height(), 100);
   EXPECT_EQ(panel.Client().BoundsRect().left, 1);
+  // Where the glyph's white top edge would be, the face shows.
+  EXPECT_EQ(Snapshot(panel.Handle()).At(2, 1), Sys(COLOR_BTNFACE));
   panel.SetFoldStatus(TFoldStatus::fsCollapsed);
   EXPECT_EQ(panel.FoldStatus(), TFoldStatus::fsExpanded) << "no collapsing without Folding";
   SendMessageA(panel.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(1, 5));
