@@ -8,6 +8,15 @@
 
 using e2e::HopvoxRun;
 
+namespace {
+
+// `arrow` names the arrow's middle, e.g. "updown.Up": its X and Y are asked for.
+void ClickArrow(const HopvoxRun& run, const std::string& arrow) {
+  run.ClickAt("Form1", run.Query(arrow + 'X'), run.Query(arrow + 'Y'));
+}
+
+}  // namespace
+
 TEST(Startup, FirstStartInAnEmptyFolder) {
   HopvoxRun run("first_start");
   run.Start();
@@ -85,13 +94,30 @@ TEST(Close, WritesTheSevenKeysInOrderAndThanksTheUser) {
 }
 
 TEST(Close, KeepsWhatTheUserHadAndWritesTheCurrentState) {
+  // Every close-time key starts out different from what the user then sets,
+  // so each one written shows in the file.
   HopvoxRun run("close_keeps");
-  run.WriteFile("Hopvox.ini", "; my notes\n[Hopvox key modifier]\nModifier=2\n[Hopvox Volume]\nVolume level=120\n"
-                              "[Other]\nunknown=kept\n");
+  run.WriteFile("Hopvox.ini", "; my notes\n[Hopvox key modifier]\nModifier=2\n"
+                              "[Hopvox Volume]\nVolume level=120\nMike level=17\n[Hopvox system]\npriority=3\n"
+                              "[Hopvox misc]\nHints Enabled=0\nautostart=1\nUse Server=1\n[Other]\nunknown=kept\n");
   run.Start();
+  run.Click("ctrlbutton");
+  run.ExpandFoldPanel(5);
+  ClickArrow(run, "VrUpDown1.Down");
+  run.ExpandFoldPanel(3);  // unfolded over "Mic Gain"
+  ClickArrow(run, "updown.Up");
+  SendMessageA(FindWindowExA(run.Control("cpuradiobtns"), nullptr, "Button", "Low"), BM_CLICK, 0, 0);
+  run.Click("hintbox");
+  run.Click("windowsstartbox");
+  run.Click("serverbox");
+  ASSERT_EQ(run.Query("lednumber") * 1000 + run.Query("lednumber2"), 121016);
+  ASSERT_EQ(run.Query("cpuradiobtns"), 1);
   run.Close();
-  const std::string ini = run.ReadFile("Hopvox.ini");
-  for (const char* part : {"; my notes", "Modifier=2", "Volume level=120", "unknown=kept", "Use Server=0"})
+  std::string ini;
+  for (char c : run.ReadFile("Hopvox.ini"))
+    if (c != '\r') ini += c;
+  for (const char* part : {"; my notes\n", "Modifier=1\n", "Volume level=121\n", "Mike level=16\n", "priority=1\n",
+                           "Hints Enabled=1\n", "autostart=0\n", "Use Server=0\n", "unknown=kept\n"})
     EXPECT_NE(ini.find(part), std::string::npos) << part << " missing in\n" << ini;
 }
 
