@@ -62,6 +62,7 @@ int TForm1::QueryValue(const std::string& name) const {
 bool TForm1::QueryText(const std::string& name, std::string& value) const {
   if (name == "ListBox.hint") value = ListBox->Hint();
   else if (name == "captionlockbtn.hint") value = captionlockbtn->Hint();
+  else if (name == "timerbar.hint") value = timerbar->Hint();
   else if (name == "mainServer") value = mainServer;
   else if (name == "mainServerPassword") value = mainServerPassword;
   else if (name == "passwordArgument") value = passwordArgument;
