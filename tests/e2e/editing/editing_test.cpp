@@ -19,6 +19,8 @@ std::vector<std::string> LockableControls() {
   return names;
 }
 
+const std::string kConfirm = "Wave2 7766 7";
+
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Moving the pointer over the left panel's border commits the edit in progress.
@@ -112,9 +114,11 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   run.Focus("HotKey9");
   e2e::Tap('7');
   EXPECT_TRUE(e2e::WaitFor([&] { return run.HotKey("HotKey9") == 55; }));
+  int mark = run.SoundCount();
   run.Click("Accept2");
   // Sixteen writes: read the file only once they are all done.
   ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kConfirm});
   const std::string ini = run.ReadFile("Hopvox.ini");
   EXPECT_TRUE(Contains(ini, "Channel 6=55\r\n"));
   EXPECT_TRUE(Contains(ini, "Channel 14=69\r\n"));  // all sixteen are written
@@ -136,6 +140,16 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 6=75\r\n"));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 7=0\r\n"));
+
+  // Every page's Accept button does the same, confirm sound and all.
+  for (const char* accept : {"Accept1", "Accept3", "Accept4"}) {
+    run.ClickAt("HotKey10", 30, 9);
+    ASSERT_EQ(run.Query("savedledok"), 0);
+    mark = run.SoundCount();
+    run.Click(accept);
+    EXPECT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; })) << accept;
+    EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kConfirm}) << accept;
+  }
   run.Close();
 }
 

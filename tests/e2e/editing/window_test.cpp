@@ -1,6 +1,9 @@
 // Fold panels and the level arrows on them, page synchronisation, the link colour.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "driver/Driver.h"
 
 using e2e::HopvoxRun;
@@ -10,11 +13,14 @@ namespace {
 const char* const kPanels[] = {"", "DFWFoldPanel1", "DFWFoldPanel2", "DFWFoldPanel3",
                                 "DFWFoldPanel4", "DFWFoldPanel5", "DFWFoldPanel6"};
 
+// Folds or unfolds panel n by its glyph, which clicks as it goes.
 void ClickGlyph(const HopvoxRun& run, int n) {
   const std::string panel = kPanels[n];
   const int before = run.Query(panel);
+  const int mark = run.SoundCount();
   run.ClickAt(panel, run.Query(panel + ".GlyphX"), run.Query(panel + ".GlyphY"));
   EXPECT_TRUE(e2e::WaitFor([&] { return run.Query(panel) != before; })) << panel;
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"}) << panel;
 }
 
 bool Expanded(const HopvoxRun& run, int n) { return run.Query(kPanels[n]) == 1; }
@@ -59,6 +65,13 @@ TEST(FoldPanels, GlyphsSurfaceClicksAndTheLevelArrows) {
   ClickArrow(run, "VrUpDown1.Up");
   EXPECT_EQ(run.Query("lednumber2"), 1);
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), settings);
+
+  // The two panels not met yet click as well.
+  ClickGlyph(run, 5);
+  for (int n : {1, 2}) {
+    ClickGlyph(run, n);
+    ClickGlyph(run, n);
+  }
   run.Kill();
 }
 

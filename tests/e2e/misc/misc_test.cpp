@@ -2,9 +2,12 @@
 // the registry, hints, choosing a logo, About, help and the settings file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "driver/Driver.h"
 
@@ -17,6 +20,9 @@ constexpr char kValue[] = "Hopvox XP";
 // Centre of the logo (204, 171, 170 x 174) in the window's client area.
 constexpr int kLogoX = 204 + 85, kLogoY = 171 + 87;
 constexpr int kKindBitmap = 1, kKindIcon = 2, kKindMetafile = 3;
+// The click sound as the record shows it: flags 7 are asynchronous, from
+// memory, no default sound, and no SND_NOSTOP, so a later sound cuts it off.
+const std::string kClick = "Wave 646 7";
 
 // The Run value under `root`, or "<none>".
 std::string RunValue(HKEY root) {
@@ -123,7 +129,9 @@ TEST(Autostart, UntickDeletesTheMachineValueAndTickWritesTheProgramPath) {
   // A first start changes nothing: the box is already ticked.
   EXPECT_TRUE(run.Checked("windowsstartbox"));
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "stale");
+  const int mark = run.SoundCount();
   run.Click("windowsstartbox");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
   EXPECT_FALSE(run.Checked("windowsstartbox"));
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<none>");
   run.Click("windowsstartbox");
@@ -138,6 +146,9 @@ TEST(Autostart, UntickDeletesTheMachineValueAndTickWritesTheProgramPath) {
   off.Start();
   EXPECT_FALSE(off.Checked("windowsstartbox"));
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<none>");
+  // Unticked from code, the box ran its handler, click sound and all.
+  const auto sounds = off.SoundsSince(0);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), kClick), 1);
 }
 
 TEST(Autostart, WithoutTheMachineKeyTheUsersRunKeyIsUsed) {
@@ -158,10 +169,12 @@ TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
   HopvoxRun run("hints");
   run.Start();
   EXPECT_EQ(run.Query("ShowHint"), 1);
+  const int mark = run.SoundCount();
   run.Click("hintbox");
   EXPECT_EQ(run.Query("ShowHint"), 0);
   run.Click("hintbox");
   EXPECT_EQ(run.Query("ShowHint"), 1);
+  EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{kClick, kClick}));
   run.Close();  // one copy at a time
 
   HopvoxRun stored("hints_stored_off");
@@ -171,7 +184,7 @@ TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
   EXPECT_EQ(stored.Query("ShowHint"), 0);
   // Unticked from code, the box ran its handler, click sound and all.
   const auto sounds = stored.SoundsSince(0);
-  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Wave 646 7"), 1);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), kClick), 1);
 }
 
 TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
@@ -180,11 +193,13 @@ TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
   EXPECT_EQ(run.Query("Image1.Kind"), kKindBitmap);
   EXPECT_EQ(run.Query("Image1.Width"), 170);
   EXPECT_EQ(run.Query("Image1.Height"), 174);
+  const int mark = run.SoundCount();
   run.ClickAt(kLogoX, kLogoY);
   const std::vector<std::string> expected = {
       "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)", "JPEG (*.jpeg)", "JPG (*.jpg)", "Bitmaps (*.bmp)",
       "Icons (*.ico)", "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"};
   EXPECT_EQ(run.FileDialogTypes("Browse for an image"), expected);
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
   // Cancel: nothing changes.
   PostMessageA(run.WaitForWindow("Browse for an image"), WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(e2e::WaitFor([&] { return !run.WaitForWindow("Browse for an image", std::chrono::milliseconds(0)); }));
@@ -264,9 +279,11 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 2);
   run.DismissMessageBox();
 
+  const int mark = run.SoundCount();
   run.Click("helpButton");
   HWND help = run.WaitForWindow("Hopvox Help");
   ASSERT_NE(help, nullptr);
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
   char text[16384] = {};
   SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   for (const char* topic : {"CHANNELS", "HOTKEYS", "MAIN SERVER", "NAME AND IP DATABASE"})

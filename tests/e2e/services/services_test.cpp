@@ -121,12 +121,16 @@ TEST(Services, TimersFollowSettingsSwitchAndButtonsAndSoundsAreLoaded) {
     EXPECT_EQ(run.Query(std::string(t) + ".Interval"), 100) << t;
     EXPECT_EQ(run.Query(std::string(t) + ".Priority"), 1) << t;  // "High"
   }
+  int mark = run.SoundCount();
   run.Click("enablebox");
   EXPECT_EQ(running(), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"});
   run.Click("ctrlbutton");  // starts its timer even while polling is off
   EXPECT_EQ(run.Query("activeModifier"), 1);
   EXPECT_EQ(running(), (std::vector<int>{1, 0, 0, 0}));
+  mark = run.SoundCount();
   run.Click("enablebox");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"});
   run.Click("nonbutton");
   EXPECT_EQ(running(), (std::vector<int>{0, 0, 0, 1}));
   EXPECT_EQ(run.Query("DXInput1.Device"), 1);
