@@ -9,8 +9,10 @@
 namespace hopvox {
 
 TTimerThread::TTimerThread(TThreadedTimer& owner)
-    : owner_(owner), wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
-  if (!wake_) throw std::runtime_error("Cannot create the timer event");
+    : owner_(owner),
+      wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      served_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+  if (!wake_ || !served_) throw std::runtime_error("Cannot create the timer event");
   thread_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Entry, this, 0, nullptr)));
   if (!thread_) throw std::runtime_error("Cannot create the timer thread");
 }
@@ -55,7 +57,7 @@ void TTimerThread::Loop() {
     if (r != WAIT_TIMEOUT || terminated_.load() || !running_.load()) continue;
     bool served = false;
     try {
-      served = Application().Synchronize([this, generation] { owner_.Tick(generation); });
+      served = Application().Synchronize([this, generation] { owner_.Tick(generation); }, served_.get());
     } catch (...) {
       served = true;  // the tick swallows its own errors; keep going regardless
     }

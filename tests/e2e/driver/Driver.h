@@ -32,11 +32,16 @@ class HopvoxRun {
   // Starts the program (working folder: the run's folder unless given) and
   // waits for its main window.
   void Start(const std::string& workingFolder = {});
+  // Start in two halves, for a start-up that shows a box before its window.
+  void Launch(const std::string& workingFolder = {});
+  void WaitForForm();
   // Starts another copy without waiting for anything.
   HANDLE StartAnother(const std::string& workingFolder = {}) const;
   HWND Form() const { return form_; }
   DWORD ProcessId() const { return pid_; }
   bool Running() const;
+  // Waits for the process to end; its exit code, or STILL_ACTIVE after the wait.
+  DWORD WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
 
   // A control of the main window by its name in the window definition.
   HWND Control(const std::string& name) const;
@@ -76,6 +81,10 @@ class HopvoxRun {
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
   // Presses the default button of the message box that is open.
   bool DismissMessageBox() const;
+  // Presses one button (IDYES, IDNO, ...) of the message box that is open.
+  bool AnswerMessageBox(int button) const;
+  // The captions of the open message box's buttons, in window order.
+  std::vector<std::string> MessageBoxButtons() const;
 
   // A visible top-level window of the program with this exact title (a dialog,
   // a message box, the help window), or null after the wait.
