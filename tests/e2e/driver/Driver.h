@@ -19,6 +19,12 @@ class HopvoxRun {
  public:
   // A fresh folder <testroot>\<name> with hopvox.exe and roger.exe in it.
   explicit HopvoxRun(const std::string& name);
+  // The hopvox.exe already in `folder`, left as it is: for a folder that
+  // someone with more rights than the test prepared.
+  struct PreparedFolder {
+    std::string path;
+  };
+  explicit HopvoxRun(PreparedFolder folder);
   ~HopvoxRun();
   HopvoxRun(const HopvoxRun&) = delete;
   HopvoxRun& operator=(const HopvoxRun&) = delete;
