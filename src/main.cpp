@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <memory>
+
 #include "core/Form1.h"
 #include "framework/Application.h"
 
@@ -13,16 +15,22 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app.SetTitle("Hopvox XP");
   // Replaced by the Help button before any use.
   app.SetHelpFile("C:\\Program Files\\Hopvox\\HOPVOX.HLP");
-  app.Handle();
-  int code = 0;
-  {
-    TForm1 form;
-    app.SetMainForm(&form);
-    app.Guard([&] { form.FormCreate(); });
-    form.CenterOnScreen();
-    ShowWindow(form.Handle(), SW_SHOW);
+  // A window or resource that cannot be made ends the program, with its
+  // reason in the error box rather than without a word.
+  std::unique_ptr<TForm1> form;
+  app.Guard([&] {
+    app.Handle();
+    form = std::make_unique<TForm1>();
+  });
+  int code = 1;
+  if (form) {
+    app.SetMainForm(form.get());
+    app.Guard([&] { form->FormCreate(); });
+    form->CenterOnScreen();
+    ShowWindow(form->Handle(), SW_SHOW);
     code = app.Run();
     app.SetMainForm(nullptr);
+    form.reset();
   }
   CoUninitialize();
   return code;

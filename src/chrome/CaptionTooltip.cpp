@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
+
 #include "chrome/CaptionButton.h"
 
 namespace hopvox {
@@ -31,6 +33,7 @@ class TooltipWindow {
     hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) throw std::runtime_error("Cannot create the caption button tooltip");
   }
   HWND hwnd_ = nullptr;
   unsigned nextId_ = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 
 namespace hopvox {
 
@@ -23,12 +24,14 @@ HWND CreateChromeHelperWindow(const char* className, WNDPROC proc, void* self) {
     wc.lpfnWndProc = proc;
     wc.hInstance = ModuleInstance();
     wc.lpszClassName = className;
-    RegisterClassA(&wc);
+    if (!RegisterClassA(&wc)) throw std::runtime_error(std::string("Cannot register the window class ") + className);
   }
   // A hidden top-level window, not a message-only one: the shell's broadcasts
   // (TaskbarCreated, end of session) reach only top-level windows.
-  return CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                         nullptr, ModuleInstance(), self);
+  HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             ModuleInstance(), self);
+  if (!wnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+  return wnd;
 }
 
 // ---- TcbHookList ----

@@ -50,7 +50,15 @@ void TForm1::FormCreate() {
   Application().SetHintHidePause(10000);
 
   TIniFile settings(SettingsPath());
-  if (!settings.SectionExists(kTimingSection)) settings.WriteInteger(kTimingSection, kTiming, kDefaultTiming);
+  if (!settings.SectionExists(kTimingSection)) {
+    // The rest of start-up only reads: a file we may not write still holds
+    // the user's hotkeys, so say so once and go on.
+    try {
+      settings.WriteInteger(kTimingSection, kTiming, kDefaultTiming);
+    } catch (const EIniFileError& e) {
+      Application().HandleException(e);
+    }
+  }
 
   int priority = settings.ReadInteger(kSystem, kPriority, 0);
   if (priority > 4) priority = 4;
@@ -140,15 +148,25 @@ void TForm1::timerbarChange() {
 
 void TForm1::FormCloseQuery(bool& canClose) {
   using namespace ini;
-  TIniFile settings(SettingsPath());
-  settings.WriteInteger(kModifierSection, kModifier, activeModifier);
-  settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
-  settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
-  settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
-  settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
-  settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());
-  settings.WriteBool(kMisc, kUseServer, serverbox->Checked());
-  settings.UpdateFile();
+  try {
+    TIniFile settings(SettingsPath());
+    settings.WriteInteger(kModifierSection, kModifier, activeModifier);
+    settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
+    settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
+    settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
+    settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
+    settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());
+    settings.WriteBool(kMisc, kUseServer, serverbox->Checked());
+    settings.UpdateFile();
+  } catch (const EIniFileError& e) {
+    // A file that stays unwritable (read-only, a folder the user may not
+    // write) must not trap the user in the program: let them choose.
+    Application().HandleException(e);
+    canClose = MessageBoxA(Handle(), "Close Hopvox without saving these settings?", Application().Title().c_str(),
+                           MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    if (canClose) DisableTimers();
+    return;
+  }
   DisableTimers();
   MessageBoxA(Handle(), "Please support Hopvox! Donations gratefully received", Application().Title().c_str(),
               MB_OK);

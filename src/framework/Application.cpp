@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 #include "framework/Window.h"
 
 namespace hopvox {
@@ -42,13 +44,15 @@ HWND TApplication::Handle() {
   wc.lpszClassName = kAppClass;
   wc.hIcon = LoadIconA(Instance(), "MAINICON");
   if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  RegisterClassA(&wc);
+  if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw std::runtime_error(std::string("Cannot register the window class ") + kAppClass);
   // Zero-sized but visible: its taskbar button stands for the program, the
   // main window it owns has none of its own.
   handle_ = CreateWindowExA(0, kAppClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                             0, nullptr, nullptr, Instance(), this);
+  if (!handle_) throw std::runtime_error("Cannot create the application window");
   SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   return handle_;
 }
@@ -124,6 +128,7 @@ HWND TApplication::HintWindow() {
   hintWindow_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                 nullptr, Instance(), nullptr);
+  if (!hintWindow_) throw std::runtime_error("Cannot create the hint window");
   SendMessageA(hintWindow_, TTM_SETMAXTIPWIDTH, 0, 300);
   SendMessageA(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, hintHidePause_);
   SendMessageA(hintWindow_, TTM_ACTIVATE, showHint_, 0);
@@ -151,13 +156,18 @@ void TApplication::ShowCurrentException() noexcept {
   }
 }
 
-bool TApplication::Synchronize(const std::function<void()>& fn) {
+bool TApplication::Synchronize(const std::function<void()>& fn, HANDLE done) {
   if (IsMainThread()) {
     fn();
     return true;
   }
-  UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  SyncCall call{&fn, nullptr, done.get()};
+  UniqueHandle ownDone;
+  if (!done) {
+    ownDone.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    if (!ownDone) throw std::runtime_error("Cannot create the hand-over event");
+    done = ownDone.get();
+  }
+  SyncCall call{&fn, nullptr, done};
   {
     std::lock_guard lock(syncMutex_);
     if (syncClosed_) return false;
@@ -165,7 +175,9 @@ bool TApplication::Synchronize(const std::function<void()>& fn) {
   }
   SetEvent(syncEvent_.get());
   if (handle_) PostMessageA(handle_, kSyncMessage, 0, 0);
-  WaitForSingleObject(done.get(), INFINITE);
+  // Signalled exactly once per call, by whichever of CheckSynchronize and
+  // CloseSynchronize takes it off the queue.
+  WaitForSingleObject(done, INFINITE);
   if (call.error) std::rethrow_exception(call.error);
   return call.ran;
 }

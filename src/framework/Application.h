@@ -81,7 +81,9 @@ class TApplication {
   // throws is raised again in the calling thread. On the main thread the call
   // runs at once. Returns false (without running it) when the application is
   // shutting down and the main thread no longer serves hand-overs.
-  bool Synchronize(const std::function<void()>& fn);
+  // A thread that hands over calls again and again passes its own auto-reset
+  // event as `done`, so no kernel object is made and closed per call.
+  bool Synchronize(const std::function<void()>& fn, HANDLE done = nullptr);
   // Runs the hand-overs waiting now (main thread only). Code on the main thread
   // that waits for a worker must keep calling this while the event below is
   // signalled, or a worker inside Synchronize would wait for ever.

@@ -37,29 +37,51 @@ ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
   return ReadResult::rrRead;
 }
 
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD put = 0;
+    if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) || put == 0)
+      return false;
+    done += put;
+  }
+  return FlushFileBuffers(file) != FALSE;
+}
+
+// The platform's own profile writer rewrites the file where it is. We do the
+// same where a file beside it cannot be made (a folder the user may not
+// create files in, a file that is writable all the same), and where the file
+// has other names, which a replace would leave holding the old contents.
+bool RewriteInPlace(const std::string& path, const std::string& bytes) {
+  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  bool ok = WriteAll(file.get(), bytes) && SetEndOfFile(file.get());
+  return CloseHandle(file.release()) && ok;  // a late write error can show only here
+}
+
+bool HasOtherNames(const std::string& path) {
+  UniqueHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  return file && GetFileInformationByHandle(file.get(), &info) && info.nNumberOfLinks > 1;
+}
+
 // Writes a complete file next to `path` and only then puts it in its place,
 // so the settings file is always either the old one or the new one.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path)) return RewriteInPlace(path, bytes);
   std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
   if (folder.empty()) folder.push_back('.');
   char temp[MAX_PATH];
-  if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return false;
-  bool ok = false;
-  {
-    UniqueHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) {
-      ok = true;
-      std::size_t done = 0;
-      while (ok && done < bytes.size()) {
-        DWORD put = 0;
-        ok = WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) &&
-             put > 0;
-        done += put;
-      }
-      ok = ok && FlushFileBuffers(file.get());
-      ok = CloseHandle(file.release()) && ok;  // a late write error can show only here
-    }
+  if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return RewriteInPlace(path, bytes);
+  UniqueHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    DeleteFileA(temp);
+    return RewriteInPlace(path, bytes);
   }
+  bool ok = WriteAll(file.get(), bytes);
+  ok = CloseHandle(file.release()) && ok;  // a late write error can show only here
   if (ok && oldAttributes != INVALID_FILE_ATTRIBUTES) {
     DWORD keep = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);

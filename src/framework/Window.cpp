@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
@@ -15,6 +16,11 @@ namespace hopvox {
 namespace {
 
 constexpr char kWindowProp[] = "HopvoxWindow";
+
+// Global atoms outlive the process: each one we add must be deleted with its window.
+void ReleaseNameAtom(HWND wnd) {
+  if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(wnd, query::kNameProperty)))) GlobalDeleteAtom(atom);
+}
 
 TWindow* ChildWrapper(HWND child) { return child ? TWindow::FromHandle(child) : nullptr; }
 
@@ -33,6 +39,8 @@ TWindow::~TWindow() {
     SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     RemovePropA(wnd, kWindowProp);
     subclass_.Detach();
+    // With the user data gone, WM_NCDESTROY no longer reaches Dispatch.
+    ReleaseNameAtom(wnd);
     handle_ = nullptr;
     DestroyWindow(wnd);
   }
@@ -55,7 +63,7 @@ void TWindow::RegisterOwnClass(const char* className, UINT classStyle, HBRUSH ba
   wc.hbrBackground = background;
   wc.lpszClassName = className;
   wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
-  RegisterClassA(&wc);
+  if (!RegisterClassA(&wc)) throw std::runtime_error(std::string("Cannot register the window class ") + className);
 }
 
 void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -64,8 +72,9 @@ void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DW
   parent_ = parent;
   RegisterOwnClass(className);
   HWND parentWnd = parent ? parent->Handle() : nullptr;
-  CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd, nullptr,
-                  Application().Instance(), this);
+  if (!CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd, nullptr,
+                       Application().Instance(), this))
+    throw std::runtime_error(std::string("Cannot create a window of class ") + className);
 }
 
 void TWindow::CreateStandard(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -74,7 +83,7 @@ void TWindow::CreateStandard(const char* className, const char* text, DWORD styl
   HWND wnd = CreateWindowExA(exStyle, className, text, style, left, top, width, height,
                              parent ? parent->Handle() : nullptr, nullptr, Application().Instance(),
                              nullptr);
-  if (!wnd) return;
+  if (!wnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(wnd);
   subclass_.Attach(wnd, [this](UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(this, msg, wp, lp); });
   if (parent) SendMessageA(wnd, WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
@@ -101,8 +110,7 @@ LRESULT TWindow::Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp) {
   Application().Guard([&] { result = self->WndProc(msg, wp, lp); });
   if (msg == WM_NCDESTROY) {
     RemovePropA(self->handle_, kWindowProp);
-    if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(self->handle_, query::kNameProperty))))
-      GlobalDeleteAtom(atom);
+    ReleaseNameAtom(self->handle_);
     self->handle_ = nullptr;
   }
   return result;
@@ -338,7 +346,9 @@ void TWindow::RemoveGraphic(TGraphicControl* control) {
 
 void TWindow::SetName(const std::string& name) {
   name_ = name;
-  if (handle_) SetPropA(handle_, query::kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
+  if (!handle_) return;
+  ReleaseNameAtom(handle_);
+  SetPropA(handle_, query::kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
 }
 
 void TWindow::SetBounds(int left, int top, int width, int height) {

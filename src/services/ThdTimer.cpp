@@ -9,8 +9,10 @@
 namespace hopvox {
 
 TTimerThread::TTimerThread(TThreadedTimer& owner)
-    : owner_(owner), wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
-  if (!wake_) throw std::runtime_error("Cannot create the timer event");
+    : owner_(owner),
+      wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      served_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+  if (!wake_ || !served_) throw std::runtime_error("Cannot create the timer event");
   thread_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Entry, this, 0, nullptr)));
   if (!thread_) throw std::runtime_error("Cannot create the timer thread");
 }
@@ -54,7 +56,9 @@ void TTimerThread::Loop() {
     const DWORD r = WaitForSingleObject(wake_.get(), interval < 0 ? INFINITE : static_cast<DWORD>(interval));
     if (r != WAIT_TIMEOUT || terminated_.load() || !running_.load()) continue;
     bool served = true;  // a hand-over that fails is reported, and the loop goes on
-    Application().Guard([&] { served = Application().Synchronize([this, generation] { owner_.Tick(generation); }); });
+    Application().Guard([&] {
+      served = Application().Synchronize([this, generation] { owner_.Tick(generation); }, served_.get());
+    });
     // The main thread has stopped serving hand-overs: wait to be ended
     // rather than spin.
     if (!served) WaitForSingleObject(wake_.get(), INFINITE);

@@ -44,6 +44,7 @@ class TTimerThread {
 
   TThreadedTimer& owner_;
   UniqueHandle wake_;  // auto-reset: one signal cuts one wait short
+  UniqueHandle served_;  // auto-reset: the main thread has run our tick
   UniqueHandle thread_;
   std::atomic<int> interval_{1000};
   std::atomic<bool> running_{false};

@@ -120,21 +120,3 @@ TEST(Close, KeepsWhatTheUserHadAndWritesTheCurrentState) {
                            "Hints Enabled=1\n", "autostart=0\n", "Use Server=0\n", "unknown=kept\n"})
     EXPECT_NE(ini.find(part), std::string::npos) << part << " missing in\n" << ini;
 }
-
-TEST(Close, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileUnchanged) {
-  HopvoxRun run("close_read_only");
-  const std::string original = "[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=1\r\n";
-  run.WriteFile("Hopvox.ini", original);
-  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-  run.Start();
-  PostMessageA(run.Form(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
-  run.DismissMessageBox();
-  run.Settle();
-  EXPECT_TRUE(run.Running());
-  EXPECT_TRUE(IsWindowVisible(run.Form()));
-  EXPECT_EQ(run.ReadFile("Hopvox.ini"), original);
-  // Once the file is writable again, close goes through.
-  SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
-}

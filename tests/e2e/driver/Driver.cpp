@@ -165,6 +165,11 @@ HANDLE HopvoxRun::StartAnother(const std::string& workingFolder) const {
 }
 
 void HopvoxRun::Start(const std::string& workingFolder) {
+  Launch(workingFolder);
+  WaitForForm();
+}
+
+void HopvoxRun::Launch(const std::string& workingFolder) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   std::string cmd = "\"" + exe_ + "\"";
@@ -172,6 +177,9 @@ void HopvoxRun::Start(const std::string& workingFolder) {
   if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))
     throw std::runtime_error("cannot start " + exe_);
   pid_ = process_.dwProcessId;
+}
+
+void HopvoxRun::WaitForForm() {
   WaitFor([&] {
     form_ = FindWindowWhere(nullptr, [this](HWND w) { return ProcessOf(w) == pid_ && TextOf(w) == "Hopvox v1.6 XP"; });
     return form_ != nullptr && IsWindowVisible(form_);
@@ -191,6 +199,12 @@ void HopvoxRun::Settle() const {
 
 bool HopvoxRun::Running() const {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD HopvoxRun::WaitForExit(std::chrono::milliseconds limit) const {
+  DWORD code = STILL_ACTIVE;
+  if (WaitFor([&] { return !Running(); }, limit)) GetExitCodeProcess(process_.hProcess, &code);
+  return code;
 }
 
 HWND HopvoxRun::Control(const std::string& name) const {
@@ -401,12 +415,22 @@ std::string HopvoxRun::WaitForMessageBox(std::chrono::milliseconds limit) const 
   return box ? StaticTextOf(box) : std::string();
 }
 
-bool HopvoxRun::DismissMessageBox() const {
+bool HopvoxRun::DismissMessageBox() const { return AnswerMessageBox(IDOK); }
+
+bool HopvoxRun::AnswerMessageBox(int button) const {
   HWND box = MessageBoxOf(pid_);
   if (!box) return false;
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
   WaitFor([&] { return !IsWindow(box); }, std::chrono::seconds(5));
-  return true;
+  return !IsWindow(box);
+}
+
+std::vector<std::string> HopvoxRun::MessageBoxButtons() const {
+  std::vector<std::string> captions;
+  HWND box = MessageBoxOf(pid_);
+  for (HWND c = box ? GetWindow(box, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT))
+    if (ClassOf(c) == "Button" && IsWindowVisible(c)) captions.push_back(TextOf(c));
+  return captions;
 }
 
 namespace {

@@ -21,6 +21,12 @@ class HopvoxRun {
  public:
   // A fresh folder <testroot>\<name> with hopvox.exe and roger.exe in it.
   explicit HopvoxRun(const std::string& name);
+  // The hopvox.exe already in `folder`, left as it is: for a folder that
+  // someone with more rights than the test prepared.
+  struct PreparedFolder {
+    std::string path;
+  };
+  explicit HopvoxRun(PreparedFolder folder);
   ~HopvoxRun();
   HopvoxRun(const HopvoxRun&) = delete;
   HopvoxRun& operator=(const HopvoxRun&) = delete;
@@ -34,6 +40,9 @@ class HopvoxRun {
   // Starts the program (working folder: the run's folder unless given) and
   // waits until it is ready for input.
   void Start(const std::string& workingFolder = {});
+  // Start in two halves, for a start-up that shows a box before its window.
+  void Launch(const std::string& workingFolder = {});
+  void WaitForForm();
   // Starts another copy without waiting for anything.
   HANDLE StartAnother(const std::string& workingFolder = {}) const;
   HWND Form() const { return form_; }
@@ -41,6 +50,8 @@ class HopvoxRun {
   bool Running() const;
   // Waits until the program has handled everything sent and queued to it.
   void Settle() const;
+  // Waits for the process to end; its exit code, or STILL_ACTIVE after the wait.
+  DWORD WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
 
   // A control of the main window by its name in the window definition.
   HWND Control(const std::string& name) const;
@@ -95,6 +106,10 @@ class HopvoxRun {
   std::string WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
   // Presses the default button of the message box that is open.
   bool DismissMessageBox() const;
+  // Presses one button (IDYES, IDNO, ...) of the message box that is open.
+  bool AnswerMessageBox(int button) const;
+  // The captions of the open message box's buttons, in window order.
+  std::vector<std::string> MessageBoxButtons() const;
 
   // A visible top-level window of the program with this exact title (a dialog,
   // a message box, the help window), or null after the wait.

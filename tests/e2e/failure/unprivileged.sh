@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Settings writes where the folder refuses new files but the settings file is
+# writable. Root ignores permissions, so the test programs run as an
+# unprivileged user made for this, in a Wine prefix of its own.
+# Usage: unprivileged.sh <build/windows folder>; run by ctest with DISPLAY set.
+# Exit 77 (skipped) where no such user can be made.
+set -euo pipefail
+BIN=$(cd "$1" && pwd)
+USER_NAME=hopvox-unpriv
+HOME_DIR=$BIN/unprivileged-home
+ROOT=$BIN/unprivileged
+
+if [ "$(id -u)" -ne 0 ] || ! command -v runuser >/dev/null; then
+  echo "needs root and runuser to act as another user; skipped"
+  exit 77
+fi
+id "$USER_NAME" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$USER_NAME"
+
+as_user() {
+  runuser -u "$USER_NAME" -- env HOME="$HOME_DIR" WINEPREFIX="$HOME_DIR/prefix" WINEARCH=win32 WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d" DISPLAY="${DISPLAY:-}" "$@"
+}
+
+mkdir -p "$HOME_DIR"
+chown "$USER_NAME:" "$HOME_DIR"
+if [ ! -f "$HOME_DIR/prefix/system.reg" ]; then
+  as_user wineboot -i >/dev/null 2>&1
+  as_user wineserver -w
+  as_user wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
+  as_user wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+fi
+trap 'as_user wineserver -k >/dev/null 2>&1 || true' EXIT
+
+# Folders of root's, which the user may read but not add to; in them, files
+# the user may write and files it may not.
+rm -rf "$ROOT"
+mkdir -p "$ROOT/ini" "$ROOT/run"
+printf '[Hopvox key modifier]\r\nModifier=1\r\n' > "$ROOT/ini/writable.ini"
+printf '[Hopvox key modifier]\r\nModifier=1\r\n' > "$ROOT/ini/locked.ini"
+chown "$USER_NAME:" "$ROOT/ini/writable.ini"
+cp "$BIN/hopvox.exe" "$BIN/roger.exe" "$ROOT/run/"
+printf '[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=2\r\n' > "$ROOT/run/Hopvox.ini"
+chown "$USER_NAME:" "$ROOT/run/Hopvox.ini"
+chmod 640 "$ROOT/run/Hopvox.ini"
+chmod 755 "$ROOT" "$ROOT/ini" "$ROOT/run"
+before=$(stat -c '%i %U %a' "$ROOT/run/Hopvox.ini")
+
+win_root="Z:$(echo "$ROOT" | tr / '\\')"
+rc=0
+as_user env HOPVOX_UNPRIVILEGED_ROOT="$win_root" wine "$BIN/win32_ini.exe" --gtest_filter='Unprivileged*' || rc=1
+as_user env HOPVOX_UNPRIVILEGED_ROOT="$win_root" wine "$BIN/e2e_failure.exe" --gtest_filter='Unprivileged*' || rc=1
+
+# Written where it is: the same file, its owner and permissions kept.
+after=$(stat -c '%i %U %a' "$ROOT/run/Hopvox.ini")
+if [ "$before" != "$after" ]; then
+  echo "settings file was replaced: before '$before', after '$after'"
+  rc=1
+fi
+exit $rc
