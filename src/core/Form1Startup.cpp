@@ -23,6 +23,7 @@ void TForm1::FormCreate() {
   using namespace ini;
   TrayIcon->SetOptions(TrayIcon->Options() | oHideOnRestore);
   programDir = ProgramDir();
+  SetFontSize(8);
   PageControl2->SetActivePage(addressPages[0].get());
   PageControl3->SetActivePage(hotkeyPages[0].get());
   LoadChannelSounds();

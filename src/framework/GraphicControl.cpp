@@ -15,6 +15,7 @@ void TGraphicControl::SetParent(TWindow* parent) {
   parent_ = parent;
   if (parent_) {
     parent_->AddGraphic(this);
+    if (!font_) FontChanged();
     Invalidate();
   }
 }
@@ -39,6 +40,18 @@ void TGraphicControl::SetVisible(bool on) {
 void TGraphicControl::SetEnabled(bool on) {
   if (enabled_ == on) return;
   enabled_ = on;
+  Invalidate();
+}
+
+void TGraphicControl::SetFont(HFONT font) {
+  font_ = font;
+  FontChanged();
+  Invalidate();
+}
+
+void TGraphicControl::ParentFontChanged() {
+  if (font_) return;
+  FontChanged();
   Invalidate();
 }
 

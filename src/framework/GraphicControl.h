@@ -36,6 +36,11 @@ class TGraphicControl {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint) { hint_ = hint; }
+  // Its own font, or its parent's when it has none.
+  HFONT Font() const { return font_ ? font_ : parent_ ? parent_->Font() : nullptr; }
+  void SetFont(HFONT font);
+  // The parent's font changed; a control drawing with it lays itself out again.
+  void ParentFontChanged();
 
   // Asks the parent to repaint this control's area.
   void Invalidate();
@@ -61,6 +66,8 @@ class TGraphicControl {
  protected:
   // Called after the bounds changed.
   virtual void Resized() {}
+  // Called when the font it draws with changed.
+  virtual void FontChanged() {}
 
  private:
   TWindow* parent_ = nullptr;
@@ -69,6 +76,7 @@ class TGraphicControl {
   bool enabled_ = true;
   bool pressed_ = false;
   HCURSOR cursor_ = nullptr;
+  HFONT font_ = nullptr;
   std::string hint_;
 };
 

@@ -65,6 +65,7 @@ void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DW
   HWND parentWnd = parent ? parent->Handle() : nullptr;
   CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd, nullptr,
                   Application().Instance(), this);
+  InheritFont();
 }
 
 void TWindow::CreateStandard(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -77,7 +78,18 @@ void TWindow::CreateStandard(const char* className, const char* text, DWORD styl
   Attach(wnd);
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
-  if (parent) SendMessageA(wnd, WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
+  InheritFont();
+}
+
+void TWindow::InheritFont() {
+  if (handle_ && parent_ && parentFont_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
+}
+
+void TWindow::FontChanged() {
+  for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (TWindow* c = FromHandle(child); c && c->parentFont_)
+      SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  for (TGraphicControl* g : graphics_) g->ParentFontChanged();
 }
 
 void TWindow::Attach(HWND wnd) {
@@ -186,6 +198,14 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_SETFOCUS:
       if (OnEnter) OnEnter();
+      break;
+    case WM_GETFONT:
+      if (ownClass_) return reinterpret_cast<LRESULT>(font_);
+      break;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wp);
+      FontChanged();
+      if (ownClass_ && LOWORD(lp)) InvalidateRect(handle_, nullptr, FALSE);
       break;
     case WM_SYSCOLORCHANGE:
       // Only top-level windows hear of it: pass it down to every child window
@@ -410,6 +430,7 @@ void TWindow::SetText(const std::string& text) {
 }
 
 void TWindow::SetFont(HFONT font) {
+  parentFont_ = false;
   if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 

@@ -49,7 +49,12 @@ class TWindow {
   void BringToFront();
   std::string Text() const;
   void SetText(const std::string& text);
+  // The font the window draws with. A window without a font of its own uses
+  // its parent's, down the whole tree: setting a font on a window reaches
+  // every descendant that has not been given its own.
+  HFONT Font() const { return font_; }
   void SetFont(HFONT font);
+  bool ParentFont() const { return parentFont_; }
   void SetFocus();
   bool Focused() const;
 
@@ -98,6 +103,8 @@ class TWindow {
   bool ownClass_ = false;
 
  private:
+  void InheritFont();
+  void FontChanged();
   static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp);
@@ -113,6 +120,8 @@ class TWindow {
   bool showHint_ = true;
   bool hintTool_ = false;
   HCURSOR cursor_ = nullptr;
+  HFONT font_ = nullptr;
+  bool parentFont_ = true;
   std::vector<TGraphicControl*> graphics_;
   TGraphicControl* captured_ = nullptr;
   TGraphicControl* hovered_ = nullptr;
