@@ -5,6 +5,7 @@
 //   "hint"            the text of the hint showing now, empty when none shows
 //   "captionhint"     the same for the title-bar buttons' tooltip
 //   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 0 another
+//   "hintTools"       how many controls have a hint in the hint window
 #include <windows.h>
 
 #include <commctrl.h>
@@ -68,6 +69,10 @@ std::string ShowingTip(HWND tip) {
 }  // namespace
 
 bool TForm1::InspectValue(const std::string& name, int& value) const {
+  if (name == "hintTools") {
+    value = static_cast<int>(SendMessageA(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0));
+    return true;
+  }
   if (name != "cursor") return false;
   const HCURSOR now = GetCursor();
   const struct {

@@ -293,6 +293,7 @@ TGraphicControl* TWindow::GraphicAt(int x, int y) const {
 
 bool TWindow::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
   if (graphics_.empty()) return false;
+  RelayHintEvent(handle_, msg, wp, lp);  // the graphic children's hints
   const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
   if (msg == WM_MOUSELEAVE) {
     if (hovered_) hovered_->MouseLeave();
