@@ -303,7 +303,7 @@ void TCustomCaptionButton::BeforeMessage(TcbMessage& m, bool& handled) {
   switch (m.msg) {
     case WM_SETCURSOR:
       if (LOWORD(m.lParam) == commandId_) {
-        SetCursor(press_.DrawnPressed() ? cursorDown_ : cursor_);
+        ::SetCursor(press_.DrawnPressed() ? cursorDown_ : cursor_);  // the system's, not our property
         m.result = TRUE;
         handled = true;
       }
@@ -350,7 +350,7 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
       if (!press_.enabled) break;
       const bool onButton = static_cast<int>(m.wParam) == commandId_;
       Apply(press_.ButtonDown(onButton));
-      if (onButton) SetCursor(cursorDown_);
+      if (onButton) ::SetCursor(cursorDown_);
       break;
     }
     case WM_NCLBUTTONUP:
