@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
@@ -199,6 +200,23 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       if (OnEnter) OnEnter();
       break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (auto& handler = msg == WM_KEYDOWN ? OnKeyDown : OnKeyUp) {
+        WORD key = static_cast<WORD>(wp);
+        handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
+        if (!key) return 0;  // the handler took the key
+        wp = key;
+      }
+      break;
+    case WM_CHAR:
+      if (OnKeyPress) {
+        char key = static_cast<char>(wp);
+        OnKeyPress(key);
+        if (!key) return 0;
+        wp = static_cast<unsigned char>(key);
+      }
+      break;
     case WM_GETFONT:
       if (ownClass_) return reinterpret_cast<LRESULT>(font_);
       break;
@@ -254,7 +272,12 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
           if (OnMouseMove) OnMouseMove(ShiftOf(wp), x, y);
           break;
         case WM_LBUTTONDOWN:
+          clickPressed_ = true;
+          if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
+          break;
         case WM_LBUTTONDBLCLK:
+          clickPressed_ = false;
+          if (OnDblClick) OnDblClick();
           if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
           break;
         case WM_RBUTTONDOWN:
@@ -262,7 +285,7 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
           break;
         case WM_LBUTTONUP:
           if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, ShiftOf(wp), x, y);
-          if (ownClass_ && OnClick) {
+          if (ownClass_ && OnClick && std::exchange(clickPressed_, false)) {
             RECT rc = ClientRect();
             POINT pt{x, y};
             if (PtInRect(&rc, pt)) OnClick();

@@ -71,6 +71,11 @@ class TWindow {
   const std::vector<TGraphicControl*>& Graphics() const { return graphics_; }
 
   std::function<void()> OnClick;
+  // The second press of a double click: it raises this, not a second click.
+  std::function<void()> OnDblClick;
+  std::function<void(WORD& key, TShiftState)> OnKeyDown;
+  std::function<void(char& key)> OnKeyPress;
+  std::function<void(WORD& key, TShiftState)> OnKeyUp;
   std::function<void()> OnEnter;
   std::function<void()> OnExit;
   std::function<void(TShiftState, int, int)> OnMouseMove;
@@ -123,6 +128,7 @@ class TWindow {
   HFONT font_ = nullptr;
   bool parentFont_ = true;
   std::vector<TGraphicControl*> graphics_;
+  bool clickPressed_ = false;  // a left press (not a double click) began here
   TGraphicControl* captured_ = nullptr;
   TGraphicControl* hovered_ = nullptr;
 };
