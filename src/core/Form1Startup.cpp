@@ -53,10 +53,10 @@ void TForm1::FormCreate() {
   TIniFile settings(SettingsPath());
   if (!settings.SectionExists(kTimingSection)) settings.WriteInteger(kTimingSection, kTiming, kDefaultTiming);
 
-  int priority = settings.ReadInteger(kSystem, kPriority, 0);
-  if (priority > 4) priority = 4;
-  if (priority < 0) priority = -1;
-  if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
+  // Above the list: the highest item; below it: no item, which changes no
+  // timer, so they keep the "Normal" set above.
+  const int priority = settings.ReadInteger(kSystem, kPriority, 0);
+  cpuradiobtns->SetItemIndex(priority > 4 ? 4 : priority < 0 ? -1 : priority);
 
   pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
   SetTimerIntervals(pollInterval);
