@@ -38,3 +38,10 @@ TEST(Clicks, ADoubleClickOnAFoldGlyphFoldsOnce) {
   Sleep(500);
   EXPECT_EQ(run.Query(panel), 0);
 }
+
+TEST(Clicks, ThePasswordBoxShowsStars) {
+  HopvoxRun run("look_password");
+  run.WriteFile("Hopvox.ini", "[Hopvox Ips]\r\nMain Server Password=secret \r\n");
+  run.Start();
+  EXPECT_EQ(SendMessageA(run.Control("serverpassword"), EM_GETPASSWORDCHAR, 0, 0), '*');
+}
