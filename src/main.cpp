@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "chrome/CaptionButton.h"
+#include "chrome/mdTHEMES.h"
 #include "core/Form1.h"
 #include "framework/Application.h"
 
@@ -11,14 +13,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace hopvox;
   // The shell may hand a launch to its extensions, which need COM on this thread.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  // The theme library before any window.
+  ThemeLibraryStart();
   TApplication& app = Application();
   app.SetTitle("Hopvox XP");
   // Replaced by the Help button before any use.
   app.SetHelpFile("C:\\Program Files\\Hopvox\\HOPVOX.HLP");
   // A window or resource that cannot be made ends the program, with its
-  // reason in the error box rather than without a word.
+  // reason in the error box rather than without a word. The title-bar
+  // buttons' tooltip window comes before any form.
   std::unique_ptr<TForm1> form;
   app.Guard([&] {
+    CaptionTooltipWindow();
     app.Handle();
     form = std::make_unique<TForm1>();
   });
@@ -32,6 +38,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.SetMainForm(nullptr);
     form.reset();
   }
+  ThemeLibraryEnd();
   CoUninitialize();
   return code;
 }

@@ -303,7 +303,7 @@ void TCustomCaptionButton::BeforeMessage(TcbMessage& m, bool& handled) {
   switch (m.msg) {
     case WM_SETCURSOR:
       if (LOWORD(m.lParam) == commandId_) {
-        SetCursor(press_.DrawnPressed() ? cursorDown_ : cursor_);
+        ::SetCursor(press_.DrawnPressed() ? cursorDown_ : cursor_);  // the system's, not our property
         m.result = TRUE;
         handled = true;
       }
@@ -350,7 +350,7 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
       if (!press_.enabled) break;
       const bool onButton = static_cast<int>(m.wParam) == commandId_;
       Apply(press_.ButtonDown(onButton));
-      if (onButton) SetCursor(cursorDown_);
+      if (onButton) ::SetCursor(cursorDown_);
       break;
     }
     case WM_NCLBUTTONUP:
@@ -385,20 +385,16 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
 
 void TCustomCaptionButton::EndPress() {
   press_.hasPopup = popupMenu_ != nullptr;
-  const bool wasDown = press_.down;
   const PressResult r = press_.ButtonUp();
-  Apply(r);
+  if (r.releaseCapture) ReleaseCapture();
   if (r.clicked) {
     BeforeButtonClick();
     if (r.toggled) {
-      // The toggle went through the press states; keep the menu check in step.
-      if (systemMenu_.ApplyToMenu()) systemMenu_.SetCheck(press_.down);
-      if (press_.down != wasDown) {
-        if (press_.down)
-          DoPressed();
-        else
-          DoReleased();
-      }
+      SetDown(!press_.down);  // repaints and moves the menu check mark
+      if (press_.down)
+        DoPressed();
+      else
+        DoReleased();
     }
     DoButtonClick();
   }
@@ -409,6 +405,7 @@ void TCustomCaptionButton::EndPress() {
     popupOpen_ = true;
     popupMenu_->Popup(HookedWindow(), pt.x, pt.y);
   }
+  if (r.paint == PressResult::kUp) PaintButton(false);
 }
 
 void TCustomCaptionButton::MessageWindowProc(TcbMessage& m) {
@@ -449,7 +446,9 @@ void TCustomCaptionButton::DoReleased() {
 
 void TCustomCaptionButton::SetAllowPress(bool v) {
   if (v == press_.allowPress) return;
-  press_.SetAllowPress(v);
+  // Turned off: Down goes through its setter (repaint, menu check mark).
+  if (!v && !press_.Captured()) SetDown(false);
+  press_.allowPress = v;
 }
 
 void TCustomCaptionButton::SetDown(bool v) {

@@ -238,4 +238,8 @@ class TacVirtualBtnList {
 
 CaptionMetrics ReadCaptionMetrics();
 
+// The one tooltip window of every title-bar button in the process; the first
+// call creates it (the program does so at start, before any window).
+HWND CaptionTooltipWindow();
+
 }  // namespace hopvox

@@ -75,6 +75,9 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TImage> Image2, Image1;
   std::unique_ptr<TLabel> Label34;
   UniqueFont linkFont;  // the window font, underlined, for Label34
+  UniqueFont entryFont;    // address boxes and the database list
+  UniqueFont pagesFont;    // the address pages
+  UniqueFont headingFont;  // headings inside the fold panels
   // "Main Server".
   std::unique_ptr<TEdit> serverip, serverpassword;
   std::unique_ptr<TCheckBox> serverbox;
@@ -223,6 +226,10 @@ class TForm1 : public TForm, public TRunValues {
   int QueryValue(const std::string& name) const;
   // The same for texts (hints, run-time strings).
   bool QueryText(const std::string& name, std::string& value) const;
+  // What the user sees, read inside the program (src/core/Form1Inspect.cpp):
+  // the font a control draws with, the pointer shape, the tooltip showing.
+  bool InspectValue(const std::string& name, int& value) const;
+  bool InspectText(const std::string& name, std::string& value) const;
   void BuildWindow();
   void BuildAddressSide();
   void BuildHotkeySide();

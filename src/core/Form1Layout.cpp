@@ -24,6 +24,14 @@ T* Named(T* control, const std::string& name, const std::string& hint = {}) {
   return control;
 }
 
+// A label of the definition, kept with the panel's other labels.
+TLabel* NamedLabel(std::vector<std::unique_ptr<TLabel>>& labels, TWindow* parent, const char* name,
+                   const std::string& caption, int left, int top) {
+  labels.push_back(std::make_unique<TLabel>(parent, caption, left, top));
+  labels.back()->Name = name;
+  return labels.back().get();
+}
+
 const char* const kPageCaptions[4] = {"0-3", "4-7", "8-11", "12-15"};
 const char* const kAddressPageNames[4] = {"TabSheet4", "TabSheet5", "TabSheet6", "tabsheet11"};
 const char* const kHotkeyPageNames[4] = {"TabSheet7", "TabSheet8", "TabSheet9", "tabsheet10"};
@@ -71,6 +79,9 @@ TForm1::TForm1()
             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS) {
   SetName("Form1");
   SetFont(MakeFont("Trebuchet MS", 8));
+  entryFont = MakeFont("Comic Sans MS", 8);
+  pagesFont = MakeFont("Arial", 8);
+  headingFont = MakeFont("Arial", 8, fsBold);
   BuildWindow();
   BuildServices();
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -92,8 +103,9 @@ void TForm1::BuildAddressSide() {
   Panel1->SetName("Panel1");
   Image3 = std::make_unique<TImage>(Panel1.get(), 8, 6, 179, 30);
   Image3->Name = "Image3";
-  PageControl2 = std::make_unique<TXPPageControl>(Panel1.get(), 6, 40, 183, 206);
+  PageControl2 = std::make_unique<TXPPageControl>(Panel1.get(), 6, 40, 183, 206, true);
   PageControl2->SetName("PageControl2");
+  PageControl2->SetFont(pagesFont.get());
   for (int p = 0; p < 4; ++p) {
     addressPages[p] = std::make_unique<TXPTabSheet>(PageControl2.get(), kPageCaptions[p]);
     addressPages[p]->SetName(kAddressPageNames[p]);
@@ -103,7 +115,7 @@ void TForm1::BuildAddressSide() {
     const int top = 16 + (ch % kChannelsPerPage) * 40;
     ipbox[ch] = std::make_unique<TEdit>(page, 8, top, 161, 19);
     Named(ipbox[ch].get(), AddressBoxName(ch));
-    ipbox[ch]->SetFont(nullptr);
+    ipbox[ch]->SetFont(entryFont.get());
     ipbox[ch]->SetEnabled(false);  // the window starts locked
     channelLabels.push_back(std::make_unique<TLabel>(page, kChannels[ch].caption, 10, top + 20));
   }
@@ -174,8 +186,9 @@ void TForm1::BuildFoldPanels() {
   serverip = std::make_unique<TEdit>(server, 18, 38, 138, 19);
   Named(serverip.get(), "serverip")->SetEnabled(false);
   panelLabels.push_back(std::make_unique<TLabel>(server, "Password", 20, 62));
-  serverpassword = std::make_unique<TEdit>(server, 18, 78, 138, 19, true);
+  serverpassword = std::make_unique<TEdit>(server, 18, 78, 138, 19);
   Named(serverpassword.get(), "serverpassword")->SetEnabled(false);
+  serverpassword->SetPasswordChar('*');
   serverbox = std::make_unique<TCheckBox>(server, "Use Default Server", 18, 106, 140, 17);
   Named(serverbox.get(), "serverbox", "All channels are tied to this server");
 
@@ -198,22 +211,31 @@ void TForm1::BuildFoldPanels() {
     int arrowsWidth, arrowsHeight;
     std::unique_ptr<TButton>* accept;
     const char* acceptName;
+    const char* headingName;
+    const char* heading;
+    const char* shiftName;
+    const char* upLabelName;
+    const char* downLabelName;
   };
   const Level levels[] = {
       {volume, &hotkey7, &hotkey6, "hotkey7", "hotkey6", "Volume up hotkey", "Volume down hotkey",
        &lednumber, "lednumber", "Current speaker volume value (0-255)", 68, &updown, "updown",
-       21, 26, &Acceptvolume, "Acceptvolume"},
+       21, 26, &Acceptvolume, "Acceptvolume", "Label28", "Speaker Volume", "Label20", "Label18", "Label19"},
       {mic, &HotKey15, &HotKey16, "HotKey15", "HotKey16", "Mike gain up hotkey",
        "Mike gain down hotkey", &lednumber2, "lednumber2", "Current mike gain volume (0-255)", 70,
-       &VrUpDown1, "VrUpDown1", 20, 30, &Acceptmic, "Acceptmic"}};
+       &VrUpDown1, "VrUpDown1", 20, 30, &Acceptmic, "Acceptmic", "Label30", "Mic Gain", "Label31", "Label21",
+       "Label29"}};
   for (const Level& l : levels) {
-    panelLabels.push_back(std::make_unique<TLabel>(l.panel, "Shift +", 24, 49));
-    panelLabels.push_back(std::make_unique<TLabel>(l.panel, "Up", 0, 76));
-    panelLabels.push_back(std::make_unique<TLabel>(l.panel, "Dn", 1, 109));
+    NamedLabel(panelLabels, l.panel, l.headingName, l.heading, 32, 8)->SetFont(headingFont.get());
+    NamedLabel(panelLabels, l.panel, l.shiftName, "Shift +", 24, 49);
+    NamedLabel(panelLabels, l.panel, l.upLabelName, "Up", 0, 76);
+    NamedLabel(panelLabels, l.panel, l.downLabelName, "Dn", 1, 109);
     *l.up = std::make_unique<THotKey>(l.panel, 24, 72, 57, 19);
     Named(l.up->get(), l.upName, l.upHint)->SetEnabled(false);
+    (*l.up)->SetCursor(IBeam());
     *l.down = std::make_unique<THotKey>(l.panel, 24, 108, 57, 19);
     Named(l.down->get(), l.downName, l.downHint)->SetEnabled(false);
+    (*l.down)->SetCursor(IBeam());
     *l.arrows = LevelArrows(l.panel, 80, 68, l.arrowsWidth, l.arrowsHeight);
     (*l.arrows)->Name = l.arrowsName;
     *l.display = LevelDisplay(l.panel, 104, l.displayTop);
@@ -227,14 +249,13 @@ void TForm1::BuildFoldPanels() {
   Panel5 = std::make_unique<TPanel>(misc, 18, 20, 150, 56, TBevel::bvNone);
   Panel5->SetName("Panel5");
   windowsstartbox = std::make_unique<TCheckBox>(Panel5.get(), "Start with windows", 4, 6, 140, 17, true);
-  Named(windowsstartbox.get(), "windowsstartbox", "Have Hopvox autorun when you start windows");
+  Named(windowsstartbox.get(), "windowsstartbox", "Have Hopvox autorun when you start windows")->SetCursor(HandPoint());
   hintbox = std::make_unique<TCheckBox>(Panel5.get(), "Show hints", 4, 30, 140, 17, true);
-  Named(hintbox.get(), "hintbox", "Show or hide the hints/tips");
+  Named(hintbox.get(), "hintbox", "Show or hide the hints/tips")->SetCursor(HandPoint());
   Button1 = std::make_unique<TButton>(misc, "View", 48, 104, 60, 25);
   Named(Button1.get(), "Button1");
-  panelLabels.push_back(std::make_unique<TLabel>(misc, "Ini file", 60, 131));
-  panelLabels.push_back(std::make_unique<TLabel>(misc, "Timing", 70, 152));
-  panelLabels.back()->SetHint("Determine how quickly HV responds to a keypress");
+  NamedLabel(panelLabels, misc, "Label17", "Ini file", 60, 131);
+  NamedLabel(panelLabels, misc, "Label12", "Timing", 70, 152)->SetHint("Determine how quickly HV responds to a keypress");
   timerbar = std::make_unique<TTrackBar>(misc, 18, 168, 140, 28, 50, 120, 70, 10, 10, 10);
   Named(timerbar.get(), "timerbar");
   panelLabels.push_back(std::make_unique<TLabel>(misc, "50", 18, 196));
@@ -249,10 +270,11 @@ void TForm1::BuildFoldPanels() {
   TWindow* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
   ListBox = std::make_unique<TListBox>(database, 0, 16, 145, 106, true, false);
   Named(ListBox.get(), "ListBox")->SetCursor(HandPoint());
-  panelLabels.push_back(std::make_unique<TLabel>(database, "Name", 8, 121));
+  ListBox->SetFont(entryFont.get());
+  NamedLabel(panelLabels, database, "Label15", "Name", 8, 121);
   listnamebox = std::make_unique<TEdit>(database, 0, 139, 145, 19);
   Named(listnamebox.get(), "listnamebox");
-  panelLabels.push_back(std::make_unique<TLabel>(database, "IP", 8, 161));
+  NamedLabel(panelLabels, database, "Label25", "IP", 8, 161);
   listipbox = std::make_unique<TEdit>(database, 0, 179, 145, 19);
   Named(listipbox.get(), "listipbox");
   listadd = std::make_unique<TButton>(database, "Add", 1, 200, 60, 25);

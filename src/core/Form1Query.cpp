@@ -55,6 +55,7 @@ int TForm1::QueryValue(const std::string& name) const {
   if (const TMenuItem* item = TrayMenuItem(name, ".Default")) return item->Default;
   if (name == "Label34.color") return static_cast<int>(Label34->FontColor());
   if (int value; MiscQueryValue(name, value)) return value;
+  if (int value; InspectValue(name, value)) return value;
   if (const int v = QueryChrome(name); v != query::kNoValue) return v;
   return query::kNoValue;
 }
@@ -67,6 +68,7 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
   else if (name == "mainServerPassword") value = mainServerPassword;
   else if (name == "passwordArgument") value = passwordArgument;
   else if (const TMenuItem* item = TrayMenuItem(name, ".Caption")) value = item->Caption;
+  else if (InspectText(name, value)) return true;
   else if (name.rfind("channelAddress", 0) == 0) {
     const int slot = std::atoi(name.c_str() + 14);
     if (slot < 0 || slot >= kChannelCount) return false;

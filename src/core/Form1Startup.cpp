@@ -23,6 +23,7 @@ void TForm1::FormCreate() {
   using namespace ini;
   TrayIcon->SetOptions(TrayIcon->Options() | oHideOnRestore);
   programDir = ProgramDir();
+  SetFontSize(8);
   PageControl2->SetActivePage(addressPages[0].get());
   PageControl3->SetActivePage(hotkeyPages[0].get());
   LoadChannelSounds();
@@ -60,10 +61,10 @@ void TForm1::FormCreate() {
     }
   }
 
-  int priority = settings.ReadInteger(kSystem, kPriority, 0);
-  if (priority > 4) priority = 4;
-  if (priority < 0) priority = -1;
-  if (priority >= 0) cpuradiobtns->SetItemIndex(priority);
+  // Above the list: the highest item; below it: no item, which changes no
+  // timer, so they keep the "Normal" set above.
+  const int priority = settings.ReadInteger(kSystem, kPriority, 0);
+  cpuradiobtns->SetItemIndex(priority > 4 ? 4 : priority < 0 ? -1 : priority);
 
   pollInterval = EffectivePollInterval(settings.ReadInteger(kTimingSection, kTiming, -1));
   SetTimerIntervals(pollInterval);

@@ -2,10 +2,16 @@
 
 namespace hopvox {
 
-TEdit::TEdit(TWindow* parent, int left, int top, int width, int height, bool password) {
-  CreateStandard("EDIT", "",
-                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (password ? ES_PASSWORD : 0),
-                 WS_EX_CLIENTEDGE, parent, left, top, width, height);
+TEdit::TEdit(TWindow* parent, int left, int top, int width, int height) {
+  CreateStandard("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent, left,
+                 top, width, height);
+}
+
+void TEdit::SetPasswordChar(char c) {
+  // Set explicitly: the themed edit control's own default is a dot, not the
+  // character asked for.
+  SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(c), 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool TEdit::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT&) {

@@ -6,7 +6,9 @@ namespace hopvox {
 // Single-line text box.
 class TEdit : public TWindow {
  public:
-  TEdit(TWindow* parent, int left, int top, int width, int height, bool password = false);
+  TEdit(TWindow* parent, int left, int top, int width, int height);
+  // Shows every character as `c`; 0 shows the text itself.
+  void SetPasswordChar(char c);
   std::function<void()> OnChange;
 
  protected:

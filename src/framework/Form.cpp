@@ -14,8 +14,20 @@ TForm::TForm(const std::string& caption, int clientWidth, int clientHeight, DWOR
 }
 
 void TForm::SetFont(UniqueFont font) {
+  // Every control drawing with the window's font gets the new one before the
+  // old one is deleted.
+  UniqueFont old = std::move(font_);
   font_ = std::move(font);
-  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  TWindow::SetFont(font_.get());
+}
+
+void TForm::SetFontSize(int points) {
+  LOGFONTA lf{};
+  if (!GetObjectA(font_.get(), sizeof lf, &lf)) return;
+  ClientDC screen(nullptr);
+  lf.lfHeight = -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+  lf.lfWidth = 0;
+  SetFont(UniqueFont(CreateFontIndirectA(&lf)));
 }
 
 void TForm::SetActiveControl(TWindow* control) {
@@ -33,8 +45,6 @@ void TForm::CenterOnScreen() {
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_.get());
     case WM_CLOSE: {
       bool canClose = true;
       // A close query that fails keeps the window open.

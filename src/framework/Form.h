@@ -15,8 +15,10 @@ class TForm : public TWindow {
   void SetActiveControl(TWindow* control);
   void Close();
   void CenterOnScreen();
-  HFONT Font() const { return font_.get(); }
+  // The window owns its font; its controls draw with it unless given their own.
   void SetFont(UniqueFont font);
+  // The same face at another size, in points.
+  void SetFontSize(int points);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

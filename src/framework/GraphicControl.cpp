@@ -1,9 +1,64 @@
 #include "framework/GraphicControl.h"
 
+#include <commctrl.h>
+
+#include "framework/Application.h"
+
 namespace hopvox {
 
 TGraphicControl::~TGraphicControl() {
+  RemoveHintTool();
   if (parent_) parent_->RemoveGraphic(this);
+}
+
+void TGraphicControl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  UpdateHintTool();
+}
+
+// A windowless control has no window for the hint window to watch: its tool
+// is its rectangle on the parent's surface, under an id of its own, and the
+// parent relays its mouse messages (RelayHintEvent). The hint window does not
+// subclass the parent itself: the title-bar buttons' tooltip subclasses the
+// main window with the same procedure and id, which would take the other
+// tooltip's place.
+void TGraphicControl::UpdateHintTool() {
+  HWND owner = parent_ ? parent_->Handle() : nullptr;
+  if (hintToolWindow_ && hintToolWindow_ != owner) RemoveHintTool();
+  if (!owner || !visible_ || hint_.empty()) {
+    RemoveHintTool();
+    return;
+  }
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.uFlags = 0;
+  ti.hwnd = owner;
+  ti.uId = reinterpret_cast<UINT_PTR>(this);
+  ti.rect = BoundsRect();
+  ti.lpszText = const_cast<char*>(hint_.c_str());
+  HWND tip = Application().HintWindow();
+  if (!hintToolWindow_) {
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    hintToolWindow_ = owner;
+  } else {
+    SendMessageA(tip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+void RelayHintEvent(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+  MSG m{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&m.pt);
+  SendMessageA(Application().HintWindow(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+}
+
+void TGraphicControl::RemoveHintTool() {
+  if (!hintToolWindow_) return;
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.hwnd = hintToolWindow_;
+  ti.uId = reinterpret_cast<UINT_PTR>(this);
+  SendMessageA(Application().HintWindow(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  hintToolWindow_ = nullptr;
 }
 
 void TGraphicControl::SetParent(TWindow* parent) {
@@ -15,8 +70,10 @@ void TGraphicControl::SetParent(TWindow* parent) {
   parent_ = parent;
   if (parent_) {
     parent_->AddGraphic(this);
+    if (!font_) FontChanged();
     Invalidate();
   }
+  UpdateHintTool();
 }
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height) {
@@ -28,17 +85,31 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   Resized();
   Invalidate();
+  UpdateHintTool();
 }
 
 void TGraphicControl::SetVisible(bool on) {
   if (visible_ == on) return;
   visible_ = on;
   Invalidate();
+  UpdateHintTool();
 }
 
 void TGraphicControl::SetEnabled(bool on) {
   if (enabled_ == on) return;
   enabled_ = on;
+  Invalidate();
+}
+
+void TGraphicControl::SetFont(HFONT font) {
+  font_ = font;
+  FontChanged();
+  Invalidate();
+}
+
+void TGraphicControl::ParentFontChanged() {
+  if (font_) return;
+  FontChanged();
   Invalidate();
 }
 

@@ -10,6 +10,9 @@
 
 namespace hopvox {
 
+// Hands a mouse message of a window with graphic children to the hint window.
+void RelayHintEvent(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+
 class TGraphicControl {
  public:
   TGraphicControl() = default;
@@ -34,8 +37,15 @@ class TGraphicControl {
   void SetEnabled(bool on);
   HCURSOR Cursor() const { return cursor_; }
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  // Shown through the application's hint window while the pointer rests on
+  // the control, like the hint of a windowed control.
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& hint) { hint_ = hint; }
+  void SetHint(const std::string& hint);
+  // Its own font, or its parent's when it has none.
+  HFONT Font() const { return font_ ? font_ : parent_ ? parent_->Font() : nullptr; }
+  void SetFont(HFONT font);
+  // The parent's font changed; a control drawing with it lays itself out again.
+  void ParentFontChanged();
 
   // Asks the parent to repaint this control's area.
   void Invalidate();
@@ -61,6 +71,14 @@ class TGraphicControl {
  protected:
   // Called after the bounds changed.
   virtual void Resized() {}
+  // Called when the font it draws with changed.
+  virtual void FontChanged() {}
+
+ private:
+  // Keeps the control's tool in the hint window in step with its hint,
+  // bounds, visibility and parent.
+  void UpdateHintTool();
+  void RemoveHintTool();
 
  private:
   TWindow* parent_ = nullptr;
@@ -69,7 +87,9 @@ class TGraphicControl {
   bool enabled_ = true;
   bool pressed_ = false;
   HCURSOR cursor_ = nullptr;
+  HFONT font_ = nullptr;
   std::string hint_;
+  HWND hintToolWindow_ = nullptr;  // the parent window the tool was added for
 };
 
 }  // namespace hopvox

@@ -6,10 +6,9 @@ namespace hopvox {
 
 TLabel::TLabel(TWindow* parent, const std::string& caption, int left, int top, int width,
                int height)
-    : caption_(caption) {
+    : caption_(caption), autoSize_(width == 0) {
   SetBounds(left, top, width, height);
   SetParent(parent);
-  if (width == 0) AutoSize();
 }
 
 void TLabel::SetCaption(const std::string& caption) {
@@ -25,26 +24,18 @@ void TLabel::SetFontColor(COLORREF color) {
   Invalidate();
 }
 
-void TLabel::SetFont(HFONT font) {
-  font_ = font;
-  AutoSize();
-  Invalidate();
-}
-
-static HFONT ParentFont(TWindow* parent) {
-  return parent ? reinterpret_cast<HFONT>(SendMessageA(parent->Handle(), WM_GETFONT, 0, 0)) : nullptr;
-}
-
+// A label without a width of its own is as large as its text in its font.
 void TLabel::AutoSize() {
+  if (!autoSize_) return;
   ClientDC dc(Parent() ? Parent()->Handle() : nullptr);
-  ScopedSelectObject f(dc.get(), font_ ? font_ : ParentFont(Parent()));
+  ScopedSelectObject f(dc.get(), Font());
   SIZE sz{};
   GetTextExtentPoint32A(dc.get(), caption_.c_str(), static_cast<int>(caption_.size()), &sz);
   SetBounds(Left(), Top(), sz.cx, sz.cy);
 }
 
 void TLabel::Paint(HDC dc) {
-  ScopedSelectObject f(dc, font_ ? font_ : ParentFont(Parent()));
+  ScopedSelectObject f(dc, Font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Enabled() ? color_ : GetSysColor(COLOR_GRAYTEXT));
   RECT rc{0, 0, Width(), Height()};

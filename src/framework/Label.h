@@ -12,14 +12,16 @@ class TLabel : public TGraphicControl {
   void SetCaption(const std::string& caption);
   COLORREF FontColor() const { return color_; }
   void SetFontColor(COLORREF color);
-  void SetFont(HFONT font);
   void Paint(HDC dc) override;
+
+ protected:
+  void FontChanged() override { AutoSize(); }
 
  private:
   void AutoSize();
   std::string caption_;
   COLORREF color_ = RGB(0, 0, 0);
-  HFONT font_ = nullptr;
+  bool autoSize_ = true;
 };
 
 }  // namespace hopvox

@@ -9,13 +9,14 @@ TTabSheet::TTabSheet(TPageControl* pages, const std::string& caption)
   RECT rc = pages->DisplayRect();
   CreateOwn("HopvoxTabSheet", caption.c_str(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
             pages, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-  SendMessageA(Handle(), WM_SETFONT, SendMessageA(pages->Handle(), WM_GETFONT, 0, 0), 0);
   pages->AddPage(this);
 }
 
-TPageControl::TPageControl(TWindow* parent, int left, int top, int width, int height) {
-  CreateStandard(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, 0,
-                 parent, left, top, width, height);
+TPageControl::TPageControl(TWindow* parent, int left, int top, int width, int height, bool multiLine) {
+  CreateStandard(WC_TABCONTROLA, "",
+                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH |
+                     (multiLine ? TCS_MULTILINE : 0),
+                 0, parent, left, top, width, height);
   // Four tabs share the width, so none scrolls out of sight.
   SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM((width - 6) / 4, 20));
 }

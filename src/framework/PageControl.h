@@ -24,7 +24,8 @@ class TTabSheet : public TWindow {
 // A tab control with its pages.
 class TPageControl : public TWindow {
  public:
-  TPageControl(TWindow* parent, int left, int top, int width, int height);
+  // Multi-line: the tabs wrap into further rows instead of scrolling.
+  TPageControl(TWindow* parent, int left, int top, int width, int height, bool multiLine = false);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
   TTabSheet* ActivePage() const;

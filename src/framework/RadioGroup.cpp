@@ -8,7 +8,6 @@ TRadioGroup::TRadioGroup(TWindow* parent, const std::string& caption, int left, 
                          int width, int height, const std::vector<std::string>& items)
     : caption_(caption) {
   Create(parent, left, top, width, height, TBevel::bvNone);
-  SendMessageA(Handle(), WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
   const int n = static_cast<int>(items.size());
   const int rowHeight = n ? (height - 22) / n : 0;
   for (int i = 0; i < n; ++i) {
@@ -38,7 +37,7 @@ void TRadioGroup::PaintBackground(HDC dc) {
   RECT rc = ClientRect();
   rc.top += 6;
   DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
-  ScopedSelectObject f(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+  ScopedSelectObject f(dc, Font());
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, RGB(0, 0, 0));
   TextOutA(dc, 8, 0, (" " + caption_ + " ").c_str(), static_cast<int>(caption_.size() + 2));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
@@ -75,6 +76,7 @@ void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DW
   if (!CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd, nullptr,
                        Application().Instance(), this))
     throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+  InheritFont();
 }
 
 void TWindow::CreateStandard(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -86,7 +88,18 @@ void TWindow::CreateStandard(const char* className, const char* text, DWORD styl
   if (!wnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(wnd);
   subclass_.Attach(wnd, [this](UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(this, msg, wp, lp); });
-  if (parent) SendMessageA(wnd, WM_SETFONT, SendMessageA(parent->Handle(), WM_GETFONT, 0, 0), 0);
+  InheritFont();
+}
+
+void TWindow::InheritFont() {
+  if (handle_ && parent_ && parentFont_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
+}
+
+void TWindow::FontChanged() {
+  for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (TWindow* c = FromHandle(child); c && c->parentFont_)
+      SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  for (TGraphicControl* g : graphics_) g->ParentFontChanged();
 }
 
 void TWindow::Attach(HWND wnd) {
@@ -183,6 +196,31 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       if (OnEnter) OnEnter();
       break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (auto& handler = msg == WM_KEYDOWN ? OnKeyDown : OnKeyUp) {
+        WORD key = static_cast<WORD>(wp);
+        handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
+        if (!key) return 0;  // the handler took the key
+        wp = key;
+      }
+      break;
+    case WM_CHAR:
+      if (OnKeyPress) {
+        char key = static_cast<char>(wp);
+        OnKeyPress(key);
+        if (!key) return 0;
+        wp = static_cast<unsigned char>(key);
+      }
+      break;
+    case WM_GETFONT:
+      if (ownClass_) return reinterpret_cast<LRESULT>(font_);
+      break;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wp);
+      FontChanged();
+      if (ownClass_ && LOWORD(lp)) InvalidateRect(handle_, nullptr, FALSE);
+      break;
     case WM_SYSCOLORCHANGE:
       // Only top-level windows hear of it: pass it down to every child window
       // and let the graphic children rebuild what they drew from the old colours.
@@ -230,7 +268,12 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
           if (OnMouseMove) OnMouseMove(ShiftOf(wp), x, y);
           break;
         case WM_LBUTTONDOWN:
+          clickPressed_ = true;
+          if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
+          break;
         case WM_LBUTTONDBLCLK:
+          clickPressed_ = false;
+          if (OnDblClick) OnDblClick();
           if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
           break;
         case WM_RBUTTONDOWN:
@@ -238,7 +281,7 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
           break;
         case WM_LBUTTONUP:
           if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, ShiftOf(wp), x, y);
-          if (ownClass_ && OnClick) {
+          if (ownClass_ && OnClick && std::exchange(clickPressed_, false)) {
             RECT rc = ClientRect();
             POINT pt{x, y};
             if (PtInRect(&rc, pt)) OnClick();
@@ -269,6 +312,7 @@ TGraphicControl* TWindow::GraphicAt(int x, int y) const {
 
 bool TWindow::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
   if (graphics_.empty()) return false;
+  RelayHintEvent(handle_, msg, wp, lp);  // the graphic children's hints
   const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
   if (msg == WM_MOUSELEAVE) {
     if (hovered_) hovered_->MouseLeave();
@@ -408,6 +452,7 @@ void TWindow::SetText(const std::string& text) {
 }
 
 void TWindow::SetFont(HFONT font) {
+  parentFont_ = false;
   if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 

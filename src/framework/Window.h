@@ -51,7 +51,12 @@ class TWindow {
   void BringToFront();
   std::string Text() const;
   void SetText(const std::string& text);
+  // The font the window draws with. A window without a font of its own uses
+  // its parent's, down the whole tree: setting a font on a window reaches
+  // every descendant that has not been given its own.
+  HFONT Font() const { return font_; }
   void SetFont(HFONT font);
+  bool ParentFont() const { return parentFont_; }
   void SetFocus();
   bool Focused() const;
 
@@ -68,6 +73,11 @@ class TWindow {
   const std::vector<TGraphicControl*>& Graphics() const { return graphics_; }
 
   std::function<void()> OnClick;
+  // The second press of a double click: it raises this, not a second click.
+  std::function<void()> OnDblClick;
+  std::function<void(WORD& key, TShiftState)> OnKeyDown;
+  std::function<void(char& key)> OnKeyPress;
+  std::function<void(WORD& key, TShiftState)> OnKeyUp;
   std::function<void()> OnEnter;
   std::function<void()> OnExit;
   std::function<void(TShiftState, int, int)> OnMouseMove;
@@ -100,6 +110,8 @@ class TWindow {
   bool ownClass_ = false;
 
  private:
+  void InheritFont();
+  void FontChanged();
   static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp);
   void Attach(HWND wnd);
@@ -114,7 +126,10 @@ class TWindow {
   bool showHint_ = true;
   bool hintTool_ = false;
   HCURSOR cursor_ = nullptr;
+  HFONT font_ = nullptr;
+  bool parentFont_ = true;
   std::vector<TGraphicControl*> graphics_;
+  bool clickPressed_ = false;  // a left press (not a double click) began here
   TGraphicControl* captured_ = nullptr;
   TGraphicControl* hovered_ = nullptr;
 };

@@ -114,6 +114,18 @@ TDFWFoldPanel::TDFWFoldPanel(TWindow* parent, int left, int top, int width, int 
     toPanel(x, y);
     if (OnMouseUp) OnMouseUp(b, s, x, y);
   };
+  client_->OnDblClick = [this] {
+    if (OnDblClick) OnDblClick();
+  };
+  client_->OnKeyDown = [this](WORD& key, TShiftState s) {
+    if (OnKeyDown) OnKeyDown(key, s);
+  };
+  client_->OnKeyPress = [this](char& key) {
+    if (OnKeyPress) OnKeyPress(key);
+  };
+  client_->OnKeyUp = [this](WORD& key, TShiftState s) {
+    if (OnKeyUp) OnKeyUp(key, s);
+  };
   client_->OnEnter = [this] {
     if (OnEnter) OnEnter();
   };
@@ -397,8 +409,11 @@ void TDFWFoldPanel::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetCapture(Handle());
-      pressedHere_ = true;
+      // The second press of a double click is a double click, not another
+      // click: it neither folds nor clicks when it is released.
+      pressedHere_ = msg == WM_LBUTTONDOWN;
       if (clicks_.Down(pt, glyphRect_)) InvalidateGlyph();
+      if (msg == WM_LBUTTONDBLCLK && OnDblClick) OnDblClick();
       if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, shift, pt.X, pt.Y);
       break;
     case WM_LBUTTONUP: {

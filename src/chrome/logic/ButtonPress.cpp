@@ -36,17 +36,15 @@ PressResult ButtonPress::ButtonUp() {
   PressResult r;
   if (!captured_) return r;
   r.releaseCapture = true;
+  captured_ = false;
   if (drawnPressed_) {
     r.clicked = true;
-    if (allowPress) {
-      down = !down;  // the Down setter repaints with the new state
-      r.toggled = true;
-      r.paint = down ? PressResult::kPressed : PressResult::kUp;
-    }
+    r.toggled = allowPress;  // Down is written by the caller, after BeforeButtonClick
   }
   r.popup = hasPopup;  // opens whether or not the release was over the button
+  // The caller's last step; the drawn state changes when it paints.
   if (!allowPress) r.paint = PressResult::kUp;
-  return Apply(r);
+  return r;
 }
 
 PressResult ButtonPress::MouseMove(bool leftBand) {

@@ -11,7 +11,7 @@ struct PressResult {
   bool capture = false;       // SetCapture for the hooked window
   bool releaseCapture = false;
   bool clicked = false;       // the press completed a click
-  bool toggled = false;       // Down changed (toggle buttons)
+  bool toggled = false;       // a toggle button's click: Down is to be flipped
   bool popup = false;         // open the popup menu under the button
 };
 
@@ -34,7 +34,10 @@ class ButtonPress {
   PressResult HitTest(bool overButton);
   // WM_NCLBUTTONDOWN; onButton when wParam is our command id.
   PressResult ButtonDown(bool onButton);
-  // WM_NCLBUTTONUP / WM_LBUTTONUP while captured.
+  // WM_NCLBUTTONUP / WM_LBUTTONUP while captured. Only the capture is taken
+  // here: the caller runs the click (BeforeButtonClick, Down flipped through
+  // its setter for a toggle, the click events), opens the popup, and paints
+  // last.
   PressResult ButtonUp();
   // WM_MOUSEMOVE while captured; leftBand from PointerLeftCaptionBand.
   PressResult MouseMove(bool leftBand);

@@ -58,6 +58,8 @@ int HexDigit(char c) {
 
 }  // namespace
 
+bool SameIniName(std::string_view a, std::string_view b) { return EqualNoCase(RequestedName(a), RequestedName(b)); }
+
 int ParseIniInteger(std::string_view text, int def) {
   std::string_view hex;
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))

@@ -23,6 +23,11 @@ inline constexpr std::size_t kIniKeyListBytes = 16384;
 // is -1); otherwise optionally signed decimal. Anything else gives `def`.
 int ParseIniInteger(std::string_view text, int def);
 
+// Whether two section or key names name the same entry, as the file reads
+// them: blanks at their ends do not count, nor does the case of letters of
+// the Western ANSI code page (Windows-1252).
+bool SameIniName(std::string_view a, std::string_view b);
+
 class IniText {
  public:
   IniText() = default;

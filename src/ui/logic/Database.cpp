@@ -1,15 +1,10 @@
 #include "ui/logic/Database.h"
 
-#include <algorithm>
-#include <cctype>
+#include "framework/logic/IniText.h"
 
 namespace hopvox {
 
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
+bool SameName(const std::string& a, const std::string& b) { return SameIniName(a, b); }
 
 DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed) {
   DatabaseAddPlan plan;

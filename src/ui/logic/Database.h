@@ -23,7 +23,8 @@ DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>&
 // its index is past the end of the list.
 int EntryFromPointReply(unsigned long reply, int count);
 
-// Names compare without regard to letter case, as the settings files do.
+// Names compare as the settings file compares its keys (SameIniName), so the
+// list shows one entry for each key the file can hold.
 bool SameName(const std::string& a, const std::string& b);
 
 }  // namespace hopvox

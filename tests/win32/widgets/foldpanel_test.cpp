@@ -145,7 +145,16 @@ TEST_F(MainServerPanel, ChildrenLiveInTheClientAndItsClicksAreThePanels) {
   SendMessageA(panel.Client().Handle(), WM_MOUSEMOVE, 0, At(100, 50));
   EXPECT_EQ(mx, 115);
   EXPECT_EQ(my, 51);
+  SendMessageA(panel.Client().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(100, 50));
   SendMessageA(panel.Client().Handle(), WM_LBUTTONUP, 0, At(100, 50));
+  EXPECT_EQ(clicks, 1);
+  // The second press of a double click is the panel's double click, and its
+  // release clicks nothing.
+  int doubleClicks = 0;
+  panel.OnDblClick = [&] { ++doubleClicks; };
+  SendMessageA(panel.Client().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(100, 50));
+  SendMessageA(panel.Client().Handle(), WM_LBUTTONUP, 0, At(100, 50));
+  EXPECT_EQ(doubleClicks, 1);
   EXPECT_EQ(clicks, 1);
   DestroyWindow(child);
 }

@@ -1,0 +1,105 @@
+// Inspection for the test driver: what a user sees of the window, read inside
+// the program, where font, cursor and tooltip handles mean something.
+//   "font:<control>"  the font the control draws with: "<face>|<height>|<weight>"
+//                     ("none" when it draws with the system font)
+//   "hint"            the text of the hint showing now, empty when none shows
+//   "captionhint"     the same for the title-bar buttons' tooltip
+//   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 0 another
+//   "hintTools"       how many controls have a hint in the hint window
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "chrome/CaptionButton.h"
+#include "core/Form1.h"
+#include "framework/Application.h"
+#include "framework/GraphicControl.h"
+
+namespace hopvox {
+
+namespace {
+
+struct Found {
+  HWND window = nullptr;
+  const TGraphicControl* graphic = nullptr;
+};
+
+void FindIn(const TWindow* w, const std::string& name, Found& found) {
+  if (w->Name() == name) found.window = w->Handle();
+  for (const TGraphicControl* g : w->Graphics())
+    if (g->Name == name) found.graphic = g;
+}
+
+struct Search {
+  const std::string* name;
+  Found* found;
+};
+
+BOOL CALLBACK SearchChild(HWND child, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  if (const TWindow* w = TWindow::FromHandle(child)) FindIn(w, *s->name, *s->found);
+  return !s->found->window && !s->found->graphic;
+}
+
+Found FindControl(const TWindow& form, const std::string& name) {
+  Found found;
+  FindIn(&form, name, found);
+  Search search{&name, &found};
+  if (!found.window && !found.graphic) EnumChildWindows(form.Handle(), SearchChild, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+std::string Describe(HFONT font) {
+  LOGFONTA lf{};
+  if (!font) return "none";
+  if (!GetObjectA(font, sizeof lf, &lf)) return "deleted";
+  return std::string(lf.lfFaceName) + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(lf.lfWeight);
+}
+
+std::string ShowingTip(HWND tip) {
+  if (!tip || !IsWindowVisible(tip)) return {};
+  char text[1024] = {};
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V1_SIZE;
+  ti.lpszText = text;
+  if (!SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&ti))) return {};
+  return text;
+}
+
+}  // namespace
+
+bool TForm1::InspectValue(const std::string& name, int& value) const {
+  if (name == "hintTools") {
+    value = static_cast<int>(SendMessageA(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0));
+    return true;
+  }
+  if (name != "cursor") return false;
+  const HCURSOR now = GetCursor();
+  const struct {
+    LPCSTR shape;
+    int code;
+  } shapes[] = {{IDC_HAND, 1}, {IDC_IBEAM, 2}, {IDC_ARROW, 3}};
+  value = 0;
+  for (const auto& s : shapes)
+    if (now == LoadCursorA(nullptr, s.shape)) value = s.code;
+  return true;
+}
+
+bool TForm1::InspectText(const std::string& name, std::string& value) const {
+  if (name == "hint") {
+    value = ShowingTip(Application().HintWindow());
+    return true;
+  }
+  if (name == "captionhint") {
+    value = ShowingTip(CaptionTooltipWindow());
+    return true;
+  }
+  if (name.rfind("font:", 0) != 0) return false;
+  const Found found = FindControl(*this, name.substr(5));
+  if (found.graphic) value = Describe(found.graphic->Font());
+  else if (found.window) value = Describe(reinterpret_cast<HFONT>(SendMessageA(found.window, WM_GETFONT, 0, 0)));
+  else return false;
+  return true;
+}
+
+}  // namespace hopvox

@@ -1,0 +1,49 @@
+// Names of the address database that the file holds as one key show as one
+// list entry.
+#include <gtest/gtest.h>
+
+#include "driver/Looks.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
+  run.SetText("listnamebox", name);
+  run.SetText("listipbox", address);
+  run.Click("listadd");
+}
+
+}  // namespace
+
+TEST(DatabaseNames, NamesDifferingInCaseOrEndBlanksAreOneEntry) {
+  HopvoxRun run("look_db_names");
+  run.WriteFile("HopVoxIPs.ini", "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\nm\xFCller=2.2.2.2\r\n");
+  run.Start();
+  run.ExpandFoldPanel(1);
+  Add(run, "Alpha ", "3.3.3.3");
+  Add(run, " ALPHA", "4.4.4.4");
+  Add(run, "M\xDCLLER", "5.5.5.5");
+  ASSERT_EQ(run.ListCount("ListBox"), 2);
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nAlpha=4.4.4.4\r\nm\xFCller=5.5.5.5\r\n");
+  // Deleting the one entry leaves no other entry behind that reads "error".
+  run.ClickAt("ListBox", 30, 8);
+  EXPECT_EQ(run.Text("listipbox"), "4.4.4.4");
+  run.Click("listdelete");
+  ASSERT_EQ(run.ListCount("ListBox"), 1);
+  EXPECT_EQ(run.ListItem("ListBox", 0), "m\xFCller");
+}
+
+TEST(DatabaseNames, ANameOfBlanksOnlyIsTakenButTheFileCannotHoldIt) {
+  HopvoxRun run("look_db_blanks");
+  run.WriteFile("HopVoxIPs.ini", "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\n");
+  run.Start();
+  run.ExpandFoldPanel(1);
+  Add(run, "   ", "9.9.9.9");
+  // Not refused for want of a name: the write is tried, and the file has no
+  // key for it, which is reported as a failed write; the list stays as it is.
+  EXPECT_NE(run.WaitForMessageBox().find("Unable to write to"), std::string::npos);
+  run.DismissMessageBox();
+  EXPECT_EQ(run.ListCount("ListBox"), 1);
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\n");
+}

@@ -1,0 +1,58 @@
+// Hints as a user meets them: rest the real pointer on a control and read the
+// tip that comes up. Windowless controls show theirs like windowed ones, and
+// "Show hints" switches all of them.
+#include <gtest/gtest.h>
+
+#include "driver/Looks.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+struct Spot {
+  const char* control;  // where the point is given
+  int x, y;
+  int foldPanel;  // the fold panel to open first, 0: none
+  const char* hint;
+};
+
+// Points on windowless controls, in the client of the window or fold panel
+// that paints them.
+const Spot kGraphicSpots[] = {
+    {"Form1", 280, 250, 0, "Click to change logo"},
+    {"Form1", 288, 20, 0, "Need Roger Wilco? Double click here..."},
+};
+
+}  // namespace
+
+TEST(Hints, WindowlessControlsShowTheirHintsOnHover) {
+  HopvoxRun run("look_hints");
+  run.Start();
+  for (const Spot& s : kGraphicSpots) EXPECT_EQ(e2e::HintOver(run, s.control, s.x, s.y), s.hint) << s.hint;
+}
+
+TEST(Hints, ControlsOnFoldPanelsShowTheirHints) {
+  HopvoxRun run("look_panel_hints");
+  run.Start();
+  run.ExpandFoldPanel(3);
+  const POINT display{run.Query("updown.UpX") + 40, run.Query("updown.UpY") + 4};  // lednumber beside the arrows
+  EXPECT_EQ(e2e::HintOver(run, "Form1", display.x, display.y), "Current speaker volume value (0-255)");
+  EXPECT_EQ(e2e::HintOver(run, "Form1", run.Query("updown.UpX"), run.Query("updown.UpY")), "Adjust manually");
+}
+
+TEST(Hints, TheTimingLabelShowsItsHint) {
+  HopvoxRun run("look_timing_hint");
+  run.Start();
+  run.ExpandFoldPanel(4);
+  // The "Timing" label at 70, 152 of the panel's client.
+  EXPECT_EQ(e2e::HintOver(run, "DFWFoldPanel4", 15 + 70 + 10, 1 + 152 + 5),
+            "Determine how quickly HV responds to a keypress");
+}
+
+TEST(Hints, ShowHintsOffSilencesWindowlessControlsToo) {
+  HopvoxRun run("look_hints_off");
+  run.WriteFile("Hopvox.ini", "[Hopvox misc]\r\nHints Enabled=0\r\n");
+  run.Start();
+  e2e::HintOver(run, "Form1", 280, 250);
+  EXPECT_EQ(run.QueryText("hint"), "");
+}
