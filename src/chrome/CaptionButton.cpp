@@ -353,6 +353,10 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
       if (onButton) ::SetCursor(cursorDown_);
       break;
     }
+    case WM_NCMOUSEMOVE:
+      // One relay per move: the button under the pointer makes it.
+      if (static_cast<int>(m.wParam) == commandId_) RelayToTool(m.lParam);
+      break;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
       if (press_.Captured()) EndPress();

@@ -164,6 +164,8 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   void AddTool();
   void UpdateTool();
   void RemoveTool();
+  // Hands a pointer move over the title bar to the tooltip window.
+  void RelayToTool(LPARAM screenPoint);
 
   void BeforeMessage(TcbMessage& m, bool& handled) override;
   void AfterMessage(TcbMessage& m) override;

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <stdexcept>
-
 #include "chrome/CaptionButton.h"
 
 namespace hopvox {
@@ -33,7 +31,7 @@ class TooltipWindow {
     hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) throw std::runtime_error("Cannot create the caption button tooltip");
+    // Without it the buttons simply show no tips.
   }
   HWND hwnd_ = nullptr;
   unsigned nextId_ = 0;
@@ -75,6 +73,19 @@ void TCustomCaptionButton::UpdateTool() {
   std::string text = shows ? hint_ : std::string();
   ti.lpszText = text.data();
   SendMessageA(tip, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+// A subclassing tooltip only watches the client area, but the buttons sit in
+// the title bar: the pointer's moves there reach the tooltip through us, as
+// client moves above the client's top (where the hot areas lie).
+void TCustomCaptionButton::RelayToTool(LPARAM screenPoint) {
+  HWND tip = CaptionTooltipWindow();
+  if (!tip || !toolAdded_) return;
+  POINT pt{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  ScreenToClient(HookedWindow(), &pt);
+  MSG msg{HookedWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&msg.pt);
+  SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void TCustomCaptionButton::RemoveTool() {

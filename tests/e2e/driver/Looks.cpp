@@ -56,6 +56,19 @@ std::string HintOver(const HopvoxRun& run, const std::string& control, int x, in
   return text;
 }
 
+std::string CaptionHintOver(const HopvoxRun& run, const std::string& button) {
+  if (!WaitFor([&] { return run.Query(button + ".Left") > 0; })) return {};
+  POINT pt{run.Query(button + ".Left") + 4, -4};
+  ClientToScreen(run.Form(), &pt);
+  MouseTo({1, 1});
+  Sleep(100);
+  MouseTo({pt.x - 1, pt.y});
+  MouseTo(pt);
+  std::string text;
+  WaitFor([&] { return !(text = run.QueryText("captionhint")).empty(); }, std::chrono::seconds(5));
+  return text;
+}
+
 std::vector<unsigned> PixelsOf(const HopvoxRun& run, const std::string& control, RECT area) {
   const POINT origin = run.ScreenPoint(control, area.left, area.top);
   HDC screen = GetDC(nullptr);

@@ -34,6 +34,10 @@ Pointer PointerOver(const HopvoxRun& run, const std::string& control, int x, int
 std::string HintOver(const HopvoxRun& run, const std::string& control, int x, int y,
                      const char* which = "hint");
 
+// The same for a title-bar button: the pointer comes to rest on it and the
+// title-bar buttons' tip is read.
+std::string CaptionHintOver(const HopvoxRun& run, const std::string& button);
+
 // Screen colours of a rectangle of a control's client area, as 0xRRGGBB.
 std::vector<unsigned> PixelsOf(const HopvoxRun& run, const std::string& control, RECT area);
 

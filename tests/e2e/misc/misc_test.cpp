@@ -348,17 +348,6 @@ TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
   EXPECT_STREQ(text, "Our own help\r\nsecond line\r\n");
 }
 
-namespace {
-
-std::string ButtonHint(const HopvoxRun& run, const std::string& name) {
-  const ATOM atom = static_cast<ATOM>(run.Query(name + ".Hint"));
-  char text[256] = {};
-  GlobalGetAtomNameA(atom, text, sizeof text);
-  GlobalDeleteAtom(atom);
-  return text;
-}
-
-}  // namespace
 
 TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
   HopvoxRun run("run_roger");
@@ -367,13 +356,14 @@ TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
   EXPECT_EQ(run.WaitForRoger(1), std::vector<std::string>{""});
 }
 
-TEST(Hints, TitleBarButtonsKeepTheirTipsWhenHintsAreOff) {
+TEST(Hints, TitleBarButtonsShowTheirTipsAlsoWhenHintsAreOff) {
   HopvoxRun run("hints_caption");
   run.Start();
+  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
   run.Click("hintbox");
   EXPECT_EQ(run.Query("ShowHint"), 0);
-  EXPECT_EQ(ButtonHint(run, "RunRWButton"), "Run Roger Wilco");
-  EXPECT_EQ(ButtonHint(run, "captionlockbtn"), "Locked, no editing");
+  EXPECT_EQ(e2e::CaptionHintOver(run, "captionlockbtn"), "Locked, no editing");
+  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
 }
 
 TEST(Links, TheTrayMenusAboutHvShowsTheAboutBox) {
