@@ -87,7 +87,7 @@ int TApplication::Run() {
 }
 
 void TApplication::CloseSynchronize() {
-  std::lock_guard lock(syncMutex_);
+  TCriticalSection::Lock lock(syncLock_);
   syncClosed_ = true;
   // Nobody will run these any more: let their threads go on.
   for (SyncCall* call : syncQueue_) SetEvent(call->done);
@@ -153,7 +153,7 @@ bool TApplication::Synchronize(const std::function<void()>& fn) {
   UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   SyncCall call{&fn, nullptr, done.get()};
   {
-    std::lock_guard lock(syncMutex_);
+    TCriticalSection::Lock lock(syncLock_);
     if (syncClosed_) return false;
     syncQueue_.push_back(&call);
   }
@@ -168,7 +168,7 @@ void TApplication::CheckSynchronize() {
   for (;;) {
     SyncCall* call;
     {
-      std::lock_guard lock(syncMutex_);
+      TCriticalSection::Lock lock(syncLock_);
       if (syncQueue_.empty()) return;
       call = syncQueue_.front();
       syncQueue_.pop_front();
