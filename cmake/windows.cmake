@@ -41,6 +41,9 @@ if(HOPVOX_PROGRAM_ONLY)
   target_link_libraries(hopvox PRIVATE hopvox_lib)
   add_executable(roger ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
   target_link_libraries(roger PRIVATE hopvox_win_options)
+  # "Another program" that has the focus in scripts/run's demonstration.
+  add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)
+  target_link_libraries(hotkeypress PRIVATE hopvox_win_options user32)
   return()
 endif()
 
@@ -59,9 +62,26 @@ ExternalProject_Add(program
     -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe
+  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe ${CMAKE_BINARY_DIR}/hotkeypress.exe
   DEPENDS jpeg_ep
   USES_TERMINAL_BUILD ON)
+
+# The download, packed from the program tree's program on every build.
+set(HOPVOX_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the download is packed")
+set(HOPVOX_ZIP ${HOPVOX_PACKAGE_DIR}/hopvox-${PROJECT_VERSION}.zip)
+add_custom_command(OUTPUT ${HOPVOX_ZIP}
+  COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/hopvox.exe -DSTRIP=${CMAKE_STRIP}
+          -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${HOPVOX_PACKAGE_DIR} -DVERSION=${PROJECT_VERSION}
+          -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+  DEPENDS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+          ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
+  COMMENT "Packing ${HOPVOX_ZIP}")
+add_custom_target(download ALL DEPENDS ${HOPVOX_ZIP})
+add_dependencies(download program)
+
+# The program and the download start on Windows XP SP3.
+add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
+         ${CMAKE_BINARY_DIR}/hopvox.exe ${HOPVOX_ZIP})
 
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
