@@ -129,6 +129,19 @@ if(E2E_DRIVER_SOURCES)
   endforeach()
 endif()
 
+# The download's test gets it unpacked as a user would, into a folder whose
+# name has blanks.
+if(TARGET e2e_package)
+  set(unpacked "${CMAKE_BINARY_DIR}/testruns/unpacked download")
+  add_test(NAME download_unpack COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && cd \"$1\" && cmake -E tar xf \"$2\""
+           unpack ${unpacked} ${HOPVOX_ZIP})
+  set_tests_properties(download_unpack PROPERTIES FIXTURES_SETUP download)
+  winpath(win_unpacked "${unpacked}/hopvox-${PROJECT_VERSION}")
+  set_property(TEST e2e_package APPEND PROPERTY ENVIRONMENT "HOPVOX_DOWNLOAD=${win_unpacked}")
+  set_tests_properties(e2e_package PROPERTIES FIXTURES_REQUIRED download)
+  add_dependencies(e2e_package download)
+endif()
+
 # The native tests join this run, so one ctest summary covers everything.
 set(HOPVOX_NATIVE_DIR "" CACHE PATH "Build folder of the native tests")
 if(HOPVOX_NATIVE_DIR)
