@@ -150,6 +150,11 @@ if(HOPVOX_NATIVE_DIR)
     add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
   endforeach()
   add_test(NAME pictures_reproduce COMMAND ${HOPVOX_NATIVE_DIR}/pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
+  # The logic folders pass the checks of .clang-tidy (on the native compile commands).
+  find_program(HOPVOX_CLANG_TIDY clang-tidy)
+  if(HOPVOX_CLANG_TIDY)
+    add_test(NAME clang_tidy_logic COMMAND ${HOPVOX_CLANG_TIDY} -p ${HOPVOX_NATIVE_DIR} --quiet ${HOPVOX_LOGIC_SOURCES})
+  endif()
 endif()
 
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)
