@@ -2,11 +2,25 @@
 # fetches Debian's libjpeg-turbo source package into the build tree (apt-get
 # source, which needs a deb-src entry; scripts/lib.sh adds one) and compiles
 # only the static library. Nothing of it is kept in the repository.
+# A tree given HOPVOX_JPEG_PREFIX (the program tree, from the test tree) links
+# the library built there instead of building it again.
 include(ExternalProject)
 
-set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/libjpeg)
+if(HOPVOX_JPEG_PREFIX)
+  set(JPEG_PREFIX ${HOPVOX_JPEG_PREFIX})
+else()
+  set(JPEG_PREFIX ${CMAKE_BINARY_DIR}/libjpeg)
+endif()
 set(JPEG_INCLUDE_DIR ${JPEG_PREFIX}/include)
 set(JPEG_LIBRARY ${JPEG_PREFIX}/build/libjpeg.a)
+
+add_library(hopvox_jpeg STATIC IMPORTED GLOBAL)
+set_target_properties(hopvox_jpeg PROPERTIES
+  IMPORTED_LOCATION ${JPEG_LIBRARY}
+  INTERFACE_INCLUDE_DIRECTORIES ${JPEG_INCLUDE_DIR})
+if(HOPVOX_JPEG_PREFIX)
+  return()
+endif()
 
 ExternalProject_Add(jpeg_ep
   PREFIX ${JPEG_PREFIX}
@@ -30,10 +44,5 @@ ExternalProject_Add(jpeg_ep
   LOG_DOWNLOAD ON LOG_CONFIGURE ON LOG_BUILD ON LOG_OUTPUT_ON_FAILURE ON)
 
 file(MAKE_DIRECTORY ${JPEG_INCLUDE_DIR})
-add_library(hopvox_jpeg STATIC IMPORTED GLOBAL)
-set_target_properties(hopvox_jpeg PROPERTIES
-  IMPORTED_LOCATION ${JPEG_LIBRARY}
-  INTERFACE_INCLUDE_DIRECTORIES ${JPEG_INCLUDE_DIR})
 # Everything linking the library waits for it (and its headers) to be built.
 add_dependencies(hopvox_jpeg jpeg_ep)
-set(HOPVOX_EXTRA_LIBS ${HOPVOX_EXTRA_LIBS} hopvox_jpeg)

@@ -1,5 +1,6 @@
-# Cross build of the 32-bit Windows program with mingw-w64 (posix threads:
-# GoogleTest needs std::mutex).
+# Cross build of the 32-bit Windows programs with mingw-w64, posix-thread
+# runtime: GoogleTest needs std::mutex. The program itself is built with
+# mingw-i686-win32.cmake (see there why).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

@@ -1,32 +1,87 @@
-# Windows build: hopvox.exe, the stand-in roger.exe, the Windows tests (run
-# under Wine through CMAKE_CROSSCOMPILING_EMULATOR) and the end-to-end programs.
+# Windows build, in two trees made from this file:
+# - the program tree (HOPVOX_PROGRAM_ONLY): hopvox.exe and the stand-in
+#   roger.exe, with the win32-thread runtime so that the program starts on
+#   Windows XP, and built for size;
+# - the test tree (the posix-thread runtime GoogleTest needs): the program's
+#   code once more for the Windows tests, the end-to-end programs, and the
+#   program tree as an external project whose programs land beside the tests.
 enable_testing()
 
 set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi winmm advapi32 ole32 uuid msimg32)
-add_link_options(-static -static-libgcc -static-libstdc++)
-add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+
+# What every Windows target of ours is built with: the system headers set to
+# Windows XP, and a self-contained program that needs only system DLLs.
+add_library(hopvox_win_options INTERFACE)
+target_compile_definitions(hopvox_win_options INTERFACE WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+target_link_options(hopvox_win_options INTERFACE -static -static-libgcc -static-libstdc++)
+target_link_libraries(hopvox_win_options INTERFACE hopvox_warnings)
 
 file(GLOB_RECURSE HOPVOX_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
 list(REMOVE_ITEM HOPVOX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/main.cpp)
 
-include(cmake/jpeg.cmake OPTIONAL)
+include(cmake/jpeg.cmake)
 
 add_library(hopvox_lib STATIC ${HOPVOX_WIN_SOURCES})
-target_link_libraries(hopvox_lib PUBLIC ${HOPVOX_WIN_LIBS} ${HOPVOX_EXTRA_LIBS})
+target_include_directories(hopvox_lib PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(hopvox_lib PUBLIC hopvox_win_options ${HOPVOX_WIN_LIBS} hopvox_jpeg)
 
 # The resource script is compiled once and linked into the program and every
 # Windows test, so tests see the same bitmaps, sounds and pictures.
 add_library(hopvox_res OBJECT ${CMAKE_SOURCE_DIR}/resources/hopvox.rc)
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/hopvox.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/resources)
 target_include_directories(hopvox_res PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 file(GLOB_RECURSE HOPVOX_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/hopvox.rc PROPERTIES OBJECT_DEPENDS "${HOPVOX_RES_FILES}")
 
-add_executable(hopvox WIN32 ${CMAKE_SOURCE_DIR}/src/main.cpp $<TARGET_OBJECTS:hopvox_res>)
-target_link_libraries(hopvox PRIVATE hopvox_lib)
+if(HOPVOX_PROGRAM_ONLY)
+  # Unused functions and data fall out at link time (a third of the program).
+  target_compile_options(hopvox_lib PRIVATE -ffunction-sections -fdata-sections)
+  add_executable(hopvox WIN32 ${CMAKE_SOURCE_DIR}/src/main.cpp $<TARGET_OBJECTS:hopvox_res>)
+  target_compile_options(hopvox PRIVATE -ffunction-sections -fdata-sections)
+  target_link_options(hopvox PRIVATE -Wl,--gc-sections)
+  target_link_libraries(hopvox PRIVATE hopvox_lib)
+  add_executable(roger ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+  target_link_libraries(roger PRIVATE hopvox_win_options)
+  # "Another program" that has the focus in scripts/run's demonstration.
+  add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)
+  target_link_libraries(hotkeypress PRIVATE hopvox_win_options user32)
+  return()
+endif()
 
-add_executable(roger ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+# The program tree, built by every build of this one; its hopvox.exe and
+# roger.exe are the ones the end-to-end tests, the scripts and the download use.
+include(ExternalProject)
+ExternalProject_Add(program
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${CMAKE_BINARY_DIR}/program
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+    -DCMAKE_BUILD_TYPE=MinSizeRel
+    -DHOPVOX_PROGRAM_ONLY=ON
+    -DHOPVOX_WERROR=${HOPVOX_WERROR}
+    -DHOPVOX_JPEG_PREFIX=${JPEG_PREFIX}
+    -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe ${CMAKE_BINARY_DIR}/hotkeypress.exe
+  DEPENDS jpeg_ep
+  USES_TERMINAL_BUILD ON)
+
+# The download, packed from the program tree's program on every build.
+set(HOPVOX_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the download is packed")
+set(HOPVOX_ZIP ${HOPVOX_PACKAGE_DIR}/hopvox-${PROJECT_VERSION}.zip)
+add_custom_command(OUTPUT ${HOPVOX_ZIP}
+  COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/hopvox.exe -DSTRIP=${CMAKE_STRIP}
+          -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${HOPVOX_PACKAGE_DIR} -DVERSION=${PROJECT_VERSION}
+          -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+  DEPENDS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+          ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
+  COMMENT "Packing ${HOPVOX_ZIP}")
+add_custom_target(download ALL DEPENDS ${HOPVOX_ZIP})
+add_dependencies(download program)
+
+# The program and the download start on Windows XP SP3.
+add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
+         ${CMAKE_BINARY_DIR}/hopvox.exe ${HOPVOX_ZIP})
 
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -60,14 +115,15 @@ endforeach()
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 if(E2E_DRIVER_SOURCES)
   add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
-  target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e)
-  target_link_libraries(e2e_driver PUBLIC gtest ${HOPVOX_WIN_LIBS})
+  # End-to-end tests build their expectations with the program's own logic.
+  target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(e2e_driver PUBLIC hopvox_win_options gtest ${HOPVOX_WIN_LIBS})
   hopvox_groups(${CMAKE_SOURCE_DIR}/tests/e2e E2E_GROUPS)
   foreach(g ${E2E_GROUPS})
     file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/${g}/*.cpp)
     add_executable(e2e_${g} ${srcs})
     target_link_libraries(e2e_${g} PRIVATE e2e_driver gtest gtest_main)
-    add_dependencies(e2e_${g} hopvox roger)
+    add_dependencies(e2e_${g} program)
     add_test(NAME e2e_${g} COMMAND e2e_${g})
     set_tests_properties(e2e_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
   endforeach()
@@ -80,6 +136,19 @@ if(TARGET e2e_failure)
   set_tests_properties(e2e_failure_unprivileged PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endif()
 
+# The download's test gets it unpacked as a user would, into a folder whose
+# name has blanks.
+if(TARGET e2e_package)
+  set(unpacked "${CMAKE_BINARY_DIR}/testruns/unpacked download")
+  add_test(NAME download_unpack COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && cd \"$1\" && cmake -E tar xf \"$2\""
+           unpack ${unpacked} ${HOPVOX_ZIP})
+  set_tests_properties(download_unpack PROPERTIES FIXTURES_SETUP download)
+  winpath(win_unpacked "${unpacked}/hopvox-${PROJECT_VERSION}")
+  set_property(TEST e2e_package APPEND PROPERTY ENVIRONMENT "HOPVOX_DOWNLOAD=${win_unpacked}")
+  set_tests_properties(e2e_package PROPERTIES FIXTURES_REQUIRED download)
+  add_dependencies(e2e_package download)
+endif()
+
 # The native tests join this run, so one ctest summary covers everything.
 set(HOPVOX_NATIVE_DIR "" CACHE PATH "Build folder of the native tests")
 if(HOPVOX_NATIVE_DIR)
@@ -88,6 +157,11 @@ if(HOPVOX_NATIVE_DIR)
     add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
   endforeach()
   add_test(NAME pictures_reproduce COMMAND ${HOPVOX_NATIVE_DIR}/pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
+  # The logic folders pass the checks of .clang-tidy (on the native compile commands).
+  find_program(HOPVOX_CLANG_TIDY clang-tidy)
+  if(HOPVOX_CLANG_TIDY)
+    add_test(NAME clang_tidy_logic COMMAND ${HOPVOX_CLANG_TIDY} -p ${HOPVOX_NATIVE_DIR} --quiet ${HOPVOX_LOGIC_SOURCES})
+  endif()
 endif()
 
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

@@ -3,14 +3,17 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${HOPVOX_BUILD:-$ROOT/build}
 
-APT_PACKAGES="cmake ninja-build make g++ clang libgtest-dev googletest libbenchmark-dev
-  libjpeg62-turbo-dev dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev
-  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick zip"
+# What building and running the program needs, and what the tests add to it.
+RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
+  mingw-w64-i686-dev wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick"
+TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
+  xdotool zip"
 
-# Install what is missing (as root with apt; otherwise print the command).
+# Install what is missing from the lists given (as root with apt; otherwise
+# print the command).
 ensure_packages() {
   local missing=() p
-  for p in $APT_PACKAGES; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -24,6 +27,14 @@ ensure_packages() {
   dpkg --add-architecture i386
   apt-get update -q >/dev/null
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Everything a build needs on this machine: the packages of the list given
+# and the libjpeg source entry. scripts/run and scripts/test share this step.
+prepare_machine() {
+  # shellcheck disable=SC2086
+  ensure_packages $1
+  ensure_deb_src
 }
 
 # The Windows build compiles libjpeg from Debian's source package, which apt
@@ -47,33 +58,50 @@ ensure_deb_src() {
 
 build_native() {
   cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
+        -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
   cmake --build "$BUILD/native"
 }
 
+# The test tree; it builds the program tree (hopvox.exe, roger.exe) and the
+# download (build/package/hopvox-1.6.zip) too.
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-        -DHOPVOX_NATIVE_DIR="$BUILD/native" >/dev/null
+        -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_PACKAGE_DIR="$BUILD/package" \
+        -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
   cmake --build "$BUILD/windows"
+}
+
+# Only the program tree, as the test tree configures it: what running needs.
+build_program() {
+  cmake -S "$ROOT" -B "$BUILD/windows/program" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-win32.cmake" -DHOPVOX_PROGRAM_ONLY=ON \
+        -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$BUILD/windows" >/dev/null
+  cmake --build "$BUILD/windows/program"
+}
+
+# The Wine prefix in build/, made once: 32-bit, quiet, with Wine's fonts (or
+# title-bar buttons draw as letters).
+prepare_prefix() {
+  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+  # No sound card here: without the ALSA driver sounds fail at once and quietly.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
 }
 
 # A private Xvfb display and Wine prefix; stop_headless undoes both.
 start_headless() {
-  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
-  # No sound card here: without the ALSA driver sounds fail at once and quietly.
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d"
   local n=${HOPVOX_DISPLAY:-77}
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
   Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=:$n
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  fi
+  prepare_prefix
   # One warm server for the whole run, or every Wine start waits for a new one.
   wineserver -k 2>/dev/null || true
   wineserver -p

@@ -91,7 +91,7 @@ int TApplication::Run() {
 }
 
 void TApplication::CloseSynchronize() {
-  std::lock_guard lock(syncMutex_);
+  TCriticalSection::Lock lock(syncLock_);
   syncClosed_ = true;
   // Nobody will run these any more: let their threads go on.
   for (SyncCall* call : syncQueue_) SetEvent(call->done);
@@ -169,7 +169,7 @@ bool TApplication::Synchronize(const std::function<void()>& fn, HANDLE done) {
   }
   SyncCall call{&fn, nullptr, done};
   {
-    std::lock_guard lock(syncMutex_);
+    TCriticalSection::Lock lock(syncLock_);
     if (syncClosed_) return false;
     syncQueue_.push_back(&call);
   }
@@ -186,7 +186,7 @@ void TApplication::CheckSynchronize() {
   for (;;) {
     SyncCall* call;
     {
-      std::lock_guard lock(syncMutex_);
+      TCriticalSection::Lock lock(syncLock_);
       if (syncQueue_.empty()) return;
       call = syncQueue_.front();
       syncQueue_.pop_front();

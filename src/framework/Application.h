@@ -7,9 +7,9 @@
 #include <deque>
 #include <exception>
 #include <functional>
-#include <mutex>
 #include <string>
 
+#include "framework/CriticalSection.h"
 #include "framework/Handles.h"
 
 namespace hopvox {
@@ -112,7 +112,7 @@ class TApplication {
   int hintHidePause_ = 2500;
   HWND hintWindow_ = nullptr;
   DWORD mainThreadId_;
-  std::mutex syncMutex_;
+  TCriticalSection syncLock_;
   std::deque<SyncCall*> syncQueue_;
   bool syncClosed_ = false;
   UniqueHandle syncEvent_;

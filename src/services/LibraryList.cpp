@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <mutex>
 
+#include "framework/CriticalSection.h"
 #include "framework/Handles.h"
 
 namespace hopvox {
 namespace {
 
 struct LibraryList {
-  std::mutex lock;
+  TCriticalSection lock;
   std::map<std::string, UniqueModule> modules;
 };
 
@@ -26,7 +26,7 @@ FARPROC LibraryProc(const std::string& libName, const std::string& procName) {
   std::string key = libName;
   std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
   LibraryList& list = Libraries();
-  std::lock_guard guard(list.lock);
+  TCriticalSection::Lock guard(list.lock);
   auto it = list.modules.find(key);
   if (it == list.modules.end()) {
     UniqueModule module(LoadLibraryA(libName.c_str()));

@@ -1,19 +1,29 @@
 #include "ui/HelpViewer.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "framework/Application.h"
+#include "framework/Handles.h"
 
 namespace hopvox {
 
 namespace {
 
+// The whole file, or nothing when it cannot be opened or read (the caller
+// then shows the built-in text).
 std::string ReadFileText(const std::string& path, bool& found) {
-  std::ifstream in(path, std::ios::binary);
-  found = static_cast<bool>(in);
-  return found ? std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()) : std::string();
+  found = false;
+  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return {};
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0) return {};
+  std::string text(size, '\0');
+  DWORD read = 0;
+  if (size && (!ReadFile(file.get(), text.data(), size, &read, nullptr) || read != size)) return {};
+  found = true;
+  return text;
 }
 
 // Edit controls break lines only at CR LF.

@@ -79,7 +79,7 @@ bool ReadPixels(Decode& d, std::uint8_t* rgb, std::uint8_t* cmykRow) {
     JSAMPROW row = cmykRow ? cmykRow : out;
     if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1) break;
     if (!cmykRow) continue;
-    for (unsigned x = 0; x < width; ++x) {
+    for (std::size_t x = 0; x < width; ++x) {
       unsigned c = cmykRow[4 * x], m = cmykRow[4 * x + 1], y = cmykRow[4 * x + 2], k = cmykRow[4 * x + 3];
       if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
       out[3 * x] = static_cast<std::uint8_t>(c * k / 255);

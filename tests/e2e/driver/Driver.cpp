@@ -130,6 +130,8 @@ HopvoxRun::HopvoxRun(const std::string& name) {
   CopyOrThrow(Env("ROGER_EXE"), folder_ + "\\roger.exe");
 }
 
+HopvoxRun::HopvoxRun(const InPlace& existing) : folder_(existing.folder), exe_(existing.folder + "\\hopvox.exe") {}
+
 HopvoxRun::~HopvoxRun() {
   if (Running()) Kill();
   if (process_.hProcess) CloseHandle(process_.hProcess);

@@ -21,12 +21,12 @@ class HopvoxRun {
  public:
   // A fresh folder <testroot>\<name> with hopvox.exe and roger.exe in it.
   explicit HopvoxRun(const std::string& name);
-  // The hopvox.exe already in `folder`, left as it is: for a folder that
-  // someone with more rights than the test prepared.
-  struct PreparedFolder {
-    std::string path;
+  // The hopvox.exe already in `folder` (an unpacked download): nothing is
+  // copied there, and the folder is left as the run leaves it.
+  struct InPlace {
+    std::string folder;
   };
-  explicit HopvoxRun(PreparedFolder folder);
+  explicit HopvoxRun(const InPlace& existing);
   ~HopvoxRun();
   HopvoxRun(const HopvoxRun&) = delete;
   HopvoxRun& operator=(const HopvoxRun&) = delete;
