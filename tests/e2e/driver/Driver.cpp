@@ -383,7 +383,8 @@ void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::strin
 }
 
 void HopvoxRun::ExpandFoldPanel(int n) const {
-  const std::string panel = "DFWFoldPanel" + std::to_string(n);
+  std::string panel = "DFWFoldPanel";
+  panel += std::to_string(n);  // not "a" + b: gcc 12 warns falsely (-Wrestrict) on that
   if (Query(panel) == 1) return;
   ClickAt(panel, Query(panel + ".GlyphX"), Query(panel + ".GlyphY"));
   // Open once it has its full height: its children are placed then.
