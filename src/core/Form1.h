@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "chrome/CaptionButton.h"
@@ -35,6 +36,7 @@
 #include "services/VrAudio.h"
 #include "services/VrSystem.h"
 #include "ui/HelpViewer.h"
+#include "ui/logic/LockOrder.h"
 #include "widgets/DFWFoldPanel.h"
 #include "widgets/VrLcd.h"
 #include "widgets/VrLeds.h"
@@ -149,8 +151,6 @@ class TForm1 : public TForm, public TRunValues {
   void Image1MouseMove();
   // Makes Panel1 the active control, so the control being edited stores its value.
   void ParkFocus();
-  // The 38 controls of the edit lock, in the lock's order.
-  std::vector<TWindow*> LockableControls() const;
   void SetLockableEnabled(bool on);
 
   // ---- channel server slots (src/ui/ChannelSlots.cpp) ----
@@ -230,6 +230,27 @@ class TForm1 : public TForm, public TRunValues {
   // the font a control draws with, the pointer shape, the tooltip showing.
   bool InspectValue(const std::string& name, int& value) const;
   bool InspectText(const std::string& name, std::string& value) const;
+  // What the window definition sets on a control besides what it is made of.
+  struct TProps {
+    std::string hint{};
+    HCURSOR cursor = nullptr;
+    HFONT font = nullptr;
+    // Its place in the edit lock's order (ui/logic/LockOrder.h); a lockable
+    // control starts disabled, as the window starts locked.
+    int lock = -1;
+  };
+  // Puts a control of the window definition into its slot, named and with its
+  // properties. `Made` is the control's class where it differs from the slot's.
+  template <class Made = void, class Slot,
+            class M = std::conditional_t<std::is_void_v<Made>, Slot, Made>>
+  M* Define(std::unique_ptr<Slot>& slot, const std::string& name, const typename M::Args& args,
+            const TProps& props = {}) {
+    return Define(slot, name, std::make_unique<M>(args), props);
+  }
+  // The same for a control made by one of the definition's own factories.
+  template <class Made, class Slot>
+  Made* Define(std::unique_ptr<Slot>& slot, const std::string& name, std::unique_ptr<Made> made,
+               const TProps& props = {});
   void BuildWindow();
   void BuildAddressSide();
   void BuildHotkeySide();
@@ -239,6 +260,9 @@ class TForm1 : public TForm, public TRunValues {
   int QueryChrome(const std::string& name) const;
   // Creates fold panel `number`; returns its client, where its controls go.
   TWindow* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
+  // One of the two level panels: heading, hotkey boxes, arrows, display, Accept.
+  struct TLevelPanel;
+  void BuildLevelPanel(const TLevelPanel& level);
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
@@ -260,6 +284,8 @@ class TForm1 : public TForm, public TRunValues {
   void BindDatabase();
   void StoreAddress(int slot);
   std::unique_ptr<TDragSource> listDrag_;
+  // The controls of the edit lock, in the lock's order, as the definition made them.
+  std::array<TWindow*, lock::kCount> lockable_{};
 
   std::vector<std::unique_ptr<TWindow>> ownedWindows_;
 };

@@ -70,7 +70,7 @@ void TForm1::BuildCaptionButtons() {
     UniqueBitmap upright(TCustomCaptionButton::LoadGlyph("CB_KEY_UPRIGHT"));
     b.SetGlyph(flat.get());
     b.SetGlyphDown(upright.get());
-    b.SetHint("Locked, no editing");
+    b.SetHint(lock::kLockedHint);
     b.SetSeparatorWidth(2);
     b.SetSignFont(sign);
     b.SetSign('U');

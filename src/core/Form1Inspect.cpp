@@ -27,7 +27,7 @@ struct Found {
 void FindIn(const TWindow* w, const std::string& name, Found& found) {
   if (w->Name() == name) found.window = w->Handle();
   for (const TGraphicControl* g : w->Graphics())
-    if (g->Name == name) found.graphic = g;
+    if (g->Name() == name) found.graphic = g;
 }
 
 struct Search {

@@ -2,6 +2,8 @@
 // caption, hint and initial state.
 #include <windows.h>
 
+#include <stdexcept>
+
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/Font.h"
@@ -17,27 +19,10 @@ constexpr int kClientHeight = 348;
 HCURSOR HandPoint() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)); }
 HCURSOR IBeam() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)); }
 
-template <typename T>
-T* Named(T* control, const std::string& name, const std::string& hint = {}) {
-  control->SetName(name);
-  if (!hint.empty()) control->SetHint(hint);
-  return control;
-}
-
-// A label of the definition, kept with the panel's other labels.
-TLabel* NamedLabel(std::vector<std::unique_ptr<TLabel>>& labels, TWindow* parent, const char* name,
-                   const std::string& caption, int left, int top) {
-  labels.push_back(std::make_unique<TLabel>(parent, caption, left, top));
-  labels.back()->Name = name;
-  return labels.back().get();
-}
-
 const char* const kPageCaptions[4] = {"0-3", "4-7", "8-11", "12-15"};
 const char* const kAddressPageNames[4] = {"TabSheet4", "TabSheet5", "TabSheet6", "tabsheet11"};
 const char* const kHotkeyPageNames[4] = {"TabSheet7", "TabSheet8", "TabSheet9", "tabsheet10"};
 const char* const kLedNames[4] = {"savedledok", "savedledok2", "savedledok3", "savedokled4"};
-
-}  // namespace
 
 // The saved-state lamps of the hotkey pages.
 std::unique_ptr<TVrUserLed> SavedLed(TWindow* page) {
@@ -64,14 +49,32 @@ std::unique_ptr<TVrNum> LevelDisplay(TWindow* parent, int left, int top) {
   return num;
 }
 
-std::unique_ptr<TVrUpDown> LevelArrows(TWindow* parent, int left, int top, int width, int height) {
+std::unique_ptr<TVrUpDown> LevelArrows(TWindow* parent, const TBounds& b) {
   auto arrows = std::make_unique<TVrUpDown>();
   arrows->SetParent(parent);
-  arrows->SetBounds(left, top, width, height);
+  arrows->SetBounds(b.left, b.top, b.width, b.height);
   arrows->SetTransparent(true);
-  arrows->SetCursor(HandPoint());
-  arrows->SetHint("Adjust manually");
   return arrows;
+}
+
+}  // namespace
+
+template <class Made, class Slot>
+Made* TForm1::Define(std::unique_ptr<Slot>& slot, const std::string& name,
+                     std::unique_ptr<Made> made, const TProps& props) {
+  Made* control = made.get();
+  slot = std::move(made);
+  if (!name.empty()) control->SetName(name);
+  if (!props.hint.empty()) control->SetHint(props.hint);
+  if (props.cursor) control->SetCursor(props.cursor);
+  if (props.font) control->SetFont(props.font);
+  if constexpr (std::is_base_of_v<TWindow, Made>) {
+    if (props.lock >= 0) {
+      control->SetEnabled(false);
+      lockable_.at(static_cast<size_t>(props.lock)) = control;
+    }
+  }
+  return control;
 }
 
 TForm1::TForm1()
@@ -82,6 +85,7 @@ TForm1::TForm1()
   entryFont = MakeFont("Comic Sans MS", 8);
   pagesFont = MakeFont("Arial", 8);
   headingFont = MakeFont("Arial", 8, fsBold);
+  linkFont = MakeFont("Trebuchet MS", 8, fsUnderline);
   BuildWindow();
   BuildServices();
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -96,221 +100,255 @@ void TForm1::BuildWindow() {
   BuildFoldPanels();
   BuildBottom();
   BuildCaptionButtons();
+  for (size_t i = 0; i < lockable_.size(); ++i)
+    if (!lockable_[i])
+      throw std::logic_error("no control in place " + std::to_string(i) + " of the edit lock");
 }
 
 void TForm1::BuildAddressSide() {
-  Panel1 = std::make_unique<TPanel>(this, 6, 5, 195, 284);
-  Panel1->SetName("Panel1");
-  Image3 = std::make_unique<TImage>(Panel1.get(), 8, 6, 179, 30);
-  Image3->Name = "Image3";
-  PageControl2 = std::make_unique<TXPPageControl>(Panel1.get(), 6, 40, 183, 206, true);
-  PageControl2->SetName("PageControl2");
-  PageControl2->SetFont(pagesFont.get());
-  for (int p = 0; p < 4; ++p) {
-    addressPages[p] = std::make_unique<TXPTabSheet>(PageControl2.get(), kPageCaptions[p]);
-    addressPages[p]->SetName(kAddressPageNames[p]);
-  }
+  Define(Panel1, "Panel1", {.parent = this, .bounds = {6, 5, 195, 284}});
+  Define(Image3, "Image3", {.parent = Panel1.get(), .bounds = {8, 6, 179, 30}});
+  Define<TXPPageControl>(PageControl2, "PageControl2",
+                         {.parent = Panel1.get(), .bounds = {6, 40, 183, 206}, .multiLine = true},
+                         {.font = pagesFont.get()});
+  for (int p = 0; p < 4; ++p)
+    Define(addressPages[p], kAddressPageNames[p],
+           std::make_unique<TXPTabSheet>(PageControl2.get(), kPageCaptions[p]));
   for (int ch = 0; ch < kChannelCount; ++ch) {
     TTabSheet* page = addressPages[ch / kChannelsPerPage].get();
     const int top = 16 + (ch % kChannelsPerPage) * 40;
-    ipbox[ch] = std::make_unique<TEdit>(page, 8, top, 161, 19);
-    Named(ipbox[ch].get(), AddressBoxName(ch));
-    ipbox[ch]->SetFont(entryFont.get());
-    ipbox[ch]->SetEnabled(false);  // the window starts locked
-    channelLabels.push_back(std::make_unique<TLabel>(page, kChannels[ch].caption, 10, top + 20));
+    Define(ipbox[ch], AddressBoxName(ch), {.parent = page, .bounds = {8, top, 161, 19}},
+           {.font = entryFont.get(), .lock = lock::AddressBox(ch)});
+    Define(channelLabels.emplace_back(), "",
+           {.parent = page, .caption = kChannels[ch].caption, .bounds = {10, top + 20}});
   }
-  Label11 = std::make_unique<TLabel>(Panel1.get(), "Version: 1.6 XP", 10, 250);
-  Label11->Name = "Label11";
-  Label10 = std::make_unique<TLabel>(Panel1.get(), "", 10, 264);
-  Label10->Name = "Label10";
+  Define(Label11, "Label11",
+         {.parent = Panel1.get(), .caption = "Version: 1.6 XP", .bounds = {10, 250}});
+  Define(Label10, "Label10", {.parent = Panel1.get(), .caption = "", .bounds = {10, 264}});
 }
 
 void TForm1::BuildHotkeySide() {
-  Panel4 = std::make_unique<TPanel>(this, 377, 5, 195, 284);
-  Panel4->SetName("Panel4");
-  Image4 = std::make_unique<TImage>(Panel4.get(), 8, 6, 179, 30);
-  Image4->Name = "Image4";
-  PageControl3 = std::make_unique<TXPPageControl>(Panel4.get(), 6, 40, 183, 206);
-  PageControl3->SetName("PageControl3");
+  Define(Panel4, "Panel4", {.parent = this, .bounds = {377, 5, 195, 284}});
+  Define(Image4, "Image4", {.parent = Panel4.get(), .bounds = {8, 6, 179, 30}});
+  Define<TXPPageControl>(PageControl3, "PageControl3",
+                         {.parent = Panel4.get(), .bounds = {6, 40, 183, 206}});
   for (int p = 0; p < 4; ++p) {
-    hotkeyPages[p] = std::make_unique<TXPTabSheet>(PageControl3.get(), kPageCaptions[p]);
-    hotkeyPages[p]->SetName(kHotkeyPageNames[p]);
-    savedLed[p] = SavedLed(hotkeyPages[p].get());
-    savedLed[p]->Name = kLedNames[p];
-    Accept[p] = std::make_unique<TButton>(hotkeyPages[p].get(), "Accept", 88, 158, 75, 25);
-    Accept[p]->SetName("Accept" + std::to_string(p + 1));
+    TTabSheet* page = Define(hotkeyPages[p], kHotkeyPageNames[p],
+                             std::make_unique<TXPTabSheet>(PageControl3.get(), kPageCaptions[p]));
+    Define(savedLed[p], kLedNames[p], SavedLed(page));
+    Define(Accept[p], "Accept" + std::to_string(p + 1),
+           {.parent = page, .caption = "Accept", .bounds = {88, 158, 75, 25}});
   }
   for (int ch = 0; ch < kChannelCount; ++ch) {
     TTabSheet* page = hotkeyPages[ch / kChannelsPerPage].get();
     const int top = 16 + (ch % kChannelsPerPage) * 40;
-    channelHotKey[ch] = std::make_unique<THotKey>(page, 24, top, 129, 19, kChannels[ch].definedKey);
-    Named(channelHotKey[ch].get(), kChannels[ch].hotKeyBox);
-    channelHotKey[ch]->SetCursor(IBeam());
-    channelHotKey[ch]->SetEnabled(false);
-    hotkeyLabels.push_back(std::make_unique<TLabel>(page, kChannels[ch].caption, 26, top - 14));
+    Define(channelHotKey[ch], kChannels[ch].hotKeyBox,
+           {.parent = page, .bounds = {24, top, 129, 19}, .code = kChannels[ch].definedKey},
+           {.cursor = IBeam(), .lock = lock::ChannelHotKey(ch)});
+    Define(hotkeyLabels.emplace_back(), "",
+           {.parent = page, .caption = kChannels[ch].caption, .bounds = {26, top - 14}});
   }
-  struct Modifier {
-    std::unique_ptr<TRadioButton>* button;
-    const char* name;
-    const char* caption;
-    const char* hint;
-  };
-  const Modifier modifiers[] = {{&ctrlbutton, "ctrlbutton", "Ctrl", "Control and hotkey"},
-                                {&altbutton, "altbutton", "Alt", "Alt and hotkey"},
-                                {&shftbutton, "shftbutton", "Shft", "Shift and hotkey"},
-                                {&nonbutton, "nonbutton", "None", "Hotkey only"}};
-  int x = 10;
-  for (const Modifier& m : modifiers) {
-    *m.button = std::make_unique<TRadioButton>(Panel4.get(), m.caption, x, 254, 44, 20);
-    Named(m.button->get(), m.name, m.hint);
-    x += 45;
-  }
+  TWindow* panel = Panel4.get();
+  Define(ctrlbutton, "ctrlbutton",
+         {.parent = panel, .caption = "Ctrl", .bounds = {10, 254, 44, 20}},
+         {.hint = "Control and hotkey"});
+  Define(altbutton, "altbutton", {.parent = panel, .caption = "Alt", .bounds = {55, 254, 44, 20}},
+         {.hint = "Alt and hotkey"});
+  Define(shftbutton, "shftbutton",
+         {.parent = panel, .caption = "Shft", .bounds = {100, 254, 44, 20}},
+         {.hint = "Shift and hotkey"});
+  Define(nonbutton, "nonbutton", {.parent = panel, .caption = "None", .bounds = {145, 254, 44, 20}},
+         {.hint = "Hotkey only"});
 }
 
 TWindow* TForm1::NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight) {
-  auto panel = std::make_unique<TDFWFoldPanel>(this, 202, top, 173, expandedHeight);
-  panel->SetName("DFWFoldPanel" + std::to_string(number));
-  panel->SetCursor(HandPoint());
+  TDFWFoldPanel* panel =
+      Define(DFWFoldPanel[number], "DFWFoldPanel" + std::to_string(number),
+             {.parent = this, .bounds = {202, top, 173, expandedHeight}}, {.cursor = HandPoint()});
   panel->BringToFront();  // later panels lie above earlier ones
   panel->SetCaption(caption);
   panel->SetPanelBevels(TPanelBevel::bvNone, TPanelBevel::bvRaised, 1);
   panel->SetClientBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
-  DFWFoldPanel[number] = std::move(panel);
-  return &DFWFoldPanel[number]->Client();
+  return &panel->Client();
+}
+
+struct TForm1::TLevelPanel {
+  struct Named {
+    const char* name;
+    const char* text;
+  };
+  struct HotKeyBox {
+    std::unique_ptr<THotKey>* slot;
+    const char* name;
+    const char* hint;
+    int lock;
+  };
+  struct Arrows {
+    std::unique_ptr<TVrUpDown>* slot;
+    const char* name;
+    TBounds bounds;
+  };
+  struct Display {
+    std::unique_ptr<TVrNum>* slot;
+    const char* name;
+    const char* hint;
+    int top;
+  };
+  struct Button {
+    std::unique_ptr<TButton>* slot;
+    const char* name;
+  };
+  TWindow* panel;
+  Named heading;
+  const char* shiftLabel;  // "Shift +"
+  const char* upLabel;     // "Up"
+  const char* downLabel;   // "Dn"
+  HotKeyBox up, down;
+  Arrows arrows;
+  Display display;
+  Button accept;
+};
+
+void TForm1::BuildLevelPanel(const TLevelPanel& l) {
+  Define(panelLabels.emplace_back(), l.heading.name,
+         {.parent = l.panel, .caption = l.heading.text, .bounds = {32, 8}},
+         {.font = headingFont.get()});
+  Define(panelLabels.emplace_back(), l.shiftLabel,
+         {.parent = l.panel, .caption = "Shift +", .bounds = {24, 49}});
+  Define(panelLabels.emplace_back(), l.upLabel,
+         {.parent = l.panel, .caption = "Up", .bounds = {0, 76}});
+  Define(panelLabels.emplace_back(), l.downLabel,
+         {.parent = l.panel, .caption = "Dn", .bounds = {1, 109}});
+  Define(*l.up.slot, l.up.name, {.parent = l.panel, .bounds = {24, 72, 57, 19}},
+         {.hint = l.up.hint, .cursor = IBeam(), .lock = l.up.lock});
+  Define(*l.down.slot, l.down.name, {.parent = l.panel, .bounds = {24, 108, 57, 19}},
+         {.hint = l.down.hint, .cursor = IBeam(), .lock = l.down.lock});
+  Define(*l.arrows.slot, l.arrows.name, LevelArrows(l.panel, l.arrows.bounds),
+         {.hint = "Adjust manually", .cursor = HandPoint()});
+  Define(*l.display.slot, l.display.name, LevelDisplay(l.panel, 104, l.display.top),
+         {.hint = l.display.hint});
+  Define(*l.accept.slot, l.accept.name,
+         {.parent = l.panel, .caption = "Accept", .bounds = {96, 104, 60, 25}});
 }
 
 void TForm1::BuildFoldPanels() {
   // Creation order: later panels lie above earlier ones.
   TWindow* server = NewFoldPanel(2, "Main Server", 37, 164);
-  panelLabels.push_back(std::make_unique<TLabel>(server, "IP/Name", 20, 22));
-  serverip = std::make_unique<TEdit>(server, 18, 38, 138, 19);
-  Named(serverip.get(), "serverip")->SetEnabled(false);
-  panelLabels.push_back(std::make_unique<TLabel>(server, "Password", 20, 62));
-  serverpassword = std::make_unique<TEdit>(server, 18, 78, 138, 19);
-  Named(serverpassword.get(), "serverpassword")->SetEnabled(false);
-  serverpassword->SetPasswordChar('*');
-  serverbox = std::make_unique<TCheckBox>(server, "Use Default Server", 18, 106, 140, 17);
-  Named(serverbox.get(), "serverbox", "All channels are tied to this server");
+  Define(panelLabels.emplace_back(), "",
+         {.parent = server, .caption = "IP/Name", .bounds = {20, 22}});
+  Define(serverip, "serverip", {.parent = server, .bounds = {18, 38, 138, 19}},
+         {.lock = lock::kServerIp});
+  Define(panelLabels.emplace_back(), "",
+         {.parent = server, .caption = "Password", .bounds = {20, 62}});
+  Define(serverpassword, "serverpassword", {.parent = server, .bounds = {18, 78, 138, 19}},
+         {.lock = lock::kServerPassword})
+      ->SetPasswordChar('*');
+  Define(serverbox, "serverbox",
+         {.parent = server, .caption = "Use Default Server", .bounds = {18, 106, 140, 17}},
+         {.hint = "All channels are tied to this server"});
 
   TWindow* volume = NewFoldPanel(3, "Speaker Volume", 51, 161);
   TWindow* mic = NewFoldPanel(5, "Mic Gain", 65, 161);
-  struct Level {
-    TWindow* panel;
-    std::unique_ptr<THotKey>* up;
-    std::unique_ptr<THotKey>* down;
-    const char* upName;
-    const char* downName;
-    const char* upHint;
-    const char* downHint;
-    std::unique_ptr<TVrNum>* display;
-    const char* displayName;
-    const char* displayHint;
-    int displayTop;
-    std::unique_ptr<TVrUpDown>* arrows;
-    const char* arrowsName;
-    int arrowsWidth, arrowsHeight;
-    std::unique_ptr<TButton>* accept;
-    const char* acceptName;
-    const char* headingName;
-    const char* heading;
-    const char* shiftName;
-    const char* upLabelName;
-    const char* downLabelName;
-  };
-  const Level levels[] = {
-      {volume, &hotkey7, &hotkey6, "hotkey7", "hotkey6", "Volume up hotkey", "Volume down hotkey",
-       &lednumber, "lednumber", "Current speaker volume value (0-255)", 68, &updown, "updown",
-       21, 26, &Acceptvolume, "Acceptvolume", "Label28", "Speaker Volume", "Label20", "Label18", "Label19"},
-      {mic, &HotKey15, &HotKey16, "HotKey15", "HotKey16", "Mike gain up hotkey",
-       "Mike gain down hotkey", &lednumber2, "lednumber2", "Current mike gain volume (0-255)", 70,
-       &VrUpDown1, "VrUpDown1", 20, 30, &Acceptmic, "Acceptmic", "Label30", "Mic Gain", "Label31", "Label21",
-       "Label29"}};
-  for (const Level& l : levels) {
-    NamedLabel(panelLabels, l.panel, l.headingName, l.heading, 32, 8)->SetFont(headingFont.get());
-    NamedLabel(panelLabels, l.panel, l.shiftName, "Shift +", 24, 49);
-    NamedLabel(panelLabels, l.panel, l.upLabelName, "Up", 0, 76);
-    NamedLabel(panelLabels, l.panel, l.downLabelName, "Dn", 1, 109);
-    *l.up = std::make_unique<THotKey>(l.panel, 24, 72, 57, 19);
-    Named(l.up->get(), l.upName, l.upHint)->SetEnabled(false);
-    (*l.up)->SetCursor(IBeam());
-    *l.down = std::make_unique<THotKey>(l.panel, 24, 108, 57, 19);
-    Named(l.down->get(), l.downName, l.downHint)->SetEnabled(false);
-    (*l.down)->SetCursor(IBeam());
-    *l.arrows = LevelArrows(l.panel, 80, 68, l.arrowsWidth, l.arrowsHeight);
-    (*l.arrows)->Name = l.arrowsName;
-    *l.display = LevelDisplay(l.panel, 104, l.displayTop);
-    (*l.display)->Name = l.displayName;
-    (*l.display)->SetHint(l.displayHint);
-    *l.accept = std::make_unique<TButton>(l.panel, "Accept", 96, 104, 60, 25);
-    Named(l.accept->get(), l.acceptName);
-  }
+  BuildLevelPanel({.panel = volume,
+                   .heading = {"Label28", "Speaker Volume"},
+                   .shiftLabel = "Label20",
+                   .upLabel = "Label18",
+                   .downLabel = "Label19",
+                   .up = {&hotkey7, "hotkey7", "Volume up hotkey", lock::kVolumeUp},
+                   .down = {&hotkey6, "hotkey6", "Volume down hotkey", lock::kVolumeDown},
+                   .arrows = {&updown, "updown", {80, 68, 21, 26}},
+                   .display = {&lednumber, "lednumber", "Current speaker volume value (0-255)", 68},
+                   .accept = {&Acceptvolume, "Acceptvolume"}});
+  BuildLevelPanel({.panel = mic,
+                   .heading = {"Label30", "Mic Gain"},
+                   .shiftLabel = "Label31",
+                   .upLabel = "Label21",
+                   .downLabel = "Label29",
+                   .up = {&HotKey15, "HotKey15", "Mike gain up hotkey", lock::kMicUp},
+                   .down = {&HotKey16, "HotKey16", "Mike gain down hotkey", lock::kMicDown},
+                   .arrows = {&VrUpDown1, "VrUpDown1", {80, 68, 20, 30}},
+                   .display = {&lednumber2, "lednumber2", "Current mike gain volume (0-255)", 70},
+                   .accept = {&Acceptmic, "Acceptmic"}});
 
   TWindow* misc = NewFoldPanel(4, "Miscellaneous", 79, 212);
-  Panel5 = std::make_unique<TPanel>(misc, 18, 20, 150, 56, TBevel::bvNone);
-  Panel5->SetName("Panel5");
-  windowsstartbox = std::make_unique<TCheckBox>(Panel5.get(), "Start with windows", 4, 6, 140, 17, true);
-  Named(windowsstartbox.get(), "windowsstartbox", "Have Hopvox autorun when you start windows")->SetCursor(HandPoint());
-  hintbox = std::make_unique<TCheckBox>(Panel5.get(), "Show hints", 4, 30, 140, 17, true);
-  Named(hintbox.get(), "hintbox", "Show or hide the hints/tips")->SetCursor(HandPoint());
-  Button1 = std::make_unique<TButton>(misc, "View", 48, 104, 60, 25);
-  Named(Button1.get(), "Button1");
-  NamedLabel(panelLabels, misc, "Label17", "Ini file", 60, 131);
-  NamedLabel(panelLabels, misc, "Label12", "Timing", 70, 152)->SetHint("Determine how quickly HV responds to a keypress");
-  timerbar = std::make_unique<TTrackBar>(misc, 18, 168, 140, 28, 50, 120, 70, 10, 10, 10);
-  Named(timerbar.get(), "timerbar");
-  panelLabels.push_back(std::make_unique<TLabel>(misc, "50", 18, 196));
-  panelLabels.push_back(std::make_unique<TLabel>(misc, "120", 140, 196));
+  Define(Panel5, "Panel5", {.parent = misc, .bounds = {18, 20, 150, 56}, .outer = TBevel::bvNone});
+  Define(windowsstartbox, "windowsstartbox",
+         {.parent = Panel5.get(),
+          .caption = "Start with windows",
+          .bounds = {4, 6, 140, 17},
+          .checked = true},
+         {.hint = "Have Hopvox autorun when you start windows", .cursor = HandPoint()});
+  Define(hintbox, "hintbox",
+         {.parent = Panel5.get(),
+          .caption = "Show hints",
+          .bounds = {4, 30, 140, 17},
+          .checked = true},
+         {.hint = "Show or hide the hints/tips", .cursor = HandPoint()});
+  Define(Button1, "Button1", {.parent = misc, .caption = "View", .bounds = {48, 104, 60, 25}});
+  Define(panelLabels.emplace_back(), "Label17",
+         {.parent = misc, .caption = "Ini file", .bounds = {60, 131}});
+  Define(panelLabels.emplace_back(), "Label12",
+         {.parent = misc, .caption = "Timing", .bounds = {70, 152}},
+         {.hint = "Determine how quickly HV responds to a keypress"});
+  Define(timerbar, "timerbar",
+         {.parent = misc,
+          .bounds = {18, 168, 140, 28},
+          .min = 50,
+          .max = 120,
+          .position = 70,
+          .lineSize = 10,
+          .pageSize = 10,
+          .frequency = 10});
+  Define(panelLabels.emplace_back(), "", {.parent = misc, .caption = "50", .bounds = {18, 196}});
+  Define(panelLabels.emplace_back(), "", {.parent = misc, .caption = "120", .bounds = {140, 196}});
 
   TWindow* system = NewFoldPanel(6, "System", 93, 185);
-  cpuradiobtns = std::make_unique<TRadioGroup>(system, "Cpu priority", 18, 24, 140, 150,
-                                               std::vector<std::string>{"Lowest", "Low", "Normal", "High", "Highest"});
-  Named(cpuradiobtns.get(), "cpuradiobtns", "How much cpu time is allocated to HV");
+  Define(cpuradiobtns, "cpuradiobtns",
+         {.parent = system,
+          .caption = "Cpu priority",
+          .bounds = {18, 24, 140, 150},
+          .items = {"Lowest", "Low", "Normal", "High", "Highest"}},
+         {.hint = "How much cpu time is allocated to HV"});
 
   // Placed within the panel's client, beside the fold glyph's band.
   TWindow* database = NewFoldPanel(1, "Name & IP Database", 107, 234);
-  ListBox = std::make_unique<TListBox>(database, 0, 16, 145, 106, true, false);
-  Named(ListBox.get(), "ListBox")->SetCursor(HandPoint());
-  ListBox->SetFont(entryFont.get());
-  NamedLabel(panelLabels, database, "Label15", "Name", 8, 121);
-  listnamebox = std::make_unique<TEdit>(database, 0, 139, 145, 19);
-  Named(listnamebox.get(), "listnamebox");
-  NamedLabel(panelLabels, database, "Label25", "IP", 8, 161);
-  listipbox = std::make_unique<TEdit>(database, 0, 179, 145, 19);
-  Named(listipbox.get(), "listipbox");
-  listadd = std::make_unique<TButton>(database, "Add", 1, 200, 60, 25);
-  Named(listadd.get(), "listadd");
-  listdelete = std::make_unique<TButton>(database, "Delete", 95, 200, 60, 25);
-  Named(listdelete.get(), "listdelete");
+  Define(ListBox, "ListBox",
+         {.parent = database, .bounds = {0, 16, 145, 106}, .sorted = true, .multiSelect = false},
+         {.cursor = HandPoint(), .font = entryFont.get()});
+  Define(panelLabels.emplace_back(), "Label15",
+         {.parent = database, .caption = "Name", .bounds = {8, 121}});
+  Define(listnamebox, "listnamebox", {.parent = database, .bounds = {0, 139, 145, 19}});
+  Define(panelLabels.emplace_back(), "Label25",
+         {.parent = database, .caption = "IP", .bounds = {8, 161}});
+  Define(listipbox, "listipbox", {.parent = database, .bounds = {0, 179, 145, 19}});
+  Define(listadd, "listadd", {.parent = database, .caption = "Add", .bounds = {1, 200, 60, 25}});
+  Define(listdelete, "listdelete",
+         {.parent = database, .caption = "Delete", .bounds = {95, 200, 60, 25}});
 
-  Image2 = std::make_unique<TImage>(this, 211, 5, 155, 30);
-  Image2->Name = "Image2";
-  Image2->SetHint("Need Roger Wilco? Double click here...");
-  Label34 = std::make_unique<TLabel>(this, "HV Support Website", 232, 144);
-  Label34->Name = "Label34";
-  linkFont = MakeFont("Trebuchet MS", 8, fsUnderline);
-  Label34->SetFont(linkFont.get());
-  Image1 = std::make_unique<TImage>(this, 204, 171, 170, 174);
-  Image1->Name = "Image1";
-  Image1->Center = true;
-  Image1->SetHint("Click to change logo");
-  Image1->SetCursor(HandPoint());
+  Define(Image2, "Image2", {.parent = this, .bounds = {211, 5, 155, 30}},
+         {.hint = "Need Roger Wilco? Double click here..."});
+  Define(Label34, "Label34",
+         {.parent = this, .caption = "HV Support Website", .bounds = {232, 144}},
+         {.font = linkFont.get()});
+  Define(Image1, "Image1", {.parent = this, .bounds = {204, 171, 170, 174}, .center = true},
+         {.hint = "Click to change logo", .cursor = HandPoint()});
 }
 
 void TForm1::BuildBottom() {
-  Panel3 = std::make_unique<TPanel>(this, 6, 301, 195, 41);
-  Panel3->SetName("Panel3");
-  aboutButton = std::make_unique<TButton>(Panel3.get(), "About", 12, 8, 75, 25);
-  Named(aboutButton.get(), "aboutButton");
-  exitButton = std::make_unique<TButton>(Panel3.get(), "Exit", 108, 8, 75, 25);
-  Named(exitButton.get(), "exitButton");
-  exitButton->OnClick = [this] { Close(); };
+  Define(Panel3, "Panel3", {.parent = this, .bounds = {6, 301, 195, 41}});
+  Define(aboutButton, "aboutButton",
+         {.parent = Panel3.get(), .caption = "About", .bounds = {12, 8, 75, 25}});
+  Define(exitButton, "exitButton",
+         {.parent = Panel3.get(), .caption = "Exit", .bounds = {108, 8, 75, 25}})
+      ->OnClick = [this] { Close(); };
 
-  Panel2 = std::make_unique<TPanel>(this, 378, 301, 195, 41);
-  Panel2->SetName("Panel2");
-  helpButton = std::make_unique<TButton>(Panel2.get(), "Help", 12, 8, 75, 25);
-  Named(helpButton.get(), "helpButton");
-  enablebox = std::make_unique<TCheckBox>(Panel2.get(), "Enabled", 110, 12, 75, 17, true);
-  Named(enablebox.get(), "enablebox", "Enable or Disable key polling");
+  Define(Panel2, "Panel2", {.parent = this, .bounds = {378, 301, 195, 41}});
+  Define(helpButton, "helpButton",
+         {.parent = Panel2.get(), .caption = "Help", .bounds = {12, 8, 75, 25}});
+  Define(
+      enablebox, "enablebox",
+      {.parent = Panel2.get(), .caption = "Enabled", .bounds = {110, 12, 75, 17}, .checked = true},
+      {.hint = "Enable or Disable key polling"});
 
   auto item = [](std::string name, std::string caption, bool checked = false) {
     TMenuItem m;

@@ -21,7 +21,7 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "lednumber") return lednumber->Value();
   if (name == "lednumber2") return lednumber2->Value();
   for (const auto& led : savedLed)
-    if (name == led->Name) return led->Active() ? 1 : 0;
+    if (name == led->Name()) return led->Active() ? 1 : 0;
   if (name == "pollInterval") return pollInterval;
   if (name == "activeModifier") return activeModifier;
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
@@ -37,8 +37,8 @@ int TForm1::QueryValue(const std::string& name) const {
   }
   // "<arrows>.UpX" .. ".DownY": the middle of an arrow, window client coordinates.
   for (const TVrUpDown* arrows : {updown.get(), VrUpDown1.get()}) {
-    if (name.rfind(arrows->Name + ".", 0) != 0) continue;
-    const std::string part = name.substr(arrows->Name.size() + 1);
+    if (name.rfind(arrows->Name() + ".", 0) != 0) continue;
+    const std::string part = name.substr(arrows->Name().size() + 1);
     const TRect r = UpDownButtonRect(part.rfind("Up", 0) == 0 ? 0 : 1, arrows->Orientation(), arrows->Width(),
                                      arrows->Height());
     POINT pt{arrows->Left() + (r.Left + r.Right) / 2, arrows->Top() + (r.Top + r.Bottom) / 2};

@@ -98,17 +98,12 @@ void TForm1::FormCreate() {
     ipbox[ch]->SetText(settings.ReadString(kIps, kChannels[ch].keyName, channelAddress[ch]));
     channelAddress[ch] = ipbox[ch]->Text();
   }
+  // The boxes show the stored server and password whether or not the box is
+  // ticked; the box decides, as when the user leaves it, what the joins use.
   serverbox->SetChecked(settings.ReadBool(kMisc, kUseServer, serverbox->Checked()));
-  mainServer = settings.ReadString(kIps, kMainServer, mainServer);
-  serverip->SetText(mainServer);
-  mainServerPassword = settings.ReadString(kIps, kMainServerPassword, mainServerPassword);
-  serverpassword->SetText(mainServerPassword);
-  passwordArgument = " " + mainServerPassword;
-  if (!serverbox->Checked()) {
-    mainServer.clear();
-    mainServerPassword.clear();
-    passwordArgument.clear();
-  }
+  serverip->SetText(settings.ReadString(kIps, kMainServer, mainServer));
+  serverpassword->SetText(settings.ReadString(kIps, kMainServerPassword, mainServerPassword));
+  serverboxExit();
 }
 
 void TForm1::enableboxClick() {

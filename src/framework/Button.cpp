@@ -2,10 +2,9 @@
 
 namespace hopvox {
 
-TButton::TButton(TWindow* parent, const std::string& caption, int left, int top, int width,
-                 int height) {
-  CreateStandard("BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
-                 parent, left, top, width, height);
+TButton::TButton(const Args& a) {
+  CreateStandard("BUTTON", a.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
+                 a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
 }
 
 void TButton::Click() {

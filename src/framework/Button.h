@@ -6,7 +6,12 @@ namespace hopvox {
 // Push button; OnClick on every click.
 class TButton : public TWindow {
  public:
-  TButton(TWindow* parent, const std::string& caption, int left, int top, int width, int height);
+  struct Args {
+    TWindow* parent = nullptr;
+    std::string caption{};
+    TBounds bounds{};
+  };
+  explicit TButton(const Args& args);
   // Same as a user click.
   void Click();
 };

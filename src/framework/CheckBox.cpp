@@ -2,11 +2,10 @@
 
 namespace hopvox {
 
-TCheckBox::TCheckBox(TWindow* parent, const std::string& caption, int left, int top, int width,
-                     int height, bool checked) {
-  CreateStandard("BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX, 0,
-                 parent, left, top, width, height);
-  SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+TCheckBox::TCheckBox(const Args& a) {
+  CreateStandard("BUTTON", a.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX, 0,
+                 a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
+  SendMessageA(Handle(), BM_SETCHECK, a.checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool TCheckBox::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -7,8 +7,13 @@ namespace hopvox {
 // exactly as a user click does.
 class TCheckBox : public TWindow {
  public:
-  TCheckBox(TWindow* parent, const std::string& caption, int left, int top, int width, int height,
-            bool checked = false);
+  struct Args {
+    TWindow* parent = nullptr;
+    std::string caption{};
+    TBounds bounds{};
+    bool checked = false;
+  };
+  explicit TCheckBox(const Args& args);
   bool Checked() const;
   void SetChecked(bool on);
 

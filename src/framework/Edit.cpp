@@ -2,9 +2,9 @@
 
 namespace hopvox {
 
-TEdit::TEdit(TWindow* parent, int left, int top, int width, int height) {
-  CreateStandard("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent, left,
-                 top, width, height);
+TEdit::TEdit(const Args& a) {
+  CreateStandard("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                 a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
 }
 
 void TEdit::SetPasswordChar(char c) {

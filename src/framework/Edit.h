@@ -6,7 +6,11 @@ namespace hopvox {
 // Single-line text box.
 class TEdit : public TWindow {
  public:
-  TEdit(TWindow* parent, int left, int top, int width, int height);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+  };
+  explicit TEdit(const Args& args);
   // Shows every character as `c`; 0 shows the text itself.
   void SetPasswordChar(char c);
   std::function<void()> OnChange;

@@ -20,7 +20,9 @@ class TGraphicControl {
   TGraphicControl(const TGraphicControl&) = delete;
   TGraphicControl& operator=(const TGraphicControl&) = delete;
 
-  std::string Name;
+  // Name from the window definition ("lednumber"), as TWindow's.
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
 
   TWindow* Parent() const { return parent_; }
   void SetParent(TWindow* parent);
@@ -81,6 +83,7 @@ class TGraphicControl {
   void RemoveHintTool();
 
  private:
+  std::string name_;
   TWindow* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

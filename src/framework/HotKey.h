@@ -8,7 +8,12 @@ namespace hopvox {
 // refused, so a box only ever holds a plain key or nothing.
 class THotKey : public TWindow {
  public:
-  THotKey(TWindow* parent, int left, int top, int width, int height, int code = 0);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    int code = 0;
+  };
+  explicit THotKey(const Args& args);
   int HotKey() const;
   void SetHotKey(int code);
 };

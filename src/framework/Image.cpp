@@ -2,9 +2,9 @@
 
 namespace hopvox {
 
-TImage::TImage(TWindow* parent, int left, int top, int width, int height) {
-  SetBounds(left, top, width, height);
-  SetParent(parent);
+TImage::TImage(const Args& a) : Center(a.center) {
+  SetBounds(a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
+  SetParent(a.parent);
 }
 
 void TImage::SetPicture(TPicture picture) {

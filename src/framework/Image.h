@@ -9,7 +9,12 @@ namespace hopvox {
 // clipped to the control.
 class TImage : public TGraphicControl {
  public:
-  TImage(TWindow* parent, int left, int top, int width, int height);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    bool center = false;
+  };
+  explicit TImage(const Args& args);
   bool Center = false;
   // A picture of any kind (bitmap, icon, metafile).
   void SetPicture(TPicture picture);

@@ -4,11 +4,9 @@
 
 namespace hopvox {
 
-TLabel::TLabel(TWindow* parent, const std::string& caption, int left, int top, int width,
-               int height)
-    : caption_(caption), autoSize_(width == 0) {
-  SetBounds(left, top, width, height);
-  SetParent(parent);
+TLabel::TLabel(const Args& a) : caption_(a.caption), autoSize_(a.bounds.width == 0) {
+  SetBounds(a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
+  SetParent(a.parent);
 }
 
 void TLabel::SetCaption(const std::string& caption) {

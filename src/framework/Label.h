@@ -6,8 +6,12 @@ namespace hopvox {
 // Static text painted on the parent; transparent, with its own font colour.
 class TLabel : public TGraphicControl {
  public:
-  TLabel(TWindow* parent, const std::string& caption, int left, int top, int width = 0,
-         int height = 0);
+  struct Args {
+    TWindow* parent = nullptr;
+    std::string caption{};
+    TBounds bounds{};  // no width: as large as its text
+  };
+  explicit TLabel(const Args& args);
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   COLORREF FontColor() const { return color_; }

@@ -2,12 +2,12 @@
 
 namespace hopvox {
 
-TListBox::TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted,
-                   bool multiSelect) {
-  CreateStandard("LISTBOX", "",
-                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | (multiSelect ? LBS_EXTENDEDSEL : 0) |
-                     LBS_NOINTEGRALHEIGHT | (sorted ? LBS_SORT : 0),
-                 WS_EX_CLIENTEDGE, parent, left, top, width, height);
+TListBox::TListBox(const Args& a) {
+  CreateStandard(
+      "LISTBOX", "",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
+          (a.multiSelect ? LBS_EXTENDEDSEL : 0) | LBS_NOINTEGRALHEIGHT | (a.sorted ? LBS_SORT : 0),
+      WS_EX_CLIENTEDGE, a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
 }
 
 int TListBox::Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

@@ -9,8 +9,13 @@ namespace hopvox {
 // selected item at a time when `multiSelect` is false.
 class TListBox : public TWindow {
  public:
-  TListBox(TWindow* parent, int left, int top, int width, int height, bool sorted = true,
-           bool multiSelect = true);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    bool sorted = true;
+    bool multiSelect = true;
+  };
+  explicit TListBox(const Args& args);
   int Count() const;
   std::string Item(int index) const;
   std::vector<std::string> Items() const;

@@ -12,13 +12,13 @@ TTabSheet::TTabSheet(TPageControl* pages, const std::string& caption)
   pages->AddPage(this);
 }
 
-TPageControl::TPageControl(TWindow* parent, int left, int top, int width, int height, bool multiLine) {
+TPageControl::TPageControl(const Args& a) {
   CreateStandard(WC_TABCONTROLA, "",
                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH |
-                     (multiLine ? TCS_MULTILINE : 0),
-                 0, parent, left, top, width, height);
+                     (a.multiLine ? TCS_MULTILINE : 0),
+                 0, a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
   // Four tabs share the width, so none scrolls out of sight.
-  SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM((width - 6) / 4, 20));
+  SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM((a.bounds.width - 6) / 4, 20));
 }
 
 RECT TPageControl::DisplayRect() const {

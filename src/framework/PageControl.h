@@ -24,8 +24,12 @@ class TTabSheet : public TWindow {
 // A tab control with its pages.
 class TPageControl : public TWindow {
  public:
-  // Multi-line: the tabs wrap into further rows instead of scrolling.
-  TPageControl(TWindow* parent, int left, int top, int width, int height, bool multiLine = false);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    bool multiLine = false;  // the tabs wrap into further rows instead of scrolling
+  };
+  explicit TPageControl(const Args& args);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
   TTabSheet* ActivePage() const;

@@ -2,14 +2,12 @@
 
 namespace hopvox {
 
-TPanel::TPanel(TWindow* parent, int left, int top, int width, int height, TBevel outer) {
-  Create(parent, left, top, width, height, outer);
-}
+TPanel::TPanel(const Args& a) { Create(a.parent, a.bounds, a.outer); }
 
-void TPanel::Create(TWindow* parent, int left, int top, int width, int height, TBevel outer) {
+void TPanel::Create(TWindow* parent, const TBounds& bounds, TBevel outer) {
   bevelOuter_ = outer;
-  CreateOwn("HopvoxPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
-            parent, left, top, width, height);
+  CreateOwn("HopvoxPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, parent,
+            bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
 void TPanel::PaintBackground(HDC dc) {

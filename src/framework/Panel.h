@@ -9,12 +9,16 @@ enum class TBevel { bvNone, bvLowered, bvRaised };
 // focus on, so it accepts the keyboard focus.
 class TPanel : public TWindow {
  public:
-  TPanel(TWindow* parent, int left, int top, int width, int height,
-         TBevel outer = TBevel::bvRaised);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    TBevel outer = TBevel::bvRaised;
+  };
+  explicit TPanel(const Args& args);
   TPanel() = default;
 
  protected:
-  void Create(TWindow* parent, int left, int top, int width, int height, TBevel outer);
+  void Create(TWindow* parent, const TBounds& bounds, TBevel outer);
   void PaintBackground(HDC dc) override;
   TBevel bevelOuter_ = TBevel::bvRaised;
 };

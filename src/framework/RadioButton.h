@@ -8,8 +8,12 @@ namespace hopvox {
 // was not checked before.
 class TRadioButton : public TWindow {
  public:
-  TRadioButton(TWindow* parent, const std::string& caption, int left, int top, int width,
-               int height);
+  struct Args {
+    TWindow* parent = nullptr;
+    std::string caption{};
+    TBounds bounds{};
+  };
+  explicit TRadioButton(const Args& args);
   bool Checked() const;
   void SetChecked(bool on);
 

@@ -4,15 +4,15 @@
 
 namespace hopvox {
 
-TRadioGroup::TRadioGroup(TWindow* parent, const std::string& caption, int left, int top,
-                         int width, int height, const std::vector<std::string>& items)
-    : caption_(caption) {
-  Create(parent, left, top, width, height, TBevel::bvNone);
-  const int n = static_cast<int>(items.size());
-  const int rowHeight = n ? (height - 22) / n : 0;
+TRadioGroup::TRadioGroup(const Args& a) : caption_(a.caption) {
+  Create(a.parent, a.bounds, TBevel::bvNone);
+  const int n = static_cast<int>(a.items.size());
+  const int rowHeight = n ? (a.bounds.height - 22) / n : 0;
   for (int i = 0; i < n; ++i) {
-    auto button = std::make_unique<TRadioButton>(this, items[static_cast<size_t>(i)], 8,
-                                                 16 + i * rowHeight, width - 16, rowHeight);
+    auto button = std::make_unique<TRadioButton>(
+        TRadioButton::Args{.parent = this,
+                           .caption = a.items[static_cast<size_t>(i)],
+                           .bounds = {8, 16 + i * rowHeight, a.bounds.width - 16, rowHeight}});
     button->OnClick = [this, i] {
       if (buttons_[static_cast<size_t>(i)]->Checked()) SetItemIndex(i);
     };

@@ -11,8 +11,13 @@ namespace hopvox {
 // Changing the selection, by a click or from code, runs OnClick.
 class TRadioGroup : public TPanel {
  public:
-  TRadioGroup(TWindow* parent, const std::string& caption, int left, int top, int width,
-              int height, const std::vector<std::string>& items);
+  struct Args {
+    TWindow* parent = nullptr;
+    std::string caption{};
+    TBounds bounds{};
+    std::vector<std::string> items{};
+  };
+  explicit TRadioGroup(const Args& args);
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
   int Count() const { return static_cast<int>(buttons_.size()); }

@@ -4,17 +4,15 @@
 
 namespace hopvox {
 
-TTrackBar::TTrackBar(TWindow* parent, int left, int top, int width, int height, int min, int max,
-                     int position, int lineSize, int pageSize, int frequency)
-    : last_(position) {
-  CreateStandard(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS, 0, parent,
-                 left, top, width, height);
-  SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, min);
-  SendMessageA(Handle(), TBM_SETRANGEMAX, FALSE, max);
-  SendMessageA(Handle(), TBM_SETLINESIZE, 0, lineSize);
-  SendMessageA(Handle(), TBM_SETPAGESIZE, 0, pageSize);
-  SendMessageA(Handle(), TBM_SETTICFREQ, frequency, 0);
-  SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
+TTrackBar::TTrackBar(const Args& a) : last_(a.position) {
+  CreateStandard(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS, 0,
+                 a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
+  SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, a.min);
+  SendMessageA(Handle(), TBM_SETRANGEMAX, FALSE, a.max);
+  SendMessageA(Handle(), TBM_SETLINESIZE, 0, a.lineSize);
+  SendMessageA(Handle(), TBM_SETPAGESIZE, 0, a.pageSize);
+  SendMessageA(Handle(), TBM_SETTICFREQ, a.frequency, 0);
+  SendMessageA(Handle(), TBM_SETPOS, TRUE, a.position);
 }
 
 int TTrackBar::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }

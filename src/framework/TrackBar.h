@@ -7,8 +7,14 @@ namespace hopvox {
 // user or from code.
 class TTrackBar : public TWindow {
  public:
-  TTrackBar(TWindow* parent, int left, int top, int width, int height, int min, int max,
-            int position, int lineSize, int pageSize, int frequency);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};
+    int min = 0, max = 10, position = 0;
+    int lineSize = 1, pageSize = 1;  // keyboard steps: arrow keys, page keys
+    int frequency = 1;               // a tick mark every `frequency` positions
+  };
+  explicit TTrackBar(const Args& args);
   int Position() const;
   void SetPosition(int position);
   std::function<void()> OnChange;

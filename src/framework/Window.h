@@ -20,6 +20,11 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 // Shift state flags of mouse events (MK_* bits of the message).
 using TShiftState = unsigned;
 
+// Where a control sits on its parent, in the parent's client pixels.
+struct TBounds {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
 class TWindow {
  public:
   TWindow() = default;

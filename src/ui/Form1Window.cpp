@@ -2,47 +2,13 @@
 // page, focus parking and the link's hover colour.
 #include <windows.h>
 
-#include <stdexcept>
-
 #include "core/Form1.h"
 #include "ui/logic/LockOrder.h"
 
 namespace hopvox {
 
-namespace {
-
-// Finds a control of the window by its definition name.
-struct FindByName {
-  std::string_view name;
-  TWindow* found = nullptr;
-};
-
-BOOL CALLBACK FindByNameProc(HWND wnd, LPARAM lp) {
-  auto* f = reinterpret_cast<FindByName*>(lp);
-  TWindow* w = TWindow::FromHandle(wnd);
-  if (w && w->Name() == f->name) {
-    f->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
-
-std::vector<TWindow*> TForm1::LockableControls() const {
-  std::vector<TWindow*> controls;
-  controls.reserve(kLockableControls.size());
-  for (std::string_view name : kLockableControls) {
-    FindByName f{name};
-    EnumChildWindows(Handle(), FindByNameProc, reinterpret_cast<LPARAM>(&f));
-    if (!f.found) throw std::logic_error("lockable control missing: " + std::string(name));
-    controls.push_back(f.found);
-  }
-  return controls;
-}
-
 void TForm1::SetLockableEnabled(bool on) {
-  for (TWindow* c : LockableControls()) {
+  for (TWindow* c : lockable_) {
     c->SetEnabled(on);
     // The hot-key box does not repaint on its own when its state changes.
     InvalidateRect(c->Handle(), nullptr, TRUE);
@@ -50,12 +16,12 @@ void TForm1::SetLockableEnabled(bool on) {
 }
 
 void TForm1::captionlockbtnPressed() {
-  captionlockbtn->SetHint(kLockedHint);
+  captionlockbtn->SetHint(lock::kLockedHint);
   SetLockableEnabled(false);
 }
 
 void TForm1::captionlockbtnReleased() {
-  captionlockbtn->SetHint(kUnlockedHint);
+  captionlockbtn->SetHint(lock::kUnlockedHint);
   SetLockableEnabled(true);
 }
 

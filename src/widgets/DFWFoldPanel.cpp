@@ -11,8 +11,8 @@ namespace hopvox {
 
 // ---- TDFWPaneles ------------------------------------------------------------
 
-void TDFWPaneles::CreatePanel(TWindow* parent, int left, int top, int width, int height) {
-  Create(parent, left, top, width, height, TBevel::bvNone);
+void TDFWPaneles::CreatePanel(TWindow* parent, const TBounds& bounds) {
+  Create(parent, bounds, TBevel::bvNone);
 }
 
 void TDFWPaneles::SetBevels(TPanelBevel inner, TPanelBevel outer, int width) {
@@ -51,7 +51,7 @@ void TDFWPaneles::PaintBackground(HDC dc) {
 
 TDFWFoldPanelClient::TDFWFoldPanelClient(TDFWFoldPanel& owner) : owner_(owner) {
   SetBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
-  CreatePanel(&owner, 0, 0, 0, 0);
+  CreatePanel(&owner, {});
 }
 
 // ---- shared hover timer -------------------------------------------------------
@@ -88,9 +88,9 @@ struct FoldHover {
 
 // ---- TDFWFoldPanel ------------------------------------------------------------
 
-TDFWFoldPanel::TDFWFoldPanel(TWindow* parent, int left, int top, int width, int height) {
+TDFWFoldPanel::TDFWFoldPanel(const Args& a) {
   SetBevels(cfg_.BevelInner, cfg_.BevelOuter, cfg_.BevelWidth);
-  CreatePanel(parent, left, top, width, height);
+  CreatePanel(a.parent, a.bounds);
   client_ = std::make_unique<TDFWFoldPanelClient>(*this);
   // The client's events are the panel's, in the panel's coordinates.
   auto toPanel = [this](int& x, int& y) {
@@ -135,7 +135,7 @@ TDFWFoldPanel::TDFWFoldPanel(TWindow* parent, int left, int top, int width, int 
   captionFont_ = MakeFont("Small Fonts", 7);
   LoadDefaultGlyph(Glyph::Expand);
   LoadDefaultGlyph(Glyph::Collaps);
-  savedSize_ = height;
+  savedSize_ = a.bounds.height;
   ++FoldHover::living;
   status_ = TFoldStatus::fsCollapsed;  // so the expand below runs in full
   Expand();

@@ -16,7 +16,7 @@ namespace hopvox {
 class TDFWPaneles : public TPanel {
  public:
   TDFWPaneles() = default;
-  void CreatePanel(TWindow* parent, int left, int top, int width, int height);
+  void CreatePanel(TWindow* parent, const TBounds& bounds);
 
   TPanelBevel BevelInner() const { return bevelInner_; }
   TPanelBevel BevelOuter() const { return bevelOuter_; }
@@ -49,7 +49,11 @@ class TDFWFoldPanelClient : public TDFWPaneles {
 
 class TDFWFoldPanel : public TDFWPaneles {
  public:
-  TDFWFoldPanel(TWindow* parent, int left, int top, int width, int height);
+  struct Args {
+    TWindow* parent = nullptr;
+    TBounds bounds{};  // expanded
+  };
+  explicit TDFWFoldPanel(const Args& args);
   ~TDFWFoldPanel() override;
 
   // Children go here; a window created directly on the panel is moved in.

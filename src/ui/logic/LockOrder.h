@@ -1,26 +1,27 @@
 #pragma once
-// The controls the edit lock guards, in the order the lock and unlock handlers
-// set them. Everything else in the window stays usable while locked.
-#include <array>
-#include <string_view>
+// The controls the edit lock guards, by their place in the order the lock and
+// unlock handlers set them. The window definition files each lockable control
+// under its place as it creates it. Everything else in the window stays
+// usable while locked.
 
-namespace hopvox {
+namespace hopvox::lock {
 
-inline constexpr std::array<std::string_view, 38> kLockableControls{
-    // the sixteen address boxes
-    "ipbox1", "ipbox2", "ipbox3", "ipbox4", "ipbox5", "ipbox6", "ipbox7", "ipbox8",
-    "ipbox9", "ipbox10", "ipbox11", "ipbox12", "ipbox13", "ipbox14", "ipbox15", "ipbox16",
-    // main server and password
-    "serverip", "serverpassword",
-    // channel hot-key boxes of the first three pages
-    "HotKey1", "HotKey2", "HotKey3", "HotKey4", "HotKey5", "HotKey8", "HotKey9", "HotKey10",
-    "HotKey11", "HotKey12", "HotKey13", "HotKey14",
-    // volume and gain hot-key boxes
-    "hotkey6", "hotkey7", "HotKey15", "HotKey16",
-    // channel hot-key boxes of the last page
-    "HotKey17", "HotKey18", "HotKey19", "HotKey20"};
+inline constexpr int kCount = 38;
+
+// ipbox1..ipbox16 first.
+constexpr int AddressBox(int channel) { return channel; }
+// Then the main server and its password.
+inline constexpr int kServerIp = 16;
+inline constexpr int kServerPassword = 17;
+// Then the channel hot-key boxes of the first three pages (channels 0..11),
+// the four level boxes, and last the channel boxes of the fourth page.
+constexpr int ChannelHotKey(int channel) { return channel < 12 ? 18 + channel : 22 + channel; }
+inline constexpr int kVolumeDown = 30;  // hotkey6
+inline constexpr int kVolumeUp = 31;    // hotkey7
+inline constexpr int kMicUp = 32;       // HotKey15
+inline constexpr int kMicDown = 33;     // HotKey16
 
 inline constexpr const char* kLockedHint = "Locked, no editing";
 inline constexpr const char* kUnlockedHint = "Unlocked for editing";
 
-}  // namespace hopvox
+}  // namespace hopvox::lock

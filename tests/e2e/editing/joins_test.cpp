@@ -43,6 +43,30 @@ TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   run.Close();
 }
 
+// Start-up with the box unticked: the boxes show what is stored, the joins
+// leave it out until the box is ticked.
+TEST(Joins, AStoredServerWaitsInItsBoxWhileUntickedAtStart) {
+  HopvoxRun run("join_server_unticked");
+  run.WriteFile(
+      "Hopvox.ini",
+      "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
+      "[Hopvox Ips]\r\nChannel 5=:T5\r\nMain Server=S.example\r\nMain Server Password=P \r\n"
+      "[Hopvox misc]\r\nUse Server=0\r\n");
+  run.Start();
+  EXPECT_FALSE(run.Checked("serverbox"));
+  EXPECT_EQ(run.Text("serverip"), "S.example");
+  EXPECT_EQ(run.Text("serverpassword"), "P");
+  EXPECT_EQ(run.QueryText("passwordArgument"), "");
+  {
+    e2e::FocusThief other;
+    e2e::Chord(VK_CONTROL, '6');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "/JOIN1 :T5");
+  }
+  run.Close();
+}
+
 TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
   HopvoxRun run("join_volume");
   run.WriteFile("Hopvox.ini", "[Hopvox Volume]\r\nVolume level=99\r\nVolumeup Hotkey=85\r\n"

@@ -135,7 +135,7 @@ TEST(Themes, PagesPaintTheTabBodyWhenThemedElseTheFaceColour) {
   ASSERT_NE(lib.IsThemeActive, nullptr);
 
   TForm form("Theme test", 200, 150, WS_OVERLAPPED | WS_CAPTION);
-  TXPPageControl pages(&form, 0, 0, 200, 150);
+  TXPPageControl pages({.parent = &form, .bounds = {0, 0, 200, 150}});
   TXPTabSheet sheet(&pages, "0-3");
   const COLORREF page = PixelOf([&](HDC dc) {
     SendMessageA(sheet.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
@@ -163,7 +163,7 @@ TEST(Themes, OneGuardPerFormAndOnlyOnForms) {
   } catch (const std::runtime_error& e) {
     EXPECT_STREQ(e.what(), "TXPThemeAPI: Drop one instance only on form!");
   }
-  TXPPageControl pages(&form, 0, 0, 100, 100);
+  TXPPageControl pages({.parent = &form, .bounds = {0, 0, 100, 100}});
   try {
     TXPThemeAPI onPages(&pages);
     FAIL() << "a guard on a page control was accepted";

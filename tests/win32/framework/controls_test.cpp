@@ -38,7 +38,7 @@ class Controls : public ::testing::Test {
 };
 
 TEST_F(Controls, SettersRunClickHandlersOnlyOnChange) {
-  TCheckBox box(&form, "Enabled", 5, 5, 80, 17, true);
+  TCheckBox box({.parent = &form, .caption = "Enabled", .bounds = {5, 5, 80, 17}, .checked = true});
   int clicks = 0;
   box.OnClick = [&] { ++clicks; };
   box.SetChecked(true);
@@ -50,7 +50,10 @@ TEST_F(Controls, SettersRunClickHandlersOnlyOnChange) {
   EXPECT_EQ(clicks, 2);
   EXPECT_TRUE(box.Checked());
 
-  TRadioGroup group(&form, "Cpu priority", 100, 5, 120, 120, {"Lowest", "Low", "Normal"});
+  TRadioGroup group({.parent = &form,
+                     .caption = "Cpu priority",
+                     .bounds = {100, 5, 120, 120},
+                     .items = {"Lowest", "Low", "Normal"}});
   int changes = 0;
   group.OnClick = [&] { ++changes; };
   group.SetItemIndex(2);
@@ -63,7 +66,14 @@ TEST_F(Controls, SettersRunClickHandlersOnlyOnChange) {
   group.SetItemIndex(-1);
   EXPECT_FALSE(group.Button(0).Checked());
 
-  TTrackBar bar(&form, 5, 150, 200, 30, 50, 120, 70, 10, 10, 10);
+  TTrackBar bar({.parent = &form,
+                 .bounds = {5, 150, 200, 30},
+                 .min = 50,
+                 .max = 120,
+                 .position = 70,
+                 .lineSize = 10,
+                 .pageSize = 10,
+                 .frequency = 10});
   int moves = 0;
   bar.OnChange = [&] { ++moves; };
   bar.SetPosition(70);
@@ -73,7 +83,7 @@ TEST_F(Controls, SettersRunClickHandlersOnlyOnChange) {
 }
 
 TEST_F(Controls, HotKeyBoxHoldsPlainKeysOnly) {
-  THotKey key(&form, 5, 5, 80, 20, 49);
+  THotKey key({.parent = &form, .bounds = {5, 5, 80, 20}, .code = 49});
   EXPECT_EQ(key.HotKey(), 49);
   key.SetHotKey(-1);
   EXPECT_EQ(key.HotKey(), 0);
@@ -82,7 +92,7 @@ TEST_F(Controls, HotKeyBoxHoldsPlainKeysOnly) {
 }
 
 TEST_F(Controls, MouseReachesTheGraphicChildUnderThePointer) {
-  TPanel panel(&form, 0, 0, 200, 100);
+  TPanel panel({.parent = &form, .bounds = {0, 0, 200, 100}});
   Box lower, upper;
   lower.SetBounds(10, 10, 50, 50);
   upper.SetBounds(30, 30, 50, 50);
@@ -121,8 +131,8 @@ TEST_F(Controls, MouseReachesTheGraphicChildUnderThePointer) {
 }
 
 TEST_F(Controls, ColourChangesReachGraphicChildrenOfNestedContainers) {
-  TPanel outer(&form, 0, 0, 200, 100);
-  TPanel inner(&outer, 10, 10, 100, 50);
+  TPanel outer({.parent = &form, .bounds = {0, 0, 200, 100}});
+  TPanel inner({.parent = &outer, .bounds = {10, 10, 100, 50}});
   Box onForm, nested;
   onForm.SetParent(&form);
   nested.SetParent(&inner);
@@ -132,7 +142,7 @@ TEST_F(Controls, ColourChangesReachGraphicChildrenOfNestedContainers) {
 }
 
 TEST_F(Controls, PageControlRunsShowOnlyForANewPage) {
-  TPageControl pages(&form, 0, 0, 200, 150);
+  TPageControl pages({.parent = &form, .bounds = {0, 0, 200, 150}});
   TTabSheet a(&pages, "0-3"), b(&pages, "4-7");
   int shown = 0;
   b.OnShow = [&] { ++shown; };

@@ -133,7 +133,7 @@ TEST_F(Subclass, ALinkBelowLeavingDuringAMessageIsSkippedAndALinkMayLeaveDuringI
 
 TEST(DragSourceLink, LeavingUnderAnotherLinkKeepsTheListBoxWorking) {
   TForm form("Drag", 200, 200, WS_OVERLAPPED | WS_CAPTION);
-  TListBox list(&form, 5, 5, 100, 100);
+  TListBox list({.parent = &form, .bounds = {5, 5, 100, 100}});
   int clicks = 0;
   list.OnMouseUp = [&](TMouseButton, TShiftState, int, int) { ++clicks; };
   auto drag = std::make_unique<TDragSource>(list);

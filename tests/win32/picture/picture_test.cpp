@@ -132,7 +132,7 @@ TEST(Picture, DamagedOrUnknownFilesRaiseThePictureError) {
 }
 
 TEST(Picture, TheImageCentresItsPictureSoALargeOneShowsItsMiddle) {
-  TImage image(nullptr, 0, 0, 170, 174);
+  TImage image({.bounds = {0, 0, 170, 174}});
   image.Center = true;
   image.SetPicture(TPicture::FromFile(Write("wide.bmp", TwoColourBitmap(300, 300))));
   HDC screen = GetDC(nullptr);

@@ -124,7 +124,7 @@ TEST_F(Keyboard, WithoutDirectInputTheKeysDownNowAreRead) {
 
 TEST_F(Keyboard, FormIsFoundFromAnyOfItsWindowsAndGetsItsProcedureBack) {
   TForm other("other", 100, 100, WS_OVERLAPPEDWINDOW);
-  TPanel panel(&other, 0, 0, 50, 50);
+  TPanel panel({.parent = &other, .bounds = {0, 0, 50, 50}});
   const LONG_PTR original = GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC);
   {
     auto first = std::make_unique<TDXInput>(&panel);

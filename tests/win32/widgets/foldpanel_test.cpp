@@ -13,7 +13,7 @@ using test::Sys;
 // "Main Server" as on the main window, at (10, 10) of the host.
 struct MainServerPanel : ::testing::Test {
   test::Host host;
-  TDFWFoldPanel panel{&host, 10, 10, 173, 164};
+  TDFWFoldPanel panel{{.parent = &host, .bounds = {10, 10, 173, 164}}};
   int clicks = 0, foldClicks = 0, before = 0, after = 0;
   MainServerPanel() {
     panel.SetCaption("Main Server");
@@ -161,7 +161,7 @@ TEST_F(MainServerPanel, ChildrenLiveInTheClientAndItsClicksAreThePanels) {
 
 TEST(FoldPanel, FoldingOffShowsNoGlyphAndKeepsTheClientFull) {
   test::Host host;
-  TDFWFoldPanel panel{&host, 0, 0, 173, 100};
+  TDFWFoldPanel panel{{.parent = &host, .bounds = {0, 0, 173, 100}}};
   int clicks = 0;
   panel.OnClick = [&] { ++clicks; };
   panel.SetFoldStatus(TFoldStatus::fsCollapsed);
