@@ -173,6 +173,7 @@ TWindow* TForm1::NewFoldPanel(int number, const std::string& caption, int top, i
   panel->SetCursor(HandPoint());
   panel->BringToFront();  // later panels lie above earlier ones
   panel->SetCaption(caption);
+  panel->SetCaptionFont(MakeFont("Arial", 7).get());
   panel->SetPanelBevels(TPanelBevel::bvNone, TPanelBevel::bvRaised, 1);
   panel->SetClientBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
   DFWFoldPanel[number] = std::move(panel);
