@@ -41,6 +41,9 @@ TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank)
   run.WriteFile("broken.jpg", "not a picture at all");
   run.WriteFile("small.bmp", e2e::BitmapFileOf(20, 10, kGreen));
   run.WriteFile("wide.bmp", e2e::BitmapFileOf(600, 300, kGreen));
+  // The dialog opens in the stored logo's folder, not where it was last used;
+  // a logo that is gone since selects nothing there.
+  run.WriteFile("Hopvox.ini", "[Hopvox logo]\r\nlogo=" + run.PathOf("gone.bmp") + "\r\n");
   run.Start();
   run.ClickAt(kLogoX, kLogoY);
   const HWND dialog = run.WaitForWindow("Browse for an image");
