@@ -25,6 +25,7 @@
 #include "framework/Image.h"
 #include "framework/Label.h"
 #include "framework/ListBox.h"
+#include "framework/OpenPictureDialog.h"
 #include "framework/PageControl.h"
 #include "framework/Panel.h"
 #include "framework/PopupMenu.h"
@@ -204,7 +205,7 @@ class TForm1 : public TForm, public TRunValues {
   void Label34Click();
   void RunRWButtonButtonClick();
   bool MiscQueryValue(const std::string& name, int& value) const;
-  std::string logoFileName;  // the picture dialog's file name
+  TOpenPictureDialog Picturebox;  // its file name is the logo's path
   std::unique_ptr<THelpViewer> helpViewer;
   DWORD lastBannerClick_ = 0;
   int lastBannerX_ = 0, lastBannerY_ = 0;

@@ -2,6 +2,7 @@
 // the program, where font, cursor and tooltip handles mean something.
 //   "font:<control>"  the font the control draws with: "<face>|<height>|<weight>"
 //                     ("none" when it draws with the system font)
+//   "captionfont:<fold panel>"  the same for a fold panel's caption
 //   "hint"            the text of the hint showing now, empty when none shows
 //   "captionhint"     the same for the title-bar buttons' tooltip
 //   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 0 another
@@ -14,6 +15,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
+#include "widgets/DFWFoldPanel.h"
 
 namespace hopvox {
 
@@ -92,6 +94,12 @@ bool TForm1::InspectText(const std::string& name, std::string& value) const {
   }
   if (name == "captionhint") {
     value = ShowingTip(CaptionTooltipWindow());
+    return true;
+  }
+  if (name.rfind("captionfont:", 0) == 0) {
+    const auto* panel = dynamic_cast<const TDFWFoldPanel*>(TWindow::FromHandle(FindControl(*this, name.substr(12)).window));
+    if (!panel) return false;
+    value = Describe(panel->CaptionFont());
     return true;
   }
   if (name.rfind("font:", 0) != 0) return false;

@@ -167,6 +167,7 @@ TWindow* TForm1::NewFoldPanel(int number, const std::string& caption, int top, i
              {.parent = this, .bounds = {202, top, 173, expandedHeight}}, {.cursor = HandPoint()});
   panel->BringToFront();  // later panels lie above earlier ones
   panel->SetCaption(caption);
+  panel->SetCaptionFont(MakeFont("Arial", 7).get());
   panel->SetPanelBevels(TPanelBevel::bvNone, TPanelBevel::bvRaised, 1);
   panel->SetClientBevels(TPanelBevel::bvNone, TPanelBevel::bvNone, 1);
   return &panel->Client();

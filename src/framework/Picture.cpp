@@ -193,21 +193,36 @@ TPicture TPicture::FromFile(const std::string& path) {
 }
 
 void TPicture::Draw(HDC dc, int x, int y) const {
+  if (kind_ == TKind::Bitmap) {
+    UniqueDC mem(CreateCompatibleDC(dc));
+    ScopedSelectObject sel(mem.get(), bitmap_.get());
+    BitBlt(dc, x, y, width_, height_, mem.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  StretchDraw(dc, RECT{x, y, x + width_, y + height_});
+}
+
+void TPicture::StretchDraw(HDC dc, const RECT& area) const {
+  const int w = area.right - area.left, h = area.bottom - area.top;
   switch (kind_) {
     case TKind::Bitmap: {
       UniqueDC mem(CreateCompatibleDC(dc));
       ScopedSelectObject sel(mem.get(), bitmap_.get());
-      BitBlt(dc, x, y, width_, height_, mem.get(), 0, 0, SRCCOPY);
+      // Averaging keeps a shrunk photograph readable; it needs the brush origin set again.
+      const int oldMode = SetStretchBltMode(dc, HALFTONE);
+      POINT oldOrigin{};
+      SetBrushOrgEx(dc, 0, 0, &oldOrigin);
+      StretchBlt(dc, area.left, area.top, w, h, mem.get(), 0, 0, width_, height_, SRCCOPY);
+      SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+      SetStretchBltMode(dc, oldMode);
       break;
     }
     case TKind::Icon:
-      DrawIconEx(dc, x, y, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, area.left, area.top, icon_.get(), w, h, 0, nullptr, DI_NORMAL);
       break;
-    case TKind::Metafile: {
-      RECT rc{x, y, x + width_, y + height_};
-      PlayEnhMetaFile(dc, metafile_.get(), &rc);
+    case TKind::Metafile:
+      PlayEnhMetaFile(dc, metafile_.get(), &area);
       break;
-    }
     case TKind::None:
       break;
   }

@@ -47,6 +47,8 @@ class TPicture {
   HBITMAP Bitmap() const { return bitmap_.get(); }
   // Draws at its own size with the top-left corner at (x, y).
   void Draw(HDC dc, int x, int y) const;
+  // Draws scaled into `area` (a preview's smaller copy).
+  void StretchDraw(HDC dc, const RECT& area) const;
 
  private:
   TKind kind_ = TKind::None;

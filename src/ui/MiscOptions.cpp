@@ -3,7 +3,6 @@
 // the title-bar button that starts Roger Wilco.
 #include <windows.h>
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -69,6 +68,7 @@ void TForm1::BindMiscOptions() {
     if (twice) Image2DblClick();
   };
 
+  Picturebox.Title = "Browse for an image";
   ShowResourcePicture(*Image1, "LOGO");
   ShowResourcePicture(*Image2, "BANNER");
   ShowResourcePicture(*Image3, "CHANNELS");
@@ -76,7 +76,7 @@ void TForm1::BindMiscOptions() {
 }
 
 void TForm1::LoadStoredLogo(const std::string& path) {
-  logoFileName = path;
+  Picturebox.FileName = path;
   if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
   // A stored picture that has since been damaged keeps the built-in logo, like
   // a missing one, instead of cutting the start short.
@@ -108,21 +108,9 @@ void TForm1::Button1Click() {
 
 void TForm1::Image1Click() {
   Wave.Play();
-  const std::string filter = DialogFilter(kPictureFilter);
-  char file[MAX_PATH] = {};
-  logoFileName.copy(file, sizeof file - 1);
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Handle();
-  ofn.lpstrFilter = filter.c_str();
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = sizeof file;
-  ofn.lpstrTitle = "Browse for an image";
-  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&ofn)) return;
-  const std::string path = file;
-  logoFileName = path;
+  Picturebox.Filter = kPictureFilter;
+  if (!Picturebox.Execute(Handle())) return;
+  const std::string path = Picturebox.FileName;
   Image1->SetPicture(TPicture::FromFile(path));  // EInvalidGraphic: nothing below happens
   TIniFile settings(SettingsPath());
   settings.WriteString(ini::kLogoSection, ini::kLogo, path);

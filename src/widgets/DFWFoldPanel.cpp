@@ -293,6 +293,13 @@ void TDFWFoldPanel::SetCaption(const std::string& caption) {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TDFWFoldPanel::SetCaptionFont(HFONT font) {
+  LOGFONTA lf{};
+  if (!GetObjectA(font, sizeof lf, &lf)) return;
+  captionFont_.reset(CreateFontIndirectA(&lf));
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TDFWFoldPanel::SetPanelBevels(TPanelBevel inner, TPanelBevel outer, int width) {
   cfg_.BevelInner = inner;
   cfg_.BevelOuter = outer;

@@ -71,6 +71,9 @@ class TDFWFoldPanel : public TDFWPaneles {
   TSeparatorStyle SeperatorLineStyle() const { return cfg_.SeperatorLineStyle; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  HFONT CaptionFont() const { return captionFont_.get(); }
+  // Keeps a copy: the caller's font may go.
+  void SetCaptionFont(HFONT font);
   void SetPanelBevels(TPanelBevel inner, TPanelBevel outer, int width);
   void SetClientBevels(TPanelBevel inner, TPanelBevel outer, int width);
 

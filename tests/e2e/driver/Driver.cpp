@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "driver/FileDialog.h"
 #include "framework/logic/QueryProtocol.h"
 
 namespace e2e {
@@ -457,14 +458,6 @@ BOOL CALLBACK FindTitledProc(HWND wnd, LPARAM lp) {
   return TRUE;
 }
 
-BOOL CALLBACK FindEditProc(HWND wnd, LPARAM lp) {
-  char cls[16] = {};
-  GetClassNameA(wnd, cls, sizeof cls);
-  if (lstrcmpiA(cls, "Edit") != 0) return TRUE;
-  *reinterpret_cast<HWND*>(lp) = wnd;
-  return FALSE;
-}
-
 }  // namespace
 
 HWND HopvoxRun::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) const {
@@ -503,12 +496,7 @@ std::vector<std::string> HopvoxRun::FileDialogTypes(const std::string& title) co
 bool HopvoxRun::ChooseFile(const std::string& title, const std::string& path) const {
   HWND dlg = WaitForWindow(title);
   if (!dlg) return false;
-  // The file name box: an edit inside the cmb13 combo, or edt1 in older layouts.
-  HWND edit = nullptr;
-  if (HWND combo = GetDlgItem(dlg, 0x47c)) {
-    EnumChildWindows(combo, FindEditProc, reinterpret_cast<LPARAM>(&edit));
-  }
-  if (!edit) edit = GetDlgItem(dlg, 0x480);
+  HWND edit = FileNameBox(dlg);
   if (!edit) return false;
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));

@@ -8,6 +8,7 @@
 
 #include "framework/Application.h"
 #include "framework/CheckBox.h"
+#include "framework/Edit.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
 #include "framework/HotKey.h"
@@ -89,6 +90,18 @@ TEST_F(Controls, HotKeyBoxHoldsPlainKeysOnly) {
   EXPECT_EQ(key.HotKey(), 0);
   key.SetHotKey(0x4000 | 'A');
   EXPECT_EQ(key.HotKey(), 0x4000 | 'A');
+}
+
+// The character is set, not left to the control: its default differs between
+// systems (a dot with visual styles), so a character no system uses by
+// default must come out exactly as asked.
+TEST_F(Controls, APasswordBoxShowsTheCharacterItWasGiven) {
+  TEdit box(&form, 5, 5, 100, 20);
+  EXPECT_EQ(SendMessageA(box.Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+  box.SetPasswordChar('#');
+  EXPECT_EQ(SendMessageA(box.Handle(), EM_GETPASSWORDCHAR, 0, 0), '#');
+  box.SetPasswordChar(0);
+  EXPECT_EQ(SendMessageA(box.Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
 }
 
 TEST_F(Controls, MouseReachesTheGraphicChildUnderThePointer) {

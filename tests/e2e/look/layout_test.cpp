@@ -1,0 +1,105 @@
+// The window as its definition lays it out: where each window control sits in
+// its parent, what it says, and the faces of the fold panels' captions.
+#include <gtest/gtest.h>
+
+#include "driver/Looks.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+constexpr int kAny = -1;  // a value the definition leaves open
+
+struct Placed {
+  const char* name;
+  int left, top, width, height;
+  const char* caption;  // nullptr: not checked
+};
+
+// Positions are within the parent the control was placed on.
+const Placed kDefinition[] = {
+    {"Panel1", 6, 5, 195, 284, nullptr},
+    {"Panel4", 377, 5, 195, 284, nullptr},
+    {"Panel3", 6, 301, 195, 41, nullptr},
+    {"Panel2", 378, 301, 195, 41, nullptr},
+    {"DFWFoldPanel2", 202, 37, 173, kAny, nullptr},
+    {"DFWFoldPanel3", 202, 51, 173, kAny, nullptr},
+    {"DFWFoldPanel5", 202, 65, 173, kAny, nullptr},
+    {"DFWFoldPanel4", 202, 79, 173, kAny, nullptr},
+    {"DFWFoldPanel6", 202, 93, 173, kAny, nullptr},
+    {"DFWFoldPanel1", 202, 107, 173, kAny, nullptr},
+    {"ipbox1", kAny, 16, 161, 19, nullptr},
+    {"ipbox4", kAny, 136, 161, 19, nullptr},
+    {"ipbox16", kAny, 136, 161, 19, nullptr},
+    {"HotKey1", kAny, 16, 129, 19, nullptr},
+    {"HotKey8", kAny, 56, 129, 19, nullptr},
+    {"HotKey20", kAny, 136, 129, 19, nullptr},
+    {"Accept1", 88, 158, kAny, kAny, "Accept"},
+    {"Accept4", 88, 158, kAny, kAny, "Accept"},
+    {"ctrlbutton", kAny, kAny, kAny, kAny, "Ctrl"},
+    {"altbutton", kAny, kAny, kAny, kAny, "Alt"},
+    {"shftbutton", kAny, kAny, kAny, kAny, "Shft"},
+    {"nonbutton", kAny, kAny, kAny, kAny, "None"},
+    {"serverip", kAny, kAny, 138, 19, nullptr},
+    {"serverpassword", kAny, kAny, 138, 19, nullptr},
+    {"serverbox", kAny, kAny, kAny, kAny, "Use Default Server"},
+    {"hotkey7", 24, 72, 57, 19, nullptr},
+    {"hotkey6", 24, 108, 57, 19, nullptr},
+    {"HotKey15", 24, 72, 57, 19, nullptr},
+    {"HotKey16", 24, 108, 57, 19, nullptr},
+    {"Acceptvolume", 96, 104, kAny, kAny, "Accept"},
+    {"Acceptmic", 96, 104, kAny, kAny, "Accept"},
+    {"windowsstartbox", kAny, kAny, kAny, kAny, "Start with windows"},
+    {"hintbox", kAny, kAny, kAny, kAny, "Show hints"},
+    {"Button1", 48, 104, kAny, kAny, "View"},
+    {"ListBox", 0, 16, 145, 106, nullptr},
+    {"listnamebox", 0, 139, 145, 19, nullptr},
+    {"listipbox", 0, 179, 145, 19, nullptr},
+    {"listadd", 1, 200, kAny, kAny, "Add"},
+    {"listdelete", 95, 200, kAny, kAny, "Delete"},
+    {"aboutButton", kAny, kAny, kAny, kAny, "About"},
+    {"exitButton", kAny, kAny, kAny, kAny, "Exit"},
+    {"helpButton", kAny, kAny, kAny, kAny, "Help"},
+    {"enablebox", kAny, kAny, kAny, kAny, "Enabled"},
+};
+
+void ExpectPart(int actual, int expected, const char* what, const char* control) {
+  if (expected != kAny) EXPECT_EQ(actual, expected) << control << " " << what;
+}
+
+}  // namespace
+
+TEST(Layout, EveryControlSitsWhereTheDefinitionPutsItAndSaysWhatItSays) {
+  HopvoxRun run("look_layout");
+  run.Start();
+  RECT client{};
+  GetClientRect(run.Form(), &client);
+  EXPECT_EQ(client.right, 577);
+  EXPECT_EQ(client.bottom, 348);
+  for (const Placed& p : kDefinition) {
+    const HWND control = run.Control(p.name);
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    ExpectPart(r.left, p.left, "left", p.name);
+    ExpectPart(r.top, p.top, "top", p.name);
+    ExpectPart(r.right - r.left, p.width, "width", p.name);
+    ExpectPart(r.bottom - r.top, p.height, "height", p.name);
+    if (p.caption) EXPECT_EQ(run.Text(p.name), p.caption) << p.name;
+  }
+  // The database list shows whole entries of 17 pixels.
+  const HWND list = run.Control("ListBox");
+  EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 17);
+  GetClientRect(list, &client);
+  EXPECT_EQ(client.bottom % 17, 0);
+}
+
+TEST(Layout, FoldPanelCaptionsAreInArial) {
+  HopvoxRun run("look_fold_captions");
+  run.Start();
+  for (int n = 1; n <= 6; ++n) {
+    const std::string panel = "DFWFoldPanel" + std::to_string(n);
+    const std::string font = run.QueryText("captionfont:" + panel);
+    EXPECT_EQ(font.substr(0, font.find('|')), "Arial") << panel;
+  }
+}

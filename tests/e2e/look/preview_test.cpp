@@ -1,0 +1,81 @@
+// The logo's open dialog previews the file selected in its list: fitted into
+// the pane, at its own size when small, and a blank pane for a file that is
+// no picture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "driver/FileDialog.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+constexpr int kLogoX = 204 + 85, kLogoY = 171 + 87;
+constexpr int kPreviewPane = 0x1100;
+constexpr unsigned kGreen = 0x00C800;
+
+bool IsGreen(unsigned rgb) { return rgb == kGreen; }
+
+// How many pixels of the middle row and of the middle column show the picture.
+struct Extent {
+  int across = 0, down = 0;
+};
+Extent GreenExtent(const e2e::TClientPixels& p) {
+  Extent e;
+  for (int x = 0; x < p.width; ++x) e.across += IsGreen(p.At(x, p.height / 2));
+  for (int y = 0; y < p.height; ++y) e.down += IsGreen(p.At(p.width / 2, y));
+  return e;
+}
+
+bool Blank(const e2e::TClientPixels& p) {
+  const unsigned background = GetSysColor(COLOR_WINDOW);
+  const unsigned rgb = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+  return !p.rgb.empty() && std::all_of(p.rgb.begin(), p.rgb.end(), [&](unsigned c) { return c == rgb; });
+}
+
+}  // namespace
+
+TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank) {
+  HopvoxRun run("look_preview");
+  run.WriteFile("broken.jpg", "not a picture at all");
+  run.WriteFile("small.bmp", e2e::BitmapFileOf(20, 10, kGreen));
+  run.WriteFile("wide.bmp", e2e::BitmapFileOf(600, 300, kGreen));
+  // The dialog opens in the stored logo's folder, not where it was last used;
+  // a logo that is gone since selects nothing there.
+  run.WriteFile("Hopvox.ini", "[Hopvox logo]\r\nlogo=" + run.PathOf("gone.bmp") + "\r\n");
+  run.Start();
+  run.ClickAt(kLogoX, kLogoY);
+  const HWND dialog = run.WaitForWindow("Browse for an image");
+  ASSERT_TRUE(dialog);
+  const HWND pane = e2e::DialogItem(dialog, kPreviewPane);
+  ASSERT_TRUE(pane);
+  EXPECT_TRUE(IsWindowVisible(pane));
+  EXPECT_TRUE(e2e::WaitFor([&] { return Blank(e2e::ClientPixels(pane)); })) << "nothing is selected yet";
+  ASSERT_TRUE(e2e::FocusFileList(run, dialog));
+
+  // Larger than the pane: shrunk to its width, half as high.
+  ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_END), "wide.bmp");
+  e2e::TClientPixels shown;
+  ASSERT_TRUE(e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across > 0; }));
+  ASSERT_LT(shown.width, 600);
+  Extent e = GreenExtent(shown);
+  EXPECT_EQ(e.across, shown.width);
+  EXPECT_NEAR(e.down, shown.width / 2, 1);
+  EXPECT_FALSE(IsGreen(shown.At(shown.width / 2, 0)));
+
+  // Smaller than the pane: its own size, centred.
+  ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_UP), "small.bmp");
+  ASSERT_TRUE(e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across == 20; }));
+  e = GreenExtent(shown);
+  EXPECT_EQ(e.down, 10);
+  EXPECT_TRUE(IsGreen(shown.At(shown.width / 2 - 10, shown.height / 2)));
+  EXPECT_TRUE(IsGreen(shown.At(shown.width / 2 + 9, shown.height / 2)));
+
+  // Not a picture: the pane goes blank again.
+  ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_HOME), "broken.jpg");
+  EXPECT_TRUE(e2e::WaitFor([&] { return Blank(e2e::ClientPixels(pane)); }));
+
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(dialog); }));
+}
