@@ -10,12 +10,12 @@
 
 using hopvox::IniText;
 
-#define Check(ok)                                            \
-  do {                                                       \
-    if (!(ok)) {                                             \
+#define Check(ok)                                                    \
+  do {                                                               \
+    if (!(ok)) {                                                     \
       std::fprintf(stderr, "failed: %s (line %d)\n", #ok, __LINE__); \
-      std::abort();                                          \
-    }                                                        \
+      std::abort();                                                  \
+    }                                                                \
   } while (0)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

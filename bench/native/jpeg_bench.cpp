@@ -41,7 +41,8 @@ void Decode(benchmark::State& state, const std::vector<std::uint8_t>& file) {
 }
 
 void BM_DecodeBuiltInLogo(benchmark::State& state) {
-  static const auto file = ReadFile(std::string(HOPVOX_SOURCE_DIR) + "/resources/pictures/logo.jpg");
+  static const auto file =
+      ReadFile(std::string(HOPVOX_SOURCE_DIR) + "/resources/pictures/logo.jpg");
   Decode(state, file);
 }
 BENCHMARK(BM_DecodeBuiltInLogo);

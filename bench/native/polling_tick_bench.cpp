@@ -15,7 +15,9 @@ std::atomic<long> g_allocations{0};
 
 struct BitKeys final : hopvox::IKeySnapshot {
   std::bitset<256> down;
-  bool Keys(int code) const override { return code >= 1 && code <= 255 && down[static_cast<size_t>(code)]; }
+  bool Keys(int code) const override {
+    return code >= 1 && code <= 255 && down[static_cast<size_t>(code)];
+  }
 };
 
 struct NoActions final : hopvox::IPollActions {
@@ -30,7 +32,8 @@ struct NoActions final : hopvox::IPollActions {
 
 hopvox::TRunValues Values() {
   hopvox::TRunValues v;
-  for (int ch = 0; ch < hopvox::kChannelCount; ++ch) v.channelKey[ch] = hopvox::kChannels[ch].definedKey;
+  for (int ch = 0; ch < hopvox::kChannelCount; ++ch)
+    v.channelKey[ch] = hopvox::kChannels[ch].definedKey;
   v.volumeUpKey = 38;
   v.volumeDownKey = 40;
   v.micUpKey = 33;
@@ -47,8 +50,8 @@ void BM_TickNoKeyDown(benchmark::State& state) {
     hopvox::RunPollingTick(hopvox::TPollHandler::phCtrl, v, keys, actions);
     benchmark::ClobberMemory();
   }
-  state.counters["allocs_per_tick"] =
-      benchmark::Counter(static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations()));
+  state.counters["allocs_per_tick"] = benchmark::Counter(
+      static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_TickNoKeyDown);
 

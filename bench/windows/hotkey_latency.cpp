@@ -25,9 +25,10 @@ unsigned long long Now() {
 int main(int argc, char** argv) {
   const int presses = argc > 1 ? std::atoi(argv[1]) : 50;
   e2e::HopvoxRun run("bench_latency");
-  run.WriteFile("Hopvox.ini",
-                "[Hopvox timing]\nTiming=70\n[Hopvox key modifier]\nModifier=4\n[Hopvox keys]\nChannel 3=52\n"
-                "[Hopvox Ips]\nChannel 3=10.0.0.4\n");
+  run.WriteFile(
+      "Hopvox.ini",
+      "[Hopvox timing]\nTiming=70\n[Hopvox key modifier]\nModifier=4\n[Hopvox keys]\nChannel 3=52\n"
+      "[Hopvox Ips]\nChannel 3=10.0.0.4\n");
   run.Start();
   e2e::FocusThief thief;
   Sleep(300);
@@ -58,8 +59,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::sort(ms.begin(), ms.end());
-  auto at = [&](double q) { return ms[static_cast<size_t>(q * static_cast<double>(ms.size() - 1))]; };
-  std::printf("presses %d, starts seen %zu\nkey down -> roger started: median %.1f ms, p95 %.1f ms, min %.1f ms, max %.1f ms\n",
-              presses, ms.size(), at(0.5), at(0.95), ms.front(), ms.back());
+  auto at = [&](double q) {
+    return ms[static_cast<size_t>(q * static_cast<double>(ms.size() - 1))];
+  };
+  std::printf(
+      "presses %d, starts seen %zu\nkey down -> roger started: median %.1f ms, p95 %.1f ms, min "
+      "%.1f ms, max %.1f ms\n",
+      presses, ms.size(), at(0.5), at(0.95), ms.front(), ms.back());
   return 0;
 }

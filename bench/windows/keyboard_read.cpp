@@ -15,8 +15,8 @@
 namespace {
 
 constexpr int kLookups[49] = {18, 45, 18, 46, 18, 36, 18, 35, 109, 16, 65, 16, 66, 16, 67, 16, 68,
-                              17, 49, 17, 50, 17, 51, 17, 52, 17, 53, 17, 54, 17, 55, 17, 56,
-                              17, 57, 17, 48, 17, 81, 17, 87, 17, 69, 17, 82, 17, 84, 17, 89};
+                              17, 49, 17, 50, 17, 51, 17, 52, 17,  53, 17, 54, 17, 55, 17, 56, 17,
+                              57, 17, 48, 17, 81, 17, 87, 17, 69,  17, 82, 17, 84, 17, 89};
 
 void Measure(const char* label, hopvox::TDXInput& input, int iterations) {
   LARGE_INTEGER freq, a, b;
@@ -29,11 +29,12 @@ void Measure(const char* label, hopvox::TDXInput& input, int iterations) {
     input.Update();
     for (int code : kLookups) down += input.Keys(code);
     QueryPerformanceCounter(&b);
-    us.push_back(1e6 * static_cast<double>(b.QuadPart - a.QuadPart) / static_cast<double>(freq.QuadPart));
+    us.push_back(1e6 * static_cast<double>(b.QuadPart - a.QuadPart) /
+                 static_cast<double>(freq.QuadPart));
   }
   std::sort(us.begin(), us.end());
-  std::printf("%-28s median %8.2f us  p95 %8.2f us  max %8.2f us  (%d iterations, %d keys down)\n", label,
-              us[us.size() / 2], us[us.size() * 95 / 100], us.back(), iterations, down);
+  std::printf("%-28s median %8.2f us  p95 %8.2f us  max %8.2f us  (%d iterations, %d keys down)\n",
+              label, us[us.size() / 2], us[us.size() * 95 / 100], us.back(), iterations, down);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ int GlobalAtomCount() {
 // A name that is also a window class ("ListBox") shares the class's atom,
 // whose references are not ours to count or take: those names are left out.
 BOOL CALLBACK CollectName(HWND wnd, LPARAM names) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, hopvox::query::kNameProperty)));
+  auto atom =
+      static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, hopvox::query::kNameProperty)));
   char name[256];
   WNDCLASSA wc;
   if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && !GetClassInfoA(nullptr, name, &wc) &&
@@ -118,9 +119,10 @@ Counts Measure() {
 }
 
 void Report(const char* phase, const Counts& before, const Counts& after) {
-  std::printf("%-22s handles %5lu -> %5lu   GDI %5lu -> %5lu   USER %5lu -> %5lu   atoms %5d -> %5d\n", phase,
-              before.handles, after.handles, before.gdi, after.gdi, before.user, after.user, before.atoms,
-              after.atoms);
+  std::printf(
+      "%-22s handles %5lu -> %5lu   GDI %5lu -> %5lu   USER %5lu -> %5lu   atoms %5d -> %5d\n",
+      phase, before.handles, after.handles, before.gdi, after.gdi, before.user, after.user,
+      before.atoms, after.atoms);
 }
 
 void Pump() {
@@ -157,8 +159,8 @@ int main(int argc, char** argv) {
     nameAtoms = NameAtomsOf(first->Handle());
   }
   Pump();
-  std::printf("%zu window names; atom references held before the soak (earlier runs): %ld\n", nameAtoms.size(),
-              DrainAtoms(nameAtoms));
+  std::printf("%zu window names; atom references held before the soak (earlier runs): %ld\n",
+              nameAtoms.size(), DrainAtoms(nameAtoms));
   const Counts beforeStarts = Measure();
   for (int i = 0; i < starts; ++i) {
     StartForm().reset();
@@ -168,7 +170,8 @@ int main(int argc, char** argv) {
 
   auto form = StartForm();
   int count = 0;
-  TThreadedTimer& timer = form->Timer6;  // polling without a modifier: every tick reads the keyboard
+  TThreadedTimer& timer =
+      form->Timer6;  // polling without a modifier: every tick reads the keyboard
   const auto poll = timer.OnTimer;
   timer.OnTimer = [&] {
     poll();
@@ -185,12 +188,14 @@ int main(int argc, char** argv) {
     DispatchMessageA(&msg);
   }
   timer.SetEnabled(false);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   Pump();
   Report((std::to_string(count) + " ticks").c_str(), beforeTicks, Measure());
   std::printf("%.1f ticks per second\n", count / seconds);
   form.reset();
   Pump();
-  std::printf("name atom references left after %d more starts: %ld\n", starts + 1, DrainAtoms(nameAtoms));
+  std::printf("name atom references left after %d more starts: %ld\n", starts + 1,
+              DrainAtoms(nameAtoms));
   return 0;
 }

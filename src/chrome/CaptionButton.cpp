@@ -18,7 +18,6 @@ std::unique_ptr<TacVirtualBtnList>& RegistrySlot() {
   return registry;
 }
 
-
 void Line(HDC dc, COLORREF color, std::initializer_list<POINT> pts) {
   UniquePen pen(CreatePen(PS_SOLID, 1, color));
   ScopedSelectObject s(dc, pen.get());
@@ -153,7 +152,8 @@ void TCustomCaptionButton::LayoutWithFrameRefresh() {
   auto* list = registry ? registry->ListOf(this) : nullptr;
   if (!list) return;
   std::vector<LayoutSlot> slots;
-  for (auto* b : list->buttons) slots.push_back({b->visible_, b->separatorWidth_, b->layoutOffset_});
+  for (auto* b : list->buttons)
+    slots.push_back({b->visible_, b->separatorWidth_, b->layoutOffset_});
   LayoutCaptionButtons(slots, CaptionSlotWidth(ReadWindow(), ReadCaptionMetrics()));
   for (std::size_t i = 0; i < slots.size(); ++i) list->buttons[i]->layoutOffset_ = slots[i].offset;
   RefreshFrame();
@@ -228,8 +228,8 @@ void TCustomCaptionButton::PaintButton(bool pressed) {
   if (!glyph_) {
     SetBkMode(dc, TRANSPARENT);
     UniqueFont font(CreateFontA(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0,
-                                 signFont_.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
-                                 0, 0, 0, 0, signFont_.name.c_str()));
+                                signFont_.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                                0, 0, 0, signFont_.name.c_str()));
     ScopedSelectObject sf(dc, font.get());
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     const char text[1] = {sign_};
@@ -303,7 +303,8 @@ void TCustomCaptionButton::BeforeMessage(TcbMessage& m, bool& handled) {
   switch (m.msg) {
     case WM_SETCURSOR:
       if (LOWORD(m.lParam) == commandId_) {
-        ::SetCursor(press_.DrawnPressed() ? cursorDown_ : cursor_);  // the system's, not our property
+        ::SetCursor(press_.DrawnPressed() ? cursorDown_
+                                          : cursor_);  // the system's, not our property
         m.result = TRUE;
         handled = true;
       }
@@ -403,7 +404,8 @@ void TCustomCaptionButton::EndPress() {
     DoButtonClick();
   }
   if (r.popup && popupMenu_) {
-    const Point at = PopupMenuAnchor(rect_, GetMenu(HookedWindow()) != nullptr, ReadCaptionMetrics());
+    const Point at =
+        PopupMenuAnchor(rect_, GetMenu(HookedWindow()) != nullptr, ReadCaptionMetrics());
     POINT pt{at.x, at.y};
     ClientToScreen(HookedWindow(), &pt);
     popupOpen_ = true;

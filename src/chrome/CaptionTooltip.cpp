@@ -83,7 +83,12 @@ void TCustomCaptionButton::RelayToTool(LPARAM screenPoint) {
   if (!tip || !toolAdded_) return;
   POINT pt{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
   ScreenToClient(HookedWindow(), &pt);
-  MSG msg{HookedWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), static_cast<DWORD>(GetMessageTime()), {}};
+  MSG msg{HookedWindow(),
+          WM_MOUSEMOVE,
+          0,
+          MAKELPARAM(pt.x, pt.y),
+          static_cast<DWORD>(GetMessageTime()),
+          {}};
   GetCursorPos(&msg.pt);
   SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }

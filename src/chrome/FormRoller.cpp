@@ -20,7 +20,8 @@ TFormRoller::TFormRoller(OwnerHandle owner) : TCustomCaptionButton(std::move(own
 TFormRoller::~TFormRoller() {
   destroying_ = true;
   // The window keeps no clip of ours once we are gone.
-  if (rollUp_ && HookedWindow() && IsWindow(HookedWindow())) SetWindowRgn(HookedWindow(), nullptr, TRUE);
+  if (rollUp_ && HookedWindow() && IsWindow(HookedWindow()))
+    SetWindowRgn(HookedWindow(), nullptr, TRUE);
 }
 
 int TFormRoller::RolledHeightNow() const {

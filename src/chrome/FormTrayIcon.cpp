@@ -57,8 +57,9 @@ bool TFormTrayIcon::OwnerIsMainForm() const {
 void TFormTrayIcon::Loaded() {
   TCustomCaptionButton::Loaded();
   if (!imageList_) {
-    HICON source = icon_ ? icon_.get()
-                         : reinterpret_cast<HICON>(GetClassLongPtrA(Application().Handle(), GCLP_HICON));
+    HICON source =
+        icon_ ? icon_.get()
+              : reinterpret_cast<HICON>(GetClassLongPtrA(Application().Handle(), GCLP_HICON));
     displayed_.reset(source ? CopyIcon(source) : nullptr);
     ShellRequest(Request::kModify);
   }
@@ -233,7 +234,8 @@ void TFormTrayIcon::MessageWindowProc(TcbMessage& m) {
 }
 
 LRESULT TFormTrayIcon::AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && (options_ & oMinimizeToTray) && OwnerIsMainForm())
+  if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && (options_ & oMinimizeToTray) &&
+      OwnerIsMainForm())
     MinimizeToTray();
   return appHook_.CallNext(msg, wParam, lParam);
 }

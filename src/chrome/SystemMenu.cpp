@@ -62,9 +62,10 @@ void TSystemMenu::Insert() {
           if (item.Caption.empty() || item.Caption == "-")
             AppendMenuA(submenu_.get(), MF_SEPARATOR, 0, nullptr);
           else
-            AppendMenuA(submenu_.get(),
-                        MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED),
-                        i + 1, item.Caption.c_str());
+            AppendMenuA(
+                submenu_.get(),
+                MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED), i + 1,
+                item.Caption.c_str());
         }
         mi.hSubMenu = submenu_.get();
       }
@@ -79,8 +80,8 @@ void TSystemMenu::Insert() {
 void TSystemMenu::Remove() {
   if (!inserted_) return;
   if (HMENU menu = button_.GetSystemMenuHandle())
-    for (int id : SystemMenuEntryIds(button_.CommandId(), separators_ & seBefore,
-                                     separators_ & seAfter))
+    for (int id :
+         SystemMenuEntryIds(button_.CommandId(), separators_ & seBefore, separators_ & seAfter))
       DeleteMenu(menu, static_cast<UINT>(id), MF_BYCOMMAND);  // also destroys the submenu
   submenu_.release();
   inserted_ = false;

@@ -24,12 +24,13 @@ HWND CreateChromeHelperWindow(const char* className, WNDPROC proc, void* self) {
     wc.lpfnWndProc = proc;
     wc.hInstance = ModuleInstance();
     wc.lpszClassName = className;
-    if (!RegisterClassA(&wc)) throw std::runtime_error(std::string("Cannot register the window class ") + className);
+    if (!RegisterClassA(&wc))
+      throw std::runtime_error(std::string("Cannot register the window class ") + className);
   }
   // A hidden top-level window, not a message-only one: the shell's broadcasts
   // (TaskbarCreated, end of session) reach only top-level windows.
-  HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             ModuleInstance(), self);
+  HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                             nullptr, ModuleInstance(), self);
   if (!wnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   return wnd;
 }
@@ -80,7 +81,9 @@ void TcbHookList::Hook(TcbFormHookComponent* c) {
   if (!hwnd || !IsWindow(hwnd)) return;
   c->hookedWindow_ = hwnd;
   c->hooked_ = true;
-  c->hook_.Attach(hwnd, [c](UINT msg, WPARAM wParam, LPARAM lParam) { return c->Dispatch(msg, wParam, lParam); });
+  c->hook_.Attach(hwnd, [c](UINT msg, WPARAM wParam, LPARAM lParam) {
+    return c->Dispatch(msg, wParam, lParam);
+  });
 }
 
 void TcbHookList::Unhook(TcbFormHookComponent* c) {
@@ -141,7 +144,8 @@ LRESULT TcbFormHookComponent::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
   Application().Guard([&] {
     auto* list = TcbHookList::Instance();
     if (msg == WM_DESTROY && !destroying_ && list && list->FirstOfChain(this))
-      PostMessageA(list->Window(), kRehookRequestMessage, 0, reinterpret_cast<LPARAM>(hookedWindow_));
+      PostMessageA(list->Window(), kRehookRequestMessage, 0,
+                   reinterpret_cast<LPARAM>(hookedWindow_));
     if (msg == kTopmostNotifyMessage) SetTopmost(wParam != 0);
     bool handled = false;
     BeforeMessage(m, handled);

@@ -58,7 +58,7 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TPanel> Panel1;
   std::unique_ptr<TImage> Image3;
   std::unique_ptr<TPageControl> PageControl2;
-  std::array<std::unique_ptr<TTabSheet>, 4> addressPages;  // TabSheet4, 5, 6, tabsheet11
+  std::array<std::unique_ptr<TTabSheet>, 4> addressPages;   // TabSheet4, 5, 6, tabsheet11
   std::array<std::unique_ptr<TEdit>, kChannelCount> ipbox;  // ipbox1..ipbox16
   std::vector<std::unique_ptr<TLabel>> channelLabels;
   std::unique_ptr<TLabel> Label11, Label10;
@@ -66,10 +66,11 @@ class TForm1 : public TForm, public TRunValues {
   std::unique_ptr<TPanel> Panel4;
   std::unique_ptr<TImage> Image4;
   std::unique_ptr<TPageControl> PageControl3;
-  std::array<std::unique_ptr<TTabSheet>, 4> hotkeyPages;  // TabSheet7, 8, 9, tabsheet10
+  std::array<std::unique_ptr<TTabSheet>, 4> hotkeyPages;              // TabSheet7, 8, 9, tabsheet10
   std::array<std::unique_ptr<THotKey>, kChannelCount> channelHotKey;  // HotKey1..HotKey20
   std::vector<std::unique_ptr<TLabel>> hotkeyLabels;
-  std::array<std::unique_ptr<TVrUserLed>, 4> savedLed;  // savedledok, savedledok2, savedledok3, savedokled4
+  std::array<std::unique_ptr<TVrUserLed>, 4>
+      savedLed;  // savedledok, savedledok2, savedledok3, savedokled4
   std::array<std::unique_ptr<TButton>, 4> Accept;  // Accept1..Accept4
   std::unique_ptr<TRadioButton> ctrlbutton, altbutton, shftbutton, nonbutton;
   // Middle: the six fold panels, indexed by their number (DFWFoldPanel1..6).
@@ -77,7 +78,7 @@ class TForm1 : public TForm, public TRunValues {
   std::vector<std::unique_ptr<TLabel>> panelLabels;
   std::unique_ptr<TImage> Image2, Image1;
   std::unique_ptr<TLabel> Label34;
-  UniqueFont linkFont;  // the window font, underlined, for Label34
+  UniqueFont linkFont;     // the window font, underlined, for Label34
   UniqueFont entryFont;    // address boxes and the database list
   UniqueFont pagesFont;    // the address pages
   UniqueFont headingFont;  // headings inside the fold panels
@@ -120,8 +121,8 @@ class TForm1 : public TForm, public TRunValues {
   // Polling timers, one per modifier: Ctrl, Alt, Shift, none.
   TThreadedTimer Timer1, Timer2, Timer3, Timer6;
   std::unique_ptr<TDXInput> DXInput1;
-  TVrWave Wave, Wave2, Wave3;                  // click, confirm, refusal
-  std::array<TVrWave, kChannelCount> chwave;   // chwave1..chwave16
+  TVrWave Wave, Wave2, Wave3;                 // click, confirm, refusal
+  std::array<TVrWave, kChannelCount> chwave;  // chwave1..chwave16
   std::array<TThreadedTimer*, 4> PollingTimers();
   // ctrlbutton, altbutton, shftbutton, nonbutton: 1..4.
   void modifierButtonClick(int modifier);
@@ -164,7 +165,7 @@ class TForm1 : public TForm, public TRunValues {
 
   // ---- channel hotkey capture (src/ui/HotkeyCapture.cpp) ----
   void HotKeyMouseDown(int channel);  // HotKey1MouseDown .. HotKey20MouseDown
-  void AcceptClick();                 // Accept1Click, Accept2Click, Accept3Click (Accept3 and Accept4)
+  void AcceptClick();  // Accept1Click, Accept2Click, Accept3Click (Accept3 and Accept4)
   // The four saved lamps and Accept buttons show one state: accepted or pending.
   void ShowKeysAccepted(bool accepted);
 

@@ -88,7 +88,8 @@ void TForm1::BuildCaptionButtons() {
   }
   // The load steps, in the order of the definition.
   for (TCustomCaptionButton* b : std::initializer_list<TCustomCaptionButton*>{
-           FormRoller1.get(), TrayIcon.get(), FormTopmost1.get(), captionlockbtn.get(), RunRWButton.get()})
+           FormRoller1.get(), TrayIcon.get(), FormTopmost1.get(), captionlockbtn.get(),
+           RunRWButton.get()})
     b->Loaded();
 }
 
@@ -115,9 +116,11 @@ int TForm1::QueryChrome(const std::string& name) const {
   if (value == "Visible" && b == TrayIcon.get()) return TrayIcon->Visible();
   // Texts travel as a global atom; the asker reads and deletes it.
   if (value == "Hint") return GlobalAddAtomA(b->Hint().empty() ? "-" : b->Hint().c_str());
-  if (value == "MessageWindow") return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
+  if (value == "MessageWindow")
+    return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
   if (value == "MenuChecked")
-    return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) &
+            MF_CHECKED) != 0;
   return query::kNoValue;
 }
 

@@ -47,7 +47,8 @@ Found FindControl(const TWindow& form, const std::string& name) {
   Found found;
   FindIn(&form, name, found);
   Search search{&name, &found};
-  if (!found.window && !found.graphic) EnumChildWindows(form.Handle(), SearchChild, reinterpret_cast<LPARAM>(&search));
+  if (!found.window && !found.graphic)
+    EnumChildWindows(form.Handle(), SearchChild, reinterpret_cast<LPARAM>(&search));
   return found;
 }
 
@@ -55,7 +56,8 @@ std::string Describe(HFONT font) {
   LOGFONTA lf{};
   if (!font) return "none";
   if (!GetObjectA(font, sizeof lf, &lf)) return "deleted";
-  return std::string(lf.lfFaceName) + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(lf.lfWeight);
+  return std::string(lf.lfFaceName) + "|" + std::to_string(lf.lfHeight) + "|" +
+         std::to_string(lf.lfWeight);
 }
 
 std::string ShowingTip(HWND tip) {
@@ -97,16 +99,20 @@ bool TForm1::InspectText(const std::string& name, std::string& value) const {
     return true;
   }
   if (name.rfind("captionfont:", 0) == 0) {
-    const auto* panel = dynamic_cast<const TDFWFoldPanel*>(TWindow::FromHandle(FindControl(*this, name.substr(12)).window));
+    const auto* panel = dynamic_cast<const TDFWFoldPanel*>(
+        TWindow::FromHandle(FindControl(*this, name.substr(12)).window));
     if (!panel) return false;
     value = Describe(panel->CaptionFont());
     return true;
   }
   if (name.rfind("font:", 0) != 0) return false;
   const Found found = FindControl(*this, name.substr(5));
-  if (found.graphic) value = Describe(found.graphic->Font());
-  else if (found.window) value = Describe(reinterpret_cast<HFONT>(SendMessageA(found.window, WM_GETFONT, 0, 0)));
-  else return false;
+  if (found.graphic)
+    value = Describe(found.graphic->Font());
+  else if (found.window)
+    value = Describe(reinterpret_cast<HFONT>(SendMessageA(found.window, WM_GETFONT, 0, 0)));
+  else
+    return false;
   return true;
 }
 

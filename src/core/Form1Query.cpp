@@ -27,7 +27,8 @@ int TForm1::QueryValue(const std::string& name) const {
   if (name == "cpuradiobtns") return cpuradiobtns->ItemIndex();
   // "DFWFoldPanel<n>": 1 expanded, 0 collapsed; ".GlyphX"/".GlyphY": the
   // middle of its fold glyph in panel coordinates.
-  if (name.rfind("DFWFoldPanel", 0) == 0 && name.size() >= 13 && name[12] >= '1' && name[12] <= '6') {
+  if (name.rfind("DFWFoldPanel", 0) == 0 && name.size() >= 13 && name[12] >= '1' &&
+      name[12] <= '6') {
     const TDFWFoldPanel& panel = *DFWFoldPanel[name[12] - '0'];
     const std::string part = name.substr(13);
     const TRect glyph = panel.GlyphRect();
@@ -39,8 +40,8 @@ int TForm1::QueryValue(const std::string& name) const {
   for (const TVrUpDown* arrows : {updown.get(), VrUpDown1.get()}) {
     if (name.rfind(arrows->Name() + ".", 0) != 0) continue;
     const std::string part = name.substr(arrows->Name().size() + 1);
-    const TRect r = UpDownButtonRect(part.rfind("Up", 0) == 0 ? 0 : 1, arrows->Orientation(), arrows->Width(),
-                                     arrows->Height());
+    const TRect r = UpDownButtonRect(part.rfind("Up", 0) == 0 ? 0 : 1, arrows->Orientation(),
+                                     arrows->Width(), arrows->Height());
     POINT pt{arrows->Left() + (r.Left + r.Right) / 2, arrows->Top() + (r.Top + r.Bottom) / 2};
     MapWindowPoints(arrows->Parent()->Handle(), Handle(), &pt, 1);
     return part.back() == 'X' ? pt.x : pt.y;
@@ -61,19 +62,28 @@ int TForm1::QueryValue(const std::string& name) const {
 }
 
 bool TForm1::QueryText(const std::string& name, std::string& value) const {
-  if (name == "ListBox.hint") value = ListBox->Hint();
-  else if (name == "captionlockbtn.hint") value = captionlockbtn->Hint();
-  else if (name == "timerbar.hint") value = timerbar->Hint();
-  else if (name == "mainServer") value = mainServer;
-  else if (name == "mainServerPassword") value = mainServerPassword;
-  else if (name == "passwordArgument") value = passwordArgument;
-  else if (const TMenuItem* item = TrayMenuItem(name, ".Caption")) value = item->Caption;
-  else if (InspectText(name, value)) return true;
+  if (name == "ListBox.hint")
+    value = ListBox->Hint();
+  else if (name == "captionlockbtn.hint")
+    value = captionlockbtn->Hint();
+  else if (name == "timerbar.hint")
+    value = timerbar->Hint();
+  else if (name == "mainServer")
+    value = mainServer;
+  else if (name == "mainServerPassword")
+    value = mainServerPassword;
+  else if (name == "passwordArgument")
+    value = passwordArgument;
+  else if (const TMenuItem* item = TrayMenuItem(name, ".Caption"))
+    value = item->Caption;
+  else if (InspectText(name, value))
+    return true;
   else if (name.rfind("channelAddress", 0) == 0) {
     const int slot = std::atoi(name.c_str() + 14);
     if (slot < 0 || slot >= kChannelCount) return false;
     value = channelAddress[slot];
-  } else return QueryPlayedSound(name, value);
+  } else
+    return QueryPlayedSound(name, value);
   return true;
 }
 
@@ -88,7 +98,8 @@ LRESULT TForm1::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == queryText) {
     char name[256] = {};
     std::string value;
-    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name) || !QueryText(name, value)) return 0;
+    if (!GlobalGetAtomNameA(static_cast<ATOM>(wp), name, sizeof name) || !QueryText(name, value))
+      return 0;
     std::string answer(1, query::kTextMark);
     answer.append(value, 0, query::kMaxText);
     return GlobalAddAtomA(answer.c_str());

@@ -14,7 +14,9 @@ namespace {
 constexpr int kDefinitionInterval = 70;
 }
 
-std::array<TThreadedTimer*, 4> TForm1::PollingTimers() { return {&Timer1, &Timer2, &Timer3, &Timer6}; }
+std::array<TThreadedTimer*, 4> TForm1::PollingTimers() {
+  return {&Timer1, &Timer2, &Timer3, &Timer6};
+}
 
 void TForm1::BuildServices() {
   for (TThreadedTimer* timer : PollingTimers()) timer->SetInterval(kDefinitionInterval);
@@ -101,7 +103,8 @@ bool TForm1::QueryService(const std::string& name, int& value) {
     const std::string t = timerNames[i];
     if (name == t) return value = timers[i]->Enabled(), true;
     if (name == t + ".Interval") return value = timers[i]->Interval(), true;
-    if (name == t + ".Priority") return value = WindowsThreadPriority(timers[i]->ThreadPriority()), true;
+    if (name == t + ".Priority")
+      return value = WindowsThreadPriority(timers[i]->ThreadPriority()), true;
   }
   for (int ch = 0; ch < kChannelCount; ++ch)
     if (name == "chwave" + std::to_string(ch + 1)) return value = chwave[ch].Sound().Size(), true;
@@ -116,7 +119,8 @@ bool TForm1::QueryService(const std::string& name, int& value) {
 bool TForm1::QueryPlayedSound(const std::string& name, std::string& value) const {
   if (name.rfind("Played", 0) != 0 || name.size() == 6) return false;
   TPlayedSound played;
-  if (!PlayedSound(static_cast<std::uint32_t>(std::strtoul(name.c_str() + 6, nullptr, 10)), played)) return false;
+  if (!PlayedSound(static_cast<std::uint32_t>(std::strtoul(name.c_str() + 6, nullptr, 10)), played))
+    return false;
   std::string wave = "?";
   if (played.wave == &Wave) wave = "Wave";
   if (played.wave == &Wave2) wave = "Wave2";

@@ -158,14 +158,15 @@ void TForm1::FormCloseQuery(bool& canClose) {
     // A file that stays unwritable (read-only, a folder the user may not
     // write) must not trap the user in the program: let them choose.
     Application().HandleException(e);
-    canClose = MessageBoxA(Handle(), "Close Hopvox without saving these settings?", Application().Title().c_str(),
+    canClose = MessageBoxA(Handle(), "Close Hopvox without saving these settings?",
+                           Application().Title().c_str(),
                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
     if (canClose) DisableTimers();
     return;
   }
   DisableTimers();
-  MessageBoxA(Handle(), "Please support Hopvox! Donations gratefully received", Application().Title().c_str(),
-              MB_OK);
+  MessageBoxA(Handle(), "Please support Hopvox! Donations gratefully received",
+              Application().Title().c_str(), MB_OK);
   canClose = true;
 }
 

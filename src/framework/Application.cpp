@@ -19,7 +19,8 @@ TApplication& Application() {
 }
 
 TApplication::TApplication()
-    : mainThreadId_(GetCurrentThreadId()), syncEvent_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+    : mainThreadId_(GetCurrentThreadId()),
+      syncEvent_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS |
                                            ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);

@@ -7,7 +7,8 @@
 namespace hopvox {
 
 TDragSource::TDragSource(TWindow& source) : source_(source) {
-  subclass_.Attach(source_.Handle(), [this](UINT msg, WPARAM wp, LPARAM lp) { return Proc(msg, wp, lp); });
+  subclass_.Attach(source_.Handle(),
+                   [this](UINT msg, WPARAM wp, LPARAM lp) { return Proc(msg, wp, lp); });
 }
 
 void TDragSource::AddTarget(TWindow& target, TDragOverEvent onDragOver, TDragDropEvent onDragDrop) {

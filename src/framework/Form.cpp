@@ -4,7 +4,8 @@
 
 namespace hopvox {
 
-TForm::TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+TForm::TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style,
+             DWORD exStyle) {
   RECT rc{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&rc, style, FALSE, exStyle);
   CreateOwn("HopvoxForm", caption.c_str(), style | WS_CLIPCHILDREN, exStyle, nullptr, CW_USEDEFAULT,

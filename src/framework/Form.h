@@ -7,7 +7,8 @@ namespace hopvox {
 // A top-level window owned by the application window, fixed in size.
 class TForm : public TWindow {
  public:
-  TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style, DWORD exStyle = 0);
+  TForm(const std::string& caption, int clientWidth, int clientHeight, DWORD style,
+        DWORD exStyle = 0);
   // Asked before the window closes; clear `canClose` to keep it open.
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnDestroy;

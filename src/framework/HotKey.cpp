@@ -6,7 +6,8 @@
 
 namespace hopvox {
 
-static_assert(query::kBoxShift == HOTKEYF_SHIFT && query::kBoxCtrl == HOTKEYF_CONTROL && query::kBoxAlt == HOTKEYF_ALT);
+static_assert(query::kBoxShift == HOTKEYF_SHIFT && query::kBoxCtrl == HOTKEYF_CONTROL &&
+              query::kBoxAlt == HOTKEYF_ALT);
 
 THotKey::THotKey(const Args& a) {
   CreateStandard(HOTKEY_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE, a.parent,

@@ -15,7 +15,8 @@ void TImage::SetPicture(TPicture picture) {
 void TImage::Paint(HDC dc) {
   if (picture_.Empty()) return;
   // The parent clips to the control, so a larger picture shows its middle.
-  picture_.Draw(dc, Center ? (Width() - picture_.Width()) / 2 : 0, Center ? (Height() - picture_.Height()) / 2 : 0);
+  picture_.Draw(dc, Center ? (Width() - picture_.Width()) / 2 : 0,
+                Center ? (Height() - picture_.Height()) / 2 : 0);
 }
 
 }  // namespace hopvox

@@ -15,20 +15,23 @@ constexpr LONGLONG kMaxFileSize = 64LL << 20;
 
 ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
-  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     DWORD err = GetLastError();
     return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? ReadResult::rrMissing
-                                                                        : ReadResult::rrFailed;
+                                                                      : ReadResult::rrFailed;
   }
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize) return ReadResult::rrFailed;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize)
+    return ReadResult::rrFailed;
   bytes.resize(static_cast<std::size_t>(size.QuadPart));
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+    if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got,
+                  nullptr))
       return ReadResult::rrFailed;
     if (got == 0) break;  // shrunk while we read
     done += got;
@@ -41,7 +44,9 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD put = 0;
-    if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put, nullptr) || put == 0)
+    if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &put,
+                   nullptr) ||
+        put == 0)
       return false;
     done += put;
   }
@@ -61,7 +66,8 @@ bool RewriteInPlace(const std::string& path, const std::string& bytes) {
 }
 
 bool HasOtherNames(const std::string& path) {
-  UniqueHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  UniqueHandle file(CreateFileA(path.c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   BY_HANDLE_FILE_INFORMATION info;
   return file && GetFileInformationByHandle(file.get(), &info) && info.nNumberOfLinks > 1;
@@ -70,12 +76,14 @@ bool HasOtherNames(const std::string& path) {
 // Writes a complete file next to `path` and only then puts it in its place,
 // so the settings file is always either the old one or the new one.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
-  if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path)) return RewriteInPlace(path, bytes);
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path))
+    return RewriteInPlace(path, bytes);
   std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
   if (folder.empty()) folder.push_back('.');
   char temp[MAX_PATH];
   if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return RewriteInPlace(path, bytes);
-  UniqueHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(
+      CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     DeleteFileA(temp);
     return RewriteInPlace(path, bytes);
@@ -83,8 +91,8 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWOR
   bool ok = WriteAll(file.get(), bytes);
   ok = CloseHandle(file.release()) && ok;  // a late write error can show only here
   if (ok && oldAttributes != INVALID_FILE_ATTRIBUTES) {
-    DWORD keep = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    DWORD keep = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
     if (keep) SetFileAttributesA(temp, keep);
   }
   if (ok) {
@@ -122,9 +130,11 @@ void TIniFile::Modify(Edit edit) {
   ReadResult read = ReadWholeFile(fileName_, before);
   // Writing without the old contents would throw away everything else in it.
   if (read == ReadResult::rrFailed) Fail();
-  DWORD attributes = read == ReadResult::rrRead ? GetFileAttributesA(fileName_.c_str()) : INVALID_FILE_ATTRIBUTES;
+  DWORD attributes =
+      read == ReadResult::rrRead ? GetFileAttributesA(fileName_.c_str()) : INVALID_FILE_ATTRIBUTES;
   // The rename would happily replace a read-only file: refuse as the platform does.
-  const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  const bool readOnly =
+      attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
   IniText ini = IniText::Parse(before);
   bool changed = false;
   if (!edit(ini, changed, readOnly)) Fail();
@@ -134,7 +144,8 @@ void TIniFile::Modify(Edit edit) {
   if (!ReplaceFileContents(fileName_, after, attributes)) Fail();
 }
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& def) const {
   return Load().ReadString(section, key, def);
 }
 
@@ -146,7 +157,9 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool
   return Load().ReadBool(section, key, def);
 }
 
-bool TIniFile::SectionExists(const std::string& section) const { return Load().SectionExists(section); }
+bool TIniFile::SectionExists(const std::string& section) const {
+  return Load().SectionExists(section);
+}
 
 void TIniFile::ReadSection(const std::string& section, std::vector<std::string>& names) const {
   names = Load().KeyNames(section);
@@ -156,7 +169,8 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
   return Load().KeyNames(section);
 }
 
-void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+void TIniFile::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
   Modify([&](IniText& ini, bool& changed, bool readOnly) {
     changed = true;
     return !readOnly && ini.WriteString(section, key, value);

@@ -36,7 +36,8 @@ void TListBox::SetItems(const std::vector<std::string>& items) {
 }
 
 int TListBox::Add(const std::string& item) {
-  return static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+  return static_cast<int>(
+      SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 void TListBox::Remove(int index) { SendMessageA(Handle(), LB_DELETESTRING, index, 0); }

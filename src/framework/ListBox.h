@@ -26,7 +26,7 @@ class TListBox : public TWindow {
   int IndexOf(const std::string& item) const;  // exact text, -1 when absent
   bool Selected(int index) const;
   int SelCount() const;
-  int ItemIndex() const;  // the item with the caret, -1 when empty
+  int ItemIndex() const;              // the item with the caret, -1 when empty
   int ItemAtPos(int x, int y) const;  // -1 when the point is on no item
 
  protected:

@@ -70,8 +70,8 @@ UniqueGlobal PreviewTemplate() {
   TemplateWriter t(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK | DS_CONTROL | DS_SETFONT,
                    kPaneLeft + kPaneWidth + 6, kStandardHeight, 2);
   t.Static(WS_CHILD, 0, 0, 0, kStandardWidth, kStandardHeight, stc32);
-  t.Static(WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, WS_EX_CLIENTEDGE, kPaneLeft, kPaneTop, kPaneWidth, kPaneHeight,
-           TOpenPictureDialog::kPreviewId);
+  t.Static(WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, WS_EX_CLIENTEDGE, kPaneLeft, kPaneTop, kPaneWidth,
+           kPaneHeight, TOpenPictureDialog::kPreviewId);
   const std::vector<WORD>& words = t.Words();
   UniqueGlobal block(GlobalAlloc(GMEM_FIXED, words.size() * sizeof(WORD)));
   if (block) std::memcpy(block.get(), words.data(), words.size() * sizeof(WORD));
@@ -131,9 +131,11 @@ UINT_PTR CALLBACK TOpenPictureDialog::Hook(HWND dlg, UINT msg, WPARAM wp, LPARAM
 void TOpenPictureDialog::SelectionChanged(HWND dlg) {
   preview_ = TPicture();
   char path[MAX_PATH] = {};
-  const LRESULT n = SendMessageA(GetParent(dlg), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
-  const DWORD attributes = n > 0 && n <= static_cast<LRESULT>(sizeof path) ? GetFileAttributesA(path)
-                                                                           : INVALID_FILE_ATTRIBUTES;
+  const LRESULT n =
+      SendMessageA(GetParent(dlg), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
+  const DWORD attributes = n > 0 && n <= static_cast<LRESULT>(sizeof path)
+                               ? GetFileAttributesA(path)
+                               : INVALID_FILE_ATTRIBUTES;
   if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     try {
       preview_ = TPicture::FromFile(path);
@@ -147,8 +149,8 @@ void TOpenPictureDialog::SelectionChanged(HWND dlg) {
 void TOpenPictureDialog::DrawPreview(const DRAWITEMSTRUCT& item) const {
   const RECT& pane = item.rcItem;
   FillRect(item.hDC, &pane, GetSysColorBrush(COLOR_WINDOW));
-  const TPlacement p =
-      FitIntoPane(preview_.Width(), preview_.Height(), pane.right - pane.left, pane.bottom - pane.top);
+  const TPlacement p = FitIntoPane(preview_.Width(), preview_.Height(), pane.right - pane.left,
+                                   pane.bottom - pane.top);
   if (preview_.Empty() || p.Empty()) return;
   const int left = pane.left + p.left, top = pane.top + p.top;
   preview_.StretchDraw(item.hDC, RECT{left, top, left + p.width, top + p.height});

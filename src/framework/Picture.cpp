@@ -25,7 +25,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   if (!file) Invalid(path, "the file cannot be opened");
   DWORD high = 0;
   const DWORD size = GetFileSize(file.get(), &high);
-  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxFileSize) Invalid(path, "the file is too large");
+  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxFileSize)
+    Invalid(path, "the file is too large");
   std::vector<std::uint8_t> bytes(size);
   DWORD read = 0;
   if (size && (!ReadFile(file.get(), bytes.data(), size, &read, nullptr) || read != size))
@@ -65,7 +66,8 @@ bool MetafileSize(HENHMETAFILE emf, int& w, int& h) {
   ENHMETAHEADER hdr{};
   if (GetEnhMetaFileHeader(emf, sizeof hdr, &hdr) < sizeof hdr) return false;
   const RECTL& f = hdr.rclFrame;
-  if (hdr.szlMillimeters.cx > 0 && hdr.szlMillimeters.cy > 0 && f.right > f.left && f.bottom > f.top) {
+  if (hdr.szlMillimeters.cx > 0 && hdr.szlMillimeters.cy > 0 && f.right > f.left &&
+      f.bottom > f.top) {
     w = MulDiv(f.right - f.left, hdr.szlDevice.cx, hdr.szlMillimeters.cx * 100);
     h = MulDiv(f.bottom - f.top, hdr.szlDevice.cy, hdr.szlMillimeters.cy * 100);
   } else {
@@ -98,7 +100,8 @@ UniqueEnhMetaFile WmfToEmf(const std::vector<std::uint8_t>& bytes, int& w, int& 
   if (bytes.size() < skip + 18) return {};
   const int type = u16(skip), headerWords = u16(skip + 2);
   if ((type != 1 && type != 2) || headerWords != 9) return {};
-  UniqueEnhMetaFile emf(SetWinMetaFileBits(static_cast<UINT>(bytes.size() - skip), bytes.data() + skip, nullptr,
+  UniqueEnhMetaFile emf(SetWinMetaFileBits(static_cast<UINT>(bytes.size() - skip),
+                                           bytes.data() + skip, nullptr,
                                            placeable ? &mfp : nullptr));
   if (!emf) return {};
   if (!placeable && !MetafileSize(emf.get(), w, h)) return {};
@@ -138,10 +141,11 @@ TPicture TPicture::FromFile(const std::string& path) {
     }
     case TPictureFormat::Bitmap: {
       ReadWholeFile(path);  // the same size limit and a clear message for a missing file
-      p.bitmap_.reset(static_cast<HBITMAP>(
-          LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+      p.bitmap_.reset(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
       BITMAP bm{};
-      if (!p.bitmap_ || !GetObjectA(p.bitmap_.get(), sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight == 0)
+      if (!p.bitmap_ || !GetObjectA(p.bitmap_.get(), sizeof bm, &bm) || bm.bmWidth <= 0 ||
+          bm.bmHeight == 0)
         Invalid(path, "not a valid bitmap");
       p.kind_ = TKind::Bitmap;
       p.width_ = bm.bmWidth;
@@ -150,7 +154,8 @@ TPicture TPicture::FromFile(const std::string& path) {
     }
     case TPictureFormat::Icon: {
       ReadWholeFile(path);
-      p.icon_.reset(static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+      p.icon_.reset(
+          static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
       ICONINFO info{};
       if (!p.icon_ || !GetIconInfo(p.icon_.get(), &info)) Invalid(path, "not a valid icon");
       UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
@@ -187,7 +192,9 @@ TPicture TPicture::FromFile(const std::string& path) {
   }
   const size_t dot = path.find_last_of('.');
   const size_t slash = path.find_last_of("\\/");
-  const std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot);
+  const std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash)
+                              ? ""
+                              : path.substr(dot);
   Invalid(path, ext.empty() ? "the file name has no picture extension"
                             : "\"" + ext + "\" is not a picture type Hopvox can show");
 }

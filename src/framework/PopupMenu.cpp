@@ -22,9 +22,11 @@ void TPopupMenu::Popup(HWND owner, int x, int y) {
   }
   // The owner must be foreground or the menu does not close on a click elsewhere.
   SetForegroundWindow(owner);
-  UINT chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+  UINT chosen =
+      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
   PostMessageA(owner, WM_NULL, 0, 0);
-  if (chosen > 0 && chosen <= Items.size() && Items[chosen - 1].OnClick) Items[chosen - 1].OnClick();
+  if (chosen > 0 && chosen <= Items.size() && Items[chosen - 1].OnClick)
+    Items[chosen - 1].OnClick();
 }
 
 }  // namespace hopvox

@@ -15,9 +15,11 @@ void TRadioButton::SetChecked(bool on) {
   if (Checked() == on) return;
   SendMessageA(Handle(), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
   if (!on) return;
-  for (HWND sib = GetWindow(GetParent(Handle()), GW_CHILD); sib; sib = GetWindow(sib, GW_HWNDNEXT)) {
+  for (HWND sib = GetWindow(GetParent(Handle()), GW_CHILD); sib;
+       sib = GetWindow(sib, GW_HWNDNEXT)) {
     if (sib == Handle()) continue;
-    if (auto* other = dynamic_cast<TRadioButton*>(TWindow::FromHandle(sib))) other->SetChecked(false);
+    if (auto* other = dynamic_cast<TRadioButton*>(TWindow::FromHandle(sib)))
+      other->SetChecked(false);
   }
   if (OnClick) OnClick();
 }

@@ -16,14 +16,16 @@ struct TSubclassChain {
   WNDPROC original = nullptr;
   std::vector<TSubclass*> links;  // oldest first
 
-  static TSubclassChain* Of(HWND wnd) { return static_cast<TSubclassChain*>(GetPropA(wnd, kChainProp)); }
+  static TSubclassChain* Of(HWND wnd) {
+    return static_cast<TSubclassChain*>(GetPropA(wnd, kChainProp));
+  }
 
   static TSubclassChain& Install(HWND wnd) {
     if (TSubclassChain* chain = Of(wnd)) return *chain;
     auto chain = std::make_unique<TSubclassChain>();
     SetPropA(wnd, kChainProp, chain.get());
-    chain->original =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    chain->original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
     return *chain.release();
   }
 
@@ -83,11 +85,13 @@ void TSubclass::Detach() {
 LRESULT TSubclass::CallNext(UINT msg, WPARAM wp, LPARAM lp) const {
   // Left the chain while handling this message: the links below are out of
   // reach, but the window still gets its own handling.
-  if (!window_) return IsWindow(lastWindow_) ? CallWindowProcA(original_, lastWindow_, msg, wp, lp) : 0;
+  if (!window_)
+    return IsWindow(lastWindow_) ? CallWindowProcA(original_, lastWindow_, msg, wp, lp) : 0;
   TSubclassChain* chain = TSubclassChain::Of(window_);
   if (!chain) return DefWindowProcA(window_, msg, wp, lp);
   const auto at = std::find(chain->links.begin(), chain->links.end(), this);
-  return TSubclassChain::CallBelow(window_, static_cast<std::size_t>(at - chain->links.begin()), msg, wp, lp);
+  return TSubclassChain::CallBelow(window_, static_cast<std::size_t>(at - chain->links.begin()),
+                                   msg, wp, lp);
 }
 
 }  // namespace hopvox

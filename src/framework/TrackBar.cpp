@@ -15,7 +15,9 @@ TTrackBar::TTrackBar(const Args& a) : last_(a.position) {
   SendMessageA(Handle(), TBM_SETPOS, TRUE, a.position);
 }
 
-int TTrackBar::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
+int TTrackBar::Position() const {
+  return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+}
 
 void TTrackBar::SetPosition(int position) {
   SendMessageA(Handle(), TBM_SETPOS, TRUE, position);

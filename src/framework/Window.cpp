@@ -20,7 +20,9 @@ constexpr char kWindowProp[] = "HopvoxWindow";
 
 // Global atoms outlive the process: each one we add must be deleted with its window.
 void ReleaseNameAtom(HWND wnd) {
-  if (auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(wnd, query::kNameProperty)))) GlobalDeleteAtom(atom);
+  if (auto atom =
+          static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(wnd, query::kNameProperty))))
+    GlobalDeleteAtom(atom);
 }
 
 TWindow* ChildWrapper(HWND child) { return child ? TWindow::FromHandle(child) : nullptr; }
@@ -64,7 +66,8 @@ void TWindow::RegisterOwnClass(const char* className, UINT classStyle, HBRUSH ba
   wc.hbrBackground = background;
   wc.lpszClassName = className;
   wc.hIcon = LoadIconA(wc.hInstance, "MAINICON");
-  if (!RegisterClassA(&wc)) throw std::runtime_error(std::string("Cannot register the window class ") + className);
+  if (!RegisterClassA(&wc))
+    throw std::runtime_error(std::string("Cannot register the window class ") + className);
 }
 
 void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -73,8 +76,8 @@ void TWindow::CreateOwn(const char* className, const char* text, DWORD style, DW
   parent_ = parent;
   RegisterOwnClass(className);
   HWND parentWnd = parent ? parent->Handle() : nullptr;
-  if (!CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd, nullptr,
-                       Application().Instance(), this))
+  if (!CreateWindowExA(exStyle, className, text, style, left, top, width, height, parentWnd,
+                       nullptr, Application().Instance(), this))
     throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   InheritFont();
 }
@@ -87,12 +90,14 @@ void TWindow::CreateStandard(const char* className, const char* text, DWORD styl
                              nullptr);
   if (!wnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(wnd);
-  subclass_.Attach(wnd, [this](UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(this, msg, wp, lp); });
+  subclass_.Attach(wnd,
+                   [this](UINT msg, WPARAM wp, LPARAM lp) { return Dispatch(this, msg, wp, lp); });
   InheritFont();
 }
 
 void TWindow::InheritFont() {
-  if (handle_ && parent_ && parentFont_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
+  if (handle_ && parent_ && parentFont_)
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
 }
 
 void TWindow::FontChanged() {
@@ -200,7 +205,8 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYUP:
       if (auto& handler = msg == WM_KEYDOWN ? OnKeyDown : OnKeyUp) {
         WORD key = static_cast<WORD>(wp);
-        handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) | (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
+        handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) |
+                             (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
         if (!key) return 0;  // the handler took the key
         wp = key;
       }
@@ -392,7 +398,8 @@ void TWindow::SetName(const std::string& name) {
   name_ = name;
   if (!handle_) return;
   ReleaseNameAtom(handle_);
-  SetPropA(handle_, query::kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
+  SetPropA(handle_, query::kNameProperty,
+           reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomA(name.c_str()))));
 }
 
 void TWindow::SetBounds(int left, int top, int width, int height) {
@@ -430,7 +437,9 @@ bool TWindow::Enabled() const { return handle_ && IsWindowEnabled(handle_); }
 void TWindow::SetEnabled(bool on) {
   if (handle_) EnableWindow(handle_, on);
 }
-bool TWindow::Visible() const { return handle_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE); }
+bool TWindow::Visible() const {
+  return handle_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE);
+}
 void TWindow::SetVisible(bool on) {
   if (handle_) ShowWindow(handle_, on ? SW_SHOW : SW_HIDE);
 }

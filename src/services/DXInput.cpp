@@ -13,8 +13,10 @@ namespace hopvox {
 namespace {
 
 // Our own copies, so the program needs no DirectX import library.
-constexpr GUID kGuidSysKeyboard = {0x6F1D2B61, 0xD5A0, 0x11CF, {0xBF, 0xC7, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
-constexpr GUID kGuidKey = {0x55728220, 0xD33C, 0x11CF, {0xBF, 0xC7, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+constexpr GUID kGuidSysKeyboard = {
+    0x6F1D2B61, 0xD5A0, 0x11CF, {0xBF, 0xC7, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+constexpr GUID kGuidKey = {
+    0x55728220, 0xD33C, 0x11CF, {0xBF, 0xC7, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
 
 // The standard keyboard format: 256 optional buttons, one byte per scan code.
 struct KeyboardFormat {
@@ -49,7 +51,8 @@ IDirectInputA* AcquireDirectInput() {
     auto create = reinterpret_cast<CreateFn>(
         reinterpret_cast<void*>(LibraryProc("DInput.dll", "DirectInputCreateA")));
     IDirectInputA* object = nullptr;
-    if (FAILED(create(GetModuleHandleA(nullptr), 0x0700, &object, nullptr)) || !object) return nullptr;
+    if (FAILED(create(GetModuleHandleA(nullptr), 0x0700, &object, nullptr)) || !object)
+      return nullptr;
     s.object = object;
   }
   ++s.uses;

@@ -24,7 +24,8 @@ LibraryList& Libraries() {
 
 FARPROC LibraryProc(const std::string& libName, const std::string& procName) {
   std::string key = libName;
-  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   LibraryList& list = Libraries();
   TCriticalSection::Lock guard(list.lock);
   auto it = list.modules.find(key);

@@ -53,11 +53,13 @@ void TTimerThread::Loop() {
     }
     const unsigned generation = generation_.load();
     const int interval = interval_.load();
-    const DWORD r = WaitForSingleObject(wake_.get(), interval < 0 ? INFINITE : static_cast<DWORD>(interval));
+    const DWORD r =
+        WaitForSingleObject(wake_.get(), interval < 0 ? INFINITE : static_cast<DWORD>(interval));
     if (r != WAIT_TIMEOUT || terminated_.load() || !running_.load()) continue;
     bool served = true;  // a hand-over that fails is reported, and the loop goes on
     Application().Guard([&] {
-      served = Application().Synchronize([this, generation] { owner_.Tick(generation); }, served_.get());
+      served =
+          Application().Synchronize([this, generation] { owner_.Tick(generation); }, served_.get());
     });
     // The main thread has stopped serving hand-overs: wait to be ended
     // rather than spin.

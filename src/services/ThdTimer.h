@@ -43,7 +43,7 @@ class TTimerThread {
   void Loop();
 
   TThreadedTimer& owner_;
-  UniqueHandle wake_;  // auto-reset: one signal cuts one wait short
+  UniqueHandle wake_;    // auto-reset: one signal cuts one wait short
   UniqueHandle served_;  // auto-reset: the main thread has run our tick
   UniqueHandle thread_;
   std::atomic<int> interval_{1000};

@@ -20,7 +20,8 @@ std::uint32_t g_playCount = 0;
 // Puts the cursor back however the sound call ends.
 class HourglassCursor {
  public:
-  HourglassCursor() : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
+  HourglassCursor()
+      : previous_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
   ~HourglassCursor() { SetCursor(previous_); }
   HourglassCursor(const HourglassCursor&) = delete;
   HourglassCursor& operator=(const HourglassCursor&) = delete;

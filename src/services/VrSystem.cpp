@@ -40,7 +40,8 @@ void TVrRunOnce::Loaded() {
       }
     }
     if (Terminate) {
-      if (ShowMessage) MessageBoxA(nullptr, MessageText.c_str(), "Information", MB_OK | MB_ICONINFORMATION);
+      if (ShowMessage)
+        MessageBoxA(nullptr, MessageText.c_str(), "Information", MB_OK | MB_ICONINFORMATION);
       Application().Terminate();
     }
   }

@@ -25,21 +25,24 @@ TAutostartPlace RegisterAutostart(const std::string& name, const std::string& co
   if (UniqueRegKey machine = OpenExisting(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS)) {
     if (SetString(machine.get(), name, command)) {
       // One entry only, or the program would start twice at log-on.
-      if (UniqueRegKey user = OpenExisting(HKEY_CURRENT_USER, KEY_SET_VALUE)) RegDeleteValueA(user.get(), name.c_str());
+      if (UniqueRegKey user = OpenExisting(HKEY_CURRENT_USER, KEY_SET_VALUE))
+        RegDeleteValueA(user.get(), name.c_str());
       return TAutostartPlace::Machine;
     }
   }
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return TAutostartPlace::None;
   UniqueRegKey user(key);
   return SetString(user.get(), name, command) ? TAutostartPlace::User : TAutostartPlace::None;
 }
 
 void UnregisterAutostart(const std::string& name) {
-  if (UniqueRegKey machine = OpenExisting(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS)) RegDeleteValueA(machine.get(), name.c_str());
-  if (UniqueRegKey user = OpenExisting(HKEY_CURRENT_USER, KEY_SET_VALUE)) RegDeleteValueA(user.get(), name.c_str());
+  if (UniqueRegKey machine = OpenExisting(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS))
+    RegDeleteValueA(machine.get(), name.c_str());
+  if (UniqueRegKey user = OpenExisting(HKEY_CURRENT_USER, KEY_SET_VALUE))
+    RegDeleteValueA(user.get(), name.c_str());
 }
 
 std::string AutostartCommand(const std::string& programFile) {

@@ -66,7 +66,9 @@ void TForm1::BindWindowHandlers() {
   captionlockbtn->OnPressed = [this](TCustomCaptionButton&) { captionlockbtnPressed(); };
   captionlockbtn->OnReleased = [this](TCustomCaptionButton&) { captionlockbtnReleased(); };
   for (int n = 1; n <= 6; ++n) {
-    DFWFoldPanel[n]->OnFoldClick = [this, n](TDFWFoldPanel&, TFoldStatus, bool&) { DFWFoldPanelFoldClick(n); };
+    DFWFoldPanel[n]->OnFoldClick = [this, n](TDFWFoldPanel&, TFoldStatus, bool&) {
+      DFWFoldPanelFoldClick(n);
+    };
     DFWFoldPanel[n]->OnClick = [this, n] { DFWFoldPanelClick(n); };
   }
   for (int p = 0; p < 4; ++p) {
@@ -74,8 +76,9 @@ void TForm1::BindWindowHandlers() {
     hotkeyPages[p]->OnMouseMove = [this, p](TShiftState, int, int) { HotkeyPageMouseMove(p); };
   }
   OnMouseMove = [this](TShiftState, int, int) { FormMouseMove(); };
-  for (TWindow* surface : {static_cast<TWindow*>(Panel1.get()), static_cast<TWindow*>(Panel2.get()),
-                           static_cast<TWindow*>(Panel3.get()), static_cast<TWindow*>(DFWFoldPanel[2].get())})
+  for (TWindow* surface :
+       {static_cast<TWindow*>(Panel1.get()), static_cast<TWindow*>(Panel2.get()),
+        static_cast<TWindow*>(Panel3.get()), static_cast<TWindow*>(DFWFoldPanel[2].get())})
     surface->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
   Image3->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
   Label34->OnMouseMove = [this](TShiftState, int, int) { Label34MouseMove(); };

@@ -53,9 +53,10 @@ THelpViewer::THelpViewer(const std::string& helpFile)
   bool found = false;
   std::string text = ReadFileText(helpFile, found);
   if (!found) text = BuiltInHelpText();
-  text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", WithCrLf(text).c_str(),
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
-                          560, 460, Handle(), nullptr, Application().Instance(), nullptr);
+  text_ = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "EDIT", WithCrLf(text).c_str(),
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 560,
+      460, Handle(), nullptr, Application().Instance(), nullptr);
   if (!text_) throw std::runtime_error("Cannot create the help text window");
   // A fixed-pitch font keeps the help's lists and tables aligned.
   SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);

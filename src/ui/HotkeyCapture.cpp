@@ -27,7 +27,8 @@ void TForm1::AcceptClick() {
   ParkFocus();
   for (int ch = 0; ch < kChannelCount; ++ch) channelKey[ch] = channelHotKey[ch]->HotKey();
   TIniFile settings(SettingsPath());
-  for (int ch = 0; ch < kChannelCount; ++ch) settings.WriteInteger(ini::kKeys, kChannels[ch].keyName, channelKey[ch]);
+  for (int ch = 0; ch < kChannelCount; ++ch)
+    settings.WriteInteger(ini::kKeys, kChannels[ch].keyName, channelKey[ch]);
   settings.UpdateFile();
   // A failed write leaves the lamps red and the buttons enabled for another try.
   ShowKeysAccepted(true);
@@ -35,7 +36,9 @@ void TForm1::AcceptClick() {
 
 void TForm1::BindHotkeyCapture() {
   for (int ch = 0; ch < kChannelCount; ++ch)
-    channelHotKey[ch]->OnMouseDown = [this, ch](TMouseButton, TShiftState, int, int) { HotKeyMouseDown(ch); };
+    channelHotKey[ch]->OnMouseDown = [this, ch](TMouseButton, TShiftState, int, int) {
+      HotKeyMouseDown(ch);
+    };
   for (int p = 0; p < 4; ++p) Accept[p]->OnClick = [this] { AcceptClick(); };
 }
 

@@ -49,9 +49,13 @@ void TForm1::AcceptmicClick() {
 
 void TForm1::BindLevelPanels() {
   for (THotKey* box : {hotkey7.get(), hotkey6.get()})
-    box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) { volumeHotKeyMouseDown(*box); };
+    box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) {
+      volumeHotKeyMouseDown(*box);
+    };
   for (THotKey* box : {HotKey15.get(), HotKey16.get()})
-    box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) { micHotKeyMouseDown(*box); };
+    box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) {
+      micHotKeyMouseDown(*box);
+    };
   updown->OnUpClick = [this] { updownUpClick(); };
   updown->OnDownClick = [this] { updownDownClick(); };
   VrUpDown1->OnUpClick = [this] { VrUpDown1UpClick(); };

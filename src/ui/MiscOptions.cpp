@@ -24,7 +24,8 @@ namespace {
 constexpr char kRogerDownloadPage[] = "";
 constexpr char kSupportPage[] = "";
 
-constexpr char kAboutText[] = "Hopvox XP, written by the Hopvox team\n\rMade in Bristol, England\n\rVersion 1.6 XP";
+constexpr char kAboutText[] =
+    "Hopvox XP, written by the Hopvox team\n\rMade in Bristol, England\n\rVersion 1.6 XP";
 
 std::string ModuleFileName() {
   char path[MAX_PATH];
@@ -99,11 +100,13 @@ void TForm1::windowsstartboxClick() {
     return;
   }
   if (RegisterAutostart(name, AutostartCommand(ModuleFileName())) == TAutostartPlace::None)
-    Application().ShowError("Hopvox cannot register itself to start with Windows: the registry refused the entry.");
+    Application().ShowError(
+        "Hopvox cannot register itself to start with Windows: the registry refused the entry.");
 }
 
 void TForm1::Button1Click() {
-  ShellExecuteA(GetDesktopWindow(), "Open", "notepad", (programDir + "hopvox.ini").c_str(), nullptr, SW_SHOWNORMAL);
+  ShellExecuteA(GetDesktopWindow(), "Open", "notepad", (programDir + "hopvox.ini").c_str(), nullptr,
+                SW_SHOWNORMAL);
 }
 
 void TForm1::Image1Click() {
@@ -129,7 +132,9 @@ void TForm1::helpbuttonClick() {
   SetForegroundWindow(helpViewer->Handle());
 }
 
-void TForm1::aboutButtonClick() { MessageBoxA(Handle(), kAboutText, "Information", MB_ICONINFORMATION | MB_OK); }
+void TForm1::aboutButtonClick() {
+  MessageBoxA(Handle(), kAboutText, "Information", MB_ICONINFORMATION | MB_OK);
+}
 
 void TForm1::AboutHV1Click() { aboutButton->Click(); }
 
@@ -139,19 +144,26 @@ void TForm1::Image2DblClick() {
 }
 
 void TForm1::Label34Click() {
-  if (*kSupportPage) ShellExecuteA(Application().Handle(), "open", kSupportPage, nullptr, nullptr, SW_SHOWNORMAL);
+  if (*kSupportPage)
+    ShellExecuteA(Application().Handle(), "open", kSupportPage, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::RunRWButtonButtonClick() { launch(); }
 
 bool TForm1::MiscQueryValue(const std::string& name, int& value) const {
   const TPicture& logo = Image1->Picture();
-  if (name == "Image1.Width") value = logo.Width();
-  else if (name == "Image1.Height") value = logo.Height();
-  else if (name == "Image1.Kind") value = static_cast<int>(logo.Kind());
-  else if (name == "ShowHint") value = Application().ShowHint();
-  else if (name == "helpViewer") value = helpViewer && helpViewer->Handle() && IsWindowVisible(helpViewer->Handle());
-  else return false;
+  if (name == "Image1.Width")
+    value = logo.Width();
+  else if (name == "Image1.Height")
+    value = logo.Height();
+  else if (name == "Image1.Kind")
+    value = static_cast<int>(logo.Kind());
+  else if (name == "ShowHint")
+    value = Application().ShowHint();
+  else if (name == "helpViewer")
+    value = helpViewer && helpViewer->Handle() && IsWindowVisible(helpViewer->Handle());
+  else
+    return false;
   return true;
 }
 

@@ -34,8 +34,12 @@ void TDFWPaneles::PaintBackground(HDC dc) {
   std::vector<BevelFrame> frames;
   auto bevel = [&](TPanelBevel b) {
     if (b == TPanelBevel::bvNone) return;
-    TColor a = b == TPanelBevel::bvRaised ? clBtnHighlight : b == TPanelBevel::bvLowered ? clBtnShadow : color_;
-    TColor z = b == TPanelBevel::bvRaised ? clBtnShadow : b == TPanelBevel::bvLowered ? clBtnHighlight : color_;
+    TColor a = b == TPanelBevel::bvRaised    ? clBtnHighlight
+               : b == TPanelBevel::bvLowered ? clBtnShadow
+                                             : color_;
+    TColor z = b == TPanelBevel::bvRaised    ? clBtnShadow
+               : b == TPanelBevel::bvLowered ? clBtnHighlight
+                                             : color_;
     for (int i = 0; i < bevelWidth_; ++i) {
       frames.push_back({r, a, z});
       r.Inflate(-1);
@@ -174,8 +178,10 @@ int TDFWFoldPanel::CollapsedWidth() const {
 
 void TDFWFoldPanel::SetFoldStatus(TFoldStatus s) {
   if (s == status_) return;
-  if (s == TFoldStatus::fsCollapsed) Collapse();
-  else Expand();
+  if (s == TFoldStatus::fsCollapsed)
+    Collapse();
+  else
+    Expand();
 }
 
 void TDFWFoldPanel::Collapse() {
@@ -318,8 +324,7 @@ void TDFWFoldPanel::PaintTo(HDC dc) {
   if (!cfg_.Folding) return;
   const bool collapsed = status_ == TFoldStatus::fsCollapsed;
   const int w = Width(), h = Height();
-  if (collapsed && cfg_.BevelInner == TPanelBevel::bvNone &&
-      cfg_.BevelOuter == TPanelBevel::bvNone)
+  if (collapsed && cfg_.BevelInner == TPanelBevel::bvNone && cfg_.BevelOuter == TPanelBevel::bvNone)
     DrawFrames(dc, {BevelFrame{{0, 0, w, h}, clBtnHighlight, clBtnShadow}});
 
   HBITMAP glyph = CurrentGlyph();
@@ -359,8 +364,9 @@ void TDFWFoldPanel::PaintTo(HDC dc) {
     UniquePen pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
     ScopedSelectObject p(dc, pen.get()), b(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, g.Left + 2, g.Top + 2, g.Right - 1, g.Bottom - 1);
-    DrawFrames(dc, {BevelFrame{{g.Left + 1, g.Top + 1, g.Right - 1, g.Bottom - 1}, clBtnShadow,
-                               clBtnHighlight}});
+    DrawFrames(
+        dc, {BevelFrame{
+                {g.Left + 1, g.Top + 1, g.Right - 1, g.Bottom - 1}, clBtnShadow, clBtnHighlight}});
   }
 }
 
@@ -432,8 +438,10 @@ void TDFWFoldPanel::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
       pressedHere_ = false;
       bool fold = clicks_.TakeFoldClick();
       if (!click) break;
-      if (fold) FoldClick();
-      else if (OnClick) OnClick();
+      if (fold)
+        FoldClick();
+      else if (OnClick)
+        OnClick();
       break;
     }
     case WM_MOUSELEAVE:
@@ -460,8 +468,10 @@ LRESULT TDFWFoldPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
       if (sizeLock_ && !ownBoundsChange_ && !(pos->flags & SWP_NOSIZE)) {
-        if (cfg_.Orientation == TFoldOrientation::foHorizontal) pos->cx = Width();
-        else pos->cy = Height();
+        if (cfg_.Orientation == TFoldOrientation::foHorizontal)
+          pos->cx = Width();
+        else
+          pos->cy = Height();
       }
       break;
     }

@@ -9,8 +9,8 @@ COLORREF ToColorRef(TColor c) {
 }
 
 UniqueBitmap LoadResourceBitmap(const char* name) {
-  return UniqueBitmap(static_cast<HBITMAP>(
-      LoadImageA(Application().Instance(), name, IMAGE_BITMAP, 0, 0, 0)));
+  return UniqueBitmap(
+      static_cast<HBITMAP>(LoadImageA(Application().Instance(), name, IMAGE_BITMAP, 0, 0, 0)));
 }
 
 SIZE BitmapSize(HBITMAP bmp) {

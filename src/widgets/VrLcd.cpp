@@ -17,10 +17,17 @@ void TVrCustomNum::SetValue(std::int32_t v) {
 
 void TVrCustomNum::Apply(NumEffect e) {
   switch (e) {
-    case NumEffect::None: break;
-    case NumEffect::Refresh: UpdateControlCanvas(); break;
-    case NumEffect::AdjustSize: AdjustControlSize(); break;
-    case NumEffect::LoadStrip: LoadStrip(); break;
+    case NumEffect::None:
+      break;
+    case NumEffect::Refresh:
+      UpdateControlCanvas();
+      break;
+    case NumEffect::AdjustSize:
+      AdjustControlSize();
+      break;
+    case NumEffect::LoadStrip:
+      LoadStrip();
+      break;
   }
 }
 
@@ -35,9 +42,7 @@ void TVrCustomNum::LoadStrip() {
   AdjustControlSize();
 }
 
-SIZE TVrCustomNum::ContentSize() const {
-  return {model_.ContentWidth(cellWidth_), cellHeight_};
-}
+SIZE TVrCustomNum::ContentSize() const { return {model_.ContentWidth(cellWidth_), cellHeight_}; }
 
 void TVrCustomNum::PaintImage() {
   PrepareBuffer();

@@ -9,8 +9,7 @@ constexpr char kTimerClass[] = "HopvoxVrTimer";
 constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
-TVrTimer::TVrTimer()
-    : core_([this](std::uint32_t ms) { return Arm(ms); }, [this] { Kill(); }) {}
+TVrTimer::TVrTimer() : core_([this](std::uint32_t ms) { return Arm(ms); }, [this] { Kill(); }) {}
 
 TVrTimer::~TVrTimer() {
   core_.Shutdown();
@@ -49,8 +48,10 @@ DWORD WINAPI TVrTimer::ThreadMain(void* param) {
 
 void TVrTimer::ThreadTick() {
   Application().Guard([this] {
-    if (syncEvent_) Application().Synchronize([this] { core_.Tick(); });
-    else core_.Tick();
+    if (syncEvent_)
+      Application().Synchronize([this] { core_.Tick(); });
+    else
+      core_.Tick();
   });
 }
 
@@ -80,8 +81,8 @@ bool TVrTimer::Arm(std::uint32_t interval) {
       wc.lpszClassName = kTimerClass;
       RegisterClassA(&wc);
     }
-    window_.reset(CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, inst,
-                                  nullptr));
+    window_.reset(
+        CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, inst, nullptr));
     if (!window_) return false;
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }

@@ -80,8 +80,8 @@ void TVrUpDown::DrawButton(int index, HBITMAP strip, SIZE glyph) {
   if (!strip || glyph.cx == 0) return;
   int state = UpDownGlyphState(tracker_.HotIndex() == index, tracker_.PressedInside(), Enabled(),
                                numGlyphs_);
-  TRect dest = UpDownGlyphRect(UpDownButtonRect(index, orientation_, Width(), Height()),
-                               glyph.cx, glyph.cy);
+  TRect dest =
+      UpDownGlyphRect(UpDownButtonRect(index, orientation_, Width(), Height()), glyph.cx, glyph.cy);
   DrawTransparent(BufferDC(), dest.Left, dest.Top, glyph.cx, glyph.cy, strip, state * glyph.cx, 0,
                   BottomLeftColor(strip));
 }

@@ -45,30 +45,33 @@ inline std::vector<Glyph> AllGlyphs() {
         "#y.y#yyyyy#.", "#yyy###.#.#.", ".###...#.#..", "............", "............",
         "............"}},
       {"key_upright.bmp",  // the key standing upright: ready to turn
-       {"...........", "....###....", "...#yyy#...", "...#y.y#...", "...#yyy#...",
-        "....###....", ".....#.....", ".....#.....", ".....###...", ".....#.....",
-        ".....##....", "..........."}},
+       {"...........", "....###....", "...#yyy#...", "...#y.y#...", "...#yyy#...", "....###....",
+        ".....#.....", ".....#.....", ".....###...", ".....#.....", ".....##....", "..........."}},
   };
 }
 
 // The standard 16-colour palette (index order of the VGA colours).
 inline int PaletteIndex(char c) {
   switch (c) {
-    case '#': return 0;   // black
-    case 'r': return 1;   // dark red
-    case 'y': return 3;   // dark yellow
-    case 'g': return 8;   // dark grey
-    case '.': return 15;  // white
+    case '#':
+      return 0;  // black
+    case 'r':
+      return 1;  // dark red
+    case 'y':
+      return 3;  // dark yellow
+    case 'g':
+      return 8;  // dark grey
+    case '.':
+      return 15;  // white
   }
   throw std::invalid_argument(std::string("unknown glyph colour ") + c);
 }
 
 inline std::vector<std::uint8_t> EncodeBmp4(const Glyph& g) {
   static const std::uint8_t kPalette[16][3] = {
-      {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-      {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-      {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-      {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+      {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+      {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+      {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
   const int h = static_cast<int>(g.rows.size());
   const int w = static_cast<int>(g.rows.at(0).size());
   const int stride = ((w * 4 + 31) / 32) * 4;

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
   for (const auto& g : hopvox::glyphs::AllGlyphs()) {
     const auto bytes = hopvox::glyphs::EncodeBmp4(g);
     std::ofstream f(std::string(argv[1]) + "/" + g.file, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
     if (!f) {
       std::fprintf(stderr, "cannot write %s\n", g.file.c_str());
       return 1;

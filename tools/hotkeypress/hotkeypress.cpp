@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "hotkeypress: no Hopvox window\n");
     return 1;
   }
-  HWND wnd = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 420, 300, 300, 160,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND wnd = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 420,
+                             300, 300, 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetForegroundWindow(wnd);
   SetFocus(wnd);
   Pump(500);

@@ -18,7 +18,8 @@ struct JpegEncodeOptions {
 };
 
 template <typename FillRow>
-std::vector<unsigned char> EncodeJpeg(int width, int height, const JpegEncodeOptions& o, FillRow fillRow) {
+std::vector<unsigned char> EncodeJpeg(int width, int height, const JpegEncodeOptions& o,
+                                      FillRow fillRow) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);

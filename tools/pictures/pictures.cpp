@@ -27,7 +27,8 @@ struct Rgba {
 };
 
 Rgba Mix(Rgba x, Rgba y, double t) {
-  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t, x.a + (y.a - x.a) * t};
+  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t,
+          x.a + (y.a - x.a) * t};
 }
 
 // Drawn at kSuper times the size, then box-filtered down: cheap anti-aliasing.
@@ -35,7 +36,8 @@ constexpr int kSuper = 4;
 
 class Canvas {
  public:
-  Canvas(int w, int h) : w_(w), h_(h), px_(static_cast<size_t>(w) * h * kSuper * kSuper, Rgba{0, 0, 0, 0}) {}
+  Canvas(int w, int h)
+      : w_(w), h_(h), px_(static_cast<size_t>(w) * h * kSuper * kSuper, Rgba{0, 0, 0, 0}) {}
   int W() const { return w_ * kSuper; }
   int H() const { return h_ * kSuper; }
   // Blends `c` over pixel (x, y) of the large grid.
@@ -132,8 +134,10 @@ Bytes Jpeg(const std::vector<Rgba>& px, int w, int h, Rgba background) {
   for (size_t i = 0; i < px.size(); ++i) {
     Rgba p = Mix(background, Rgba{px[i].r, px[i].g, px[i].b, 1}, px[i].a);
     rgb[3 * i] = static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.r, 0.0), 1.0) * 255));
-    rgb[3 * i + 1] = static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.g, 0.0), 1.0) * 255));
-    rgb[3 * i + 2] = static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.b, 0.0), 1.0) * 255));
+    rgb[3 * i + 1] =
+        static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.g, 0.0), 1.0) * 255));
+    rgb[3 * i + 2] =
+        static_cast<unsigned char>(std::lround(std::fmin(std::fmax(p.b, 0.0), 1.0) * 255));
   }
   hopvox::tools::JpegEncodeOptions o;
   o.quality = 92;
@@ -200,7 +204,8 @@ Bytes Logo() {
     return Mix(Rgba{1.0, 0.62, 0.15, 1}, Rgba{0.85, 0.25, 0.08, 1}, (y - cy + 36) / 72);
   });
   const double cell = 4.2;
-  Text(c, "HV", cx - TextWidth("HV", cell) / 2 + 1.5, cy - 3.5 * cell + 1.5, cell, Rgba{0.3, 0.05, 0, 0.5});
+  Text(c, "HV", cx - TextWidth("HV", cell) / 2 + 1.5, cy - 3.5 * cell + 1.5, cell,
+       Rgba{0.3, 0.05, 0, 0.5});
   Text(c, "HV", cx - TextWidth("HV", cell) / 2, cy - 3.5 * cell, cell, Rgba{1, 1, 1, 1});
   const std::string name = "Hopvox XP";
   Text(c, name, cx - TextWidth(name, 2.4) / 2, 134, 2.4, Rgba{1, 1, 1, 1});
@@ -228,7 +233,9 @@ Bytes IconImage(int size) {
   for (int y = size - 1; y >= 0; --y)
     for (int x = 0; x < size; ++x) {
       const Rgba& p = px[static_cast<size_t>(y) * size + x];
-      auto q = [](double v) { return static_cast<unsigned char>(std::lround(std::fmin(std::fmax(v, 0.0), 1.0) * 255)); };
+      auto q = [](double v) {
+        return static_cast<unsigned char>(std::lround(std::fmin(std::fmax(v, 0.0), 1.0) * 255));
+      };
       b.push_back(q(p.b)), b.push_back(q(p.g)), b.push_back(q(p.r)), b.push_back(q(p.a));
     }
   const int maskStride = ((size + 31) / 32) * 4;
@@ -249,7 +256,8 @@ Bytes Icon() {
   Put16(b, 0), Put16(b, 1), Put16(b, 3);
   unsigned offset = 6 + 16 * 3;
   for (size_t i = 0; i < images.size(); ++i) {
-    b.push_back(static_cast<unsigned char>(sizes[i])), b.push_back(static_cast<unsigned char>(sizes[i]));
+    b.push_back(static_cast<unsigned char>(sizes[i])),
+        b.push_back(static_cast<unsigned char>(sizes[i]));
     b.push_back(0), b.push_back(0);
     Put16(b, 1), Put16(b, 32), Put32(b, static_cast<unsigned>(images[i].size())), Put32(b, offset);
     offset += static_cast<unsigned>(images[i].size());
@@ -260,7 +268,8 @@ Bytes Icon() {
 
 std::map<std::string, Bytes> Everything() {
   return {
-      {"channels.jpg", TitleBar(179, 30, "Channels", Rgba{0.10, 0.32, 0.62, 1}, Rgba{0.10, 0.55, 0.60, 1})},
+      {"channels.jpg",
+       TitleBar(179, 30, "Channels", Rgba{0.10, 0.32, 0.62, 1}, Rgba{0.10, 0.55, 0.60, 1})},
       {"keys.jpg", TitleBar(179, 30, "Keys", Rgba{0.40, 0.18, 0.58, 1}, Rgba{0.15, 0.32, 0.65, 1})},
       {"banner.jpg", Banner()},
       {"logo.jpg", Logo()},
@@ -289,7 +298,8 @@ int main(int argc, char** argv) {
       }
     } else {
       std::ofstream out(path, std::ios::binary);
-      out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      out.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
       if (!out) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         ++bad;

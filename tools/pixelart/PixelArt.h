@@ -14,15 +14,40 @@ namespace pixelart {
 
 // The standard 16-colour palette; the art names its pixels by index.
 enum Ink : std::uint8_t {
-  Black, Maroon, Green, Olive, Navy, Purple, Teal, Silver,
-  Gray, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White
+  Black,
+  Maroon,
+  Green,
+  Olive,
+  Navy,
+  Purple,
+  Teal,
+  Silver,
+  Gray,
+  Red,
+  Lime,
+  Yellow,
+  Blue,
+  Fuchsia,
+  Aqua,
+  White
 };
 
-inline constexpr std::array<std::array<std::uint8_t, 3>, 16> kPalette{{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0},
-    {0, 0, 128}, {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255}}};
+inline constexpr std::array<std::array<std::uint8_t, 3>, 16> kPalette{{{0, 0, 0},
+                                                                       {128, 0, 0},
+                                                                       {0, 128, 0},
+                                                                       {128, 128, 0},
+                                                                       {0, 0, 128},
+                                                                       {128, 0, 128},
+                                                                       {0, 128, 128},
+                                                                       {192, 192, 192},
+                                                                       {128, 128, 128},
+                                                                       {255, 0, 0},
+                                                                       {0, 255, 0},
+                                                                       {255, 255, 0},
+                                                                       {0, 0, 255},
+                                                                       {255, 0, 255},
+                                                                       {0, 255, 255},
+                                                                       {255, 255, 255}}};
 
 struct Image {
   int Width;
@@ -46,21 +71,39 @@ inline std::vector<std::uint8_t> EncodeBmp(const Image& img) {
   const std::uint32_t offset = 14 + 40 + 16 * 4;
   const std::uint32_t size = offset + std::uint32_t(stride) * img.Height;
   std::vector<std::uint8_t> out;
-  auto u16 = [&](std::uint32_t v) { out.push_back(v & 0xFF); out.push_back((v >> 8) & 0xFF); };
-  auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
+  auto u16 = [&](std::uint32_t v) {
+    out.push_back(v & 0xFF);
+    out.push_back((v >> 8) & 0xFF);
+  };
+  auto u32 = [&](std::uint32_t v) {
+    u16(v & 0xFFFF);
+    u16(v >> 16);
+  };
   out.push_back('B');
   out.push_back('M');
-  u32(size); u32(0); u32(offset);
-  u32(40); u32(std::uint32_t(img.Width)); u32(std::uint32_t(img.Height));
-  u16(1); u16(4); u32(0); u32(std::uint32_t(stride) * img.Height);
-  u32(2835); u32(2835); u32(16); u32(0);
+  u32(size);
+  u32(0);
+  u32(offset);
+  u32(40);
+  u32(std::uint32_t(img.Width));
+  u32(std::uint32_t(img.Height));
+  u16(1);
+  u16(4);
+  u32(0);
+  u32(std::uint32_t(stride) * img.Height);
+  u32(2835);
+  u32(2835);
+  u32(16);
+  u32(0);
   for (const auto& c : kPalette) {
-    out.push_back(c[2]); out.push_back(c[1]); out.push_back(c[0]); out.push_back(0);
+    out.push_back(c[2]);
+    out.push_back(c[1]);
+    out.push_back(c[0]);
+    out.push_back(0);
   }
   for (int y = img.Height - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(stride, 0);
-    for (int x = 0; x < img.Width; ++x)
-      row[x / 2] |= std::uint8_t(img.At(x, y) << (x % 2 ? 0 : 4));
+    for (int x = 0; x < img.Width; ++x) row[x / 2] |= std::uint8_t(img.At(x, y) << (x % 2 ? 0 : 4));
     out.insert(out.end(), row.begin(), row.end());
   }
   return out;
@@ -120,8 +163,8 @@ inline void DrawSegment(Image& img, int ox, const DigitFrame& f, Segment s, Ink 
 }
 
 // Lit segments of the digits 0..9, bit n for segment n (a..g).
-inline constexpr std::array<std::uint8_t, 10> kDigitSegments{
-    0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+inline constexpr std::array<std::uint8_t, 10> kDigitSegments{0x3F, 0x06, 0x5B, 0x4F, 0x66,
+                                                             0x6D, 0x7D, 0x07, 0x7F, 0x6F};
 
 // Cells 0..9 the digits, 10 all unlit, 11 an unlit minus, 12 a lit minus.
 inline Image DigitStrip(int cellWidth, int height, const DigitFrame& f) {
@@ -170,7 +213,8 @@ inline Image Tab(int w, int h) {
   img.Fill(w - 2, 1, w - 2, h - 2, Gray);
   img.Fill(1, h - 1, w - 1, h - 1, Black);
   img.Fill(w - 1, 1, w - 1, h - 1, Black);
-  for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}) img.Set(x, y, Olive);
+  for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
+    img.Set(x, y, Olive);
   return img;
 }
 
@@ -178,8 +222,10 @@ inline Image Tab(int w, int h) {
 inline void Triangle(Image& img, int cx, int cy, int half, int dx, int dy, Ink ink) {
   for (int i = 0; i <= half; ++i)
     for (int j = -(half - i); j <= half - i; ++j) {
-      if (dx != 0) img.Set(cx + dx * (i - half / 2), cy + j, ink);
-      else img.Set(cx + j, cy + dy * (i - half / 2), ink);
+      if (dx != 0)
+        img.Set(cx + dx * (i - half / 2), cy + j, ink);
+      else
+        img.Set(cx + j, cy + dy * (i - half / 2), ink);
     }
 }
 
@@ -192,28 +238,40 @@ inline void Dot(Image& img, int x, int y) {
 inline Image ExpandV() {  // 41 x 12: collapsed; arrow down, grip to its right
   Image img = Tab(41, 12);
   Triangle(img, 6, 5, 3, 0, 1, Navy);
-  for (int x = 13; x <= 35; x += 3) { Dot(img, x, 3); Dot(img, x, 7); }
+  for (int x = 13; x <= 35; x += 3) {
+    Dot(img, x, 3);
+    Dot(img, x, 7);
+  }
   return img;
 }
 
 inline Image CollapsV() {  // 12 x 41: expanded; arrow up at the top, grip below
   Image img = Tab(12, 41);
   Triangle(img, 5, 5, 3, 0, -1, Navy);
-  for (int y = 12; y <= 35; y += 3) { Dot(img, 3, y); Dot(img, 7, y); }
+  for (int y = 12; y <= 35; y += 3) {
+    Dot(img, 3, y);
+    Dot(img, 7, y);
+  }
   return img;
 }
 
 inline Image ExpandH() {  // 12 x 41: collapsed sideways; arrow right at the top
   Image img = Tab(12, 41);
   Triangle(img, 5, 6, 3, 1, 0, Navy);
-  for (int y = 13; y <= 35; y += 3) { Dot(img, 3, y); Dot(img, 7, y); }
+  for (int y = 13; y <= 35; y += 3) {
+    Dot(img, 3, y);
+    Dot(img, 7, y);
+  }
   return img;
 }
 
 inline Image CollapsH() {  // 41 x 12: expanded sideways; arrow left, grip right
   Image img = Tab(41, 12);
   Triangle(img, 5, 5, 3, -1, 0, Navy);
-  for (int x = 12; x <= 35; x += 3) { Dot(img, x, 3); Dot(img, x, 7); }
+  for (int x = 12; x <= 35; x += 3) {
+    Dot(img, x, 3);
+    Dot(img, x, 7);
+  }
   return img;
 }
 

@@ -25,13 +25,14 @@ inline void PutId(Bytes& b, const char* id) {
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(id[i]));
 }
 inline void PutPadded(Bytes& b, const std::string& text, std::size_t width) {
-  for (std::size_t i = 0; i < width; ++i) b.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+  for (std::size_t i = 0; i < width; ++i)
+    b.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
 }
 
 // Sine of a 32-bit phase (full turn = 2^32) as -32767..32767, by a parabola
 // per half wave: close enough for feedback beeps.
 inline std::int32_t Sine(std::uint32_t phase) {
-  const std::uint32_t t = phase >> 16;        // 0..65535
+  const std::uint32_t t = phase >> 16;                           // 0..65535
   const std::int32_t u = static_cast<std::int32_t>(t & 0x7FFF);  // position in the half wave
   std::int32_t y = static_cast<std::int32_t>((static_cast<std::int64_t>(u) * (32768 - u)) >> 13);
   if (y > 32767) y = 32767;
@@ -50,7 +51,8 @@ inline std::int32_t Envelope(std::int32_t i, std::int32_t attack, std::int32_t l
   return (length - i) * 4096 / (length - attack);
 }
 
-inline Bytes WaveImage(std::uint32_t rate, std::uint16_t bits, const Bytes& samples, const std::string& name) {
+inline Bytes WaveImage(std::uint32_t rate, std::uint16_t bits, const Bytes& samples,
+                       const std::string& name) {
   const std::uint32_t dataLen = static_cast<std::uint32_t>(samples.size());
   const std::uint32_t pad = dataLen & 1;
   const std::uint32_t listLen = 66;
@@ -125,10 +127,12 @@ inline Bytes Refusal() {
   const std::uint32_t step = PhaseStep(185, rate), step3 = PhaseStep(555, rate);
   for (std::int32_t i = 0; i < n; ++i, ph += step, ph3 += step3) {
     std::int32_t e = 0;
-    if (i < pulse) e = Envelope(i, 80, pulse);
-    else if (i >= pulse + gap) e = Envelope(i - pulse - gap, 80, n - pulse - gap);
+    if (i < pulse)
+      e = Envelope(i, 80, pulse);
+    else if (i >= pulse + gap)
+      e = Envelope(i - pulse - gap, 80, n - pulse - gap);
     const std::int32_t wave = (Sine(ph) * 2 + Sine(ph3)) / 3;  // -32767..32767, a little reedy
-    const std::int32_t v = 128 + wave / 384 * e / 4096;          // about +-85 around the centre
+    const std::int32_t v = 128 + wave / 384 * e / 4096;        // about +-85 around the centre
     s.push_back(static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)));
   }
   return WaveImage(rate, 8, s, "Hopvox refusal");
@@ -147,6 +151,7 @@ struct Sound {
   const char* file;  // under resources/sounds/
   Bytes (*make)();
 };
-inline constexpr Sound kSounds[] = {{"wave.aud", Click}, {"wave2.aud", Confirm}, {"wave3.aud", Refusal}};
+inline constexpr Sound kSounds[] = {
+    {"wave.aud", Click}, {"wave2.aud", Confirm}, {"wave3.aud", Refusal}};
 
 }  // namespace hopvox::sounds

@@ -1,6 +1,7 @@
 // Writes Hopvox's feedback sounds into resources/sounds/ as "Audio" streams.
 // Build and run from the repository root:
-//   g++ -std=c++20 -O2 -o /tmp/make_sounds tools/sounds/make_sounds.cpp && /tmp/make_sounds resources/sounds
+//   g++ -std=c++20 -O2 -o /tmp/make_sounds tools/sounds/make_sounds.cpp && /tmp/make_sounds
+//   resources/sounds
 // A native test checks that the committed files are what this produces.
 #include <cstdio>
 #include <string>

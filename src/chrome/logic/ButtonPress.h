@@ -8,11 +8,11 @@ namespace hopvox {
 
 struct PressResult {
   enum Paint { kNone, kUp, kPressed } paint = kNone;
-  bool capture = false;       // SetCapture for the hooked window
+  bool capture = false;  // SetCapture for the hooked window
   bool releaseCapture = false;
-  bool clicked = false;       // the press completed a click
-  bool toggled = false;       // a toggle button's click: Down is to be flipped
-  bool popup = false;         // open the popup menu under the button
+  bool clicked = false;  // the press completed a click
+  bool toggled = false;  // a toggle button's click: Down is to be flipped
+  bool popup = false;    // open the popup menu under the button
 };
 
 class ButtonPress {

@@ -36,9 +36,9 @@ struct Rect {
 };
 
 struct ButtonGeometry {
-  int imageX = 0, imageY = 0;            // window coordinates of the image
+  int imageX = 0, imageY = 0;  // window coordinates of the image
   int imageWidth = 0, imageHeight = 0;
-  Rect hitRect;                          // kept for hit testing and the tooltip
+  Rect hitRect;  // kept for hit testing and the tooltip
 };
 
 // Slot width of one button: the small size on tool windows.
@@ -61,7 +61,9 @@ bool CaptionButtonHit(const Rect& r, int clientX, int clientY);
 
 // Mouse coordinates of non-client messages are two unsigned 16-bit words.
 inline int LoWordUnsigned(std::uint32_t lParam) { return static_cast<int>(lParam & 0xFFFF); }
-inline int HiWordUnsigned(std::uint32_t lParam) { return static_cast<int>((lParam >> 16) & 0xFFFF); }
+inline int HiWordUnsigned(std::uint32_t lParam) {
+  return static_cast<int>((lParam >> 16) & 0xFFFF);
+}
 
 // WM_MOUSEMOVE while a press is captured: true when the pointer has left the
 // caption band (the high word as unsigned is below 0xFFFF - band).

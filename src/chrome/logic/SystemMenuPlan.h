@@ -9,7 +9,7 @@ inline constexpr int kSeparatorBeforeOffset = 1000;
 inline constexpr int kSeparatorAfterOffset = 2000;
 
 struct MenuInsertion {
-  int index = 0;       // InsertMenuItem by position
+  int index = 0;  // InsertMenuItem by position
   int id = 0;
   bool separator = false;
   bool operator==(const MenuInsertion&) const = default;

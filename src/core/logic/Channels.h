@@ -41,6 +41,8 @@ inline constexpr int kChannelsPerPage = 4;
 // "ipbox1".."ipbox16", "chwave1".."chwave16", "channel0.wav".."channel15.wav".
 inline std::string AddressBoxName(int channel) { return "ipbox" + std::to_string(channel + 1); }
 inline std::string WaveName(int channel) { return "chwave" + std::to_string(channel + 1); }
-inline std::string SoundFileName(int channel) { return "channel" + std::to_string(channel) + ".wav"; }
+inline std::string SoundFileName(int channel) {
+  return "channel" + std::to_string(channel) + ".wav";
+}
 
 }  // namespace hopvox

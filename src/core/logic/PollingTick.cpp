@@ -6,7 +6,9 @@ namespace hopvox {
 
 namespace {
 
-bool Down(const IKeySnapshot& keys, int code) { return code >= 1 && code <= 255 && keys.Keys(code); }
+bool Down(const IKeySnapshot& keys, int code) {
+  return code >= 1 && code <= 255 && keys.Keys(code);
+}
 
 }  // namespace
 

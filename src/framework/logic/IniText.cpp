@@ -41,7 +41,8 @@ constexpr auto kFold = MakeFoldTable();
 bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])]) return false;
+    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])])
+      return false;
   return true;
 }
 
@@ -58,7 +59,9 @@ int HexDigit(char c) {
 
 }  // namespace
 
-bool SameIniName(std::string_view a, std::string_view b) { return EqualNoCase(RequestedName(a), RequestedName(b)); }
+bool SameIniName(std::string_view a, std::string_view b) {
+  return EqualNoCase(RequestedName(a), RequestedName(b));
+}
 
 int ParseIniInteger(std::string_view text, int def) {
   std::string_view hex;
@@ -105,7 +108,8 @@ IniText IniText::Parse(std::string_view bytes) {
       pos = bytes.size();
     } else {
       line.text.assign(bytes.substr(pos, brk - pos));
-      std::size_t len = (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
+      std::size_t len =
+          (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
       line.eol.assign(bytes.substr(brk, len));
       pos = brk + len;
     }

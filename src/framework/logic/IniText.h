@@ -38,7 +38,8 @@ class IniText {
   // The stored value, quotes and blanks removed as the platform does, not yet
   // cut to kIniMaxRead; nullopt when the key is absent or has no "=".
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) const;
   int ReadInteger(std::string_view section, std::string_view key, int def) const;
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
   // Present when the section lists at least one key name.
@@ -70,10 +71,12 @@ class IniText {
     std::size_t valueBegin = 0, valueLen = 0;  // key lines with "=" only
     bool hasValue = false;
     std::string_view Name() const { return std::string_view(text).substr(nameBegin, nameLen); }
-    std::string_view RawValue() const { return std::string_view(text).substr(valueBegin, valueLen); }
+    std::string_view RawValue() const {
+      return std::string_view(text).substr(valueBegin, valueLen);
+    }
   };
   struct Range {
-    std::size_t header;  // index of the section line, or npos for the text before any
+    std::size_t header;      // index of the section line, or npos for the text before any
     std::size_t begin, end;  // its entry lines
   };
 

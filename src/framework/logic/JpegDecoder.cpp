@@ -38,7 +38,8 @@ void OnProgress(j_common_ptr cinfo) {
   if (cinfo->is_decompressor) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->input_scan_number > err->maxScans) {
-      std::snprintf(err->message, sizeof err->message, "too many scans (more than %d)", err->maxScans);
+      std::snprintf(err->message, sizeof err->message, "too many scans (more than %d)",
+                    err->maxScans);
       std::longjmp(err->jump, 2);
     }
   }
@@ -80,7 +81,8 @@ bool ReadPixels(Decode& d, std::uint8_t* rgb, std::uint8_t* cmykRow) {
     if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1) break;
     if (!cmykRow) continue;
     for (std::size_t x = 0; x < width; ++x) {
-      unsigned c = cmykRow[4 * x], m = cmykRow[4 * x + 1], y = cmykRow[4 * x + 2], k = cmykRow[4 * x + 3];
+      unsigned c = cmykRow[4 * x], m = cmykRow[4 * x + 1], y = cmykRow[4 * x + 2],
+               k = cmykRow[4 * x + 3];
       if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
       out[3 * x] = static_cast<std::uint8_t>(c * k / 255);
       out[3 * x + 1] = static_cast<std::uint8_t>(m * k / 255);
@@ -132,7 +134,8 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TRgbImage& out, std:
     }
   }
   if (ok) ok = ReadPixels(d, rgb.data(), cmyk.empty() ? nullptr : cmyk.data());
-  if (ok && (d.cinfo.output_width != d.cinfo.image_width || d.cinfo.output_height != d.cinfo.image_height)) {
+  if (ok && (d.cinfo.output_width != d.cinfo.image_width ||
+             d.cinfo.output_height != d.cinfo.image_height)) {
     std::snprintf(d.err.message, sizeof d.err.message, "unexpected output size");
     ok = false;
   }

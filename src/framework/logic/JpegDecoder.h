@@ -17,10 +17,10 @@ struct TRgbImage {
 };
 
 struct TJpegLimits {
-  int maxSide = 8192;                         // width and height each
-  long long maxPixels = 16LL * 1024 * 1024;   // 16 megapixels: 48 MB of RGB
+  int maxSide = 8192;                          // width and height each
+  long long maxPixels = 16LL * 1024 * 1024;    // 16 megapixels: 48 MB of RGB
   long maxLibraryMemory = 160L * 1024 * 1024;  // libjpeg's own working memory
-  int maxScans = 200;                         // progressive files with endless scans
+  int maxScans = 200;                          // progressive files with endless scans
 };
 
 // Decodes `size` bytes; on failure returns false, leaves `out` empty and puts

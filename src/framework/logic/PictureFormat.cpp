@@ -7,7 +7,8 @@ namespace hopvox {
 TPictureFormat PictureFormatOf(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return TPictureFormat::Unknown;
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+    return TPictureFormat::Unknown;
   std::string ext = path.substr(dot + 1);
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext == "jpg" || ext == "jpeg") return TPictureFormat::Jpeg;

@@ -11,7 +11,8 @@ enum class TPictureFormat { Unknown, Jpeg, Bitmap, Icon, Emf, Wmf };
 TPictureFormat PictureFormatOf(const std::string& path);
 
 inline constexpr char kPictureFilter[] =
-    "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|JPEG (*.jpeg)|*.jpeg|"
+    "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|JPEG "
+    "(*.jpeg)|*.jpeg|"
     "JPG (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|"
     "Metafiles (*.wmf)|*.wmf";
 

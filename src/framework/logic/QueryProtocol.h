@@ -31,13 +31,13 @@ inline constexpr unsigned kBoxShift = 0x01, kBoxCtrl = 0x02, kBoxAlt = 0x04;  //
 
 constexpr int HotKeyCodeOf(std::uint16_t boxWord) {
   const unsigned mods = boxWord >> 8;
-  return (boxWord & 0xFF) | ((mods & kBoxShift) ? kCodeShift : 0) | ((mods & kBoxCtrl) ? kCodeCtrl : 0) |
-         ((mods & kBoxAlt) ? kCodeAlt : 0);
+  return (boxWord & 0xFF) | ((mods & kBoxShift) ? kCodeShift : 0) |
+         ((mods & kBoxCtrl) ? kCodeCtrl : 0) | ((mods & kBoxAlt) ? kCodeAlt : 0);
 }
 
 constexpr std::uint16_t BoxWordOf(int code) {
-  const unsigned mods = ((code & kCodeShift) ? kBoxShift : 0) | ((code & kCodeCtrl) ? kBoxCtrl : 0) |
-                        ((code & kCodeAlt) ? kBoxAlt : 0);
+  const unsigned mods = ((code & kCodeShift) ? kBoxShift : 0) |
+                        ((code & kCodeCtrl) ? kBoxCtrl : 0) | ((code & kCodeAlt) ? kBoxAlt : 0);
   return static_cast<std::uint16_t>((code & 0xFF) | (mods << 8));
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 void PutU32(TStream& s, std::uint32_t v) {
   const std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                             static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+                             static_cast<std::uint8_t>(v >> 16),
+                             static_cast<std::uint8_t>(v >> 24)};
   s.Write(b, 4);
 }
 

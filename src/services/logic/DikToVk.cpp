@@ -9,60 +9,60 @@ constexpr std::array<std::uint8_t, 256> BuildTable() {
     int s = firstScan;
     for (int c : codes) t[static_cast<unsigned>(s++)] = static_cast<std::uint8_t>(c);
   };
-  t[1] = 27;                                        // Esc
+  t[1] = 27;                                                                 // Esc
   for (int i = 0; i < 9; ++i) t[2 + i] = static_cast<std::uint8_t>(49 + i);  // 1..9
-  t[11] = 48;                                       // 0
-  t[13] = 61;                                       // '='
-  t[14] = 8;                                        // Backspace
-  t[15] = 9;                                        // Tab
-  run(16, {81, 87, 69, 82, 84, 89, 85, 73, 79, 80});  // Q W E R T Y U I O P
-  t[26] = 91;                                       // '['
-  t[27] = 93;                                       // ']'
-  t[28] = 13;                                       // Enter
-  t[29] = 17;                                       // left Ctrl
-  run(30, {65, 83, 68, 70, 71, 72, 74, 75, 76});    // A S D F G H J K L
-  t[39] = 59;                                       // ';'
-  t[40] = 39;                                       // '''
-  t[42] = 16;                                       // left Shift
-  t[43] = 92;                                       // '\'
-  run(44, {90, 88, 67, 86, 66, 78, 77});            // Z X C V B N M
-  t[51] = 44;                                       // ','
-  t[52] = 46;                                       // '.'
-  t[53] = 47;                                       // '/'
-  t[54] = 16;                                       // right Shift
-  t[55] = 42;                                       // keypad '*'
-  t[56] = 18;                                       // left Alt
-  t[57] = 32;                                       // Space
-  t[58] = 20;                                       // Caps Lock
+  t[11] = 48;                                                                // 0
+  t[13] = 61;                                                                // '='
+  t[14] = 8;                                                                 // Backspace
+  t[15] = 9;                                                                 // Tab
+  run(16, {81, 87, 69, 82, 84, 89, 85, 73, 79, 80});                         // Q W E R T Y U I O P
+  t[26] = 91;                                                                // '['
+  t[27] = 93;                                                                // ']'
+  t[28] = 13;                                                                // Enter
+  t[29] = 17;                                                                // left Ctrl
+  run(30, {65, 83, 68, 70, 71, 72, 74, 75, 76});                             // A S D F G H J K L
+  t[39] = 59;                                                                // ';'
+  t[40] = 39;                                                                // '''
+  t[42] = 16;                                                                // left Shift
+  t[43] = 92;                                                                // '\'
+  run(44, {90, 88, 67, 86, 66, 78, 77});                                     // Z X C V B N M
+  t[51] = 44;                                                                // ','
+  t[52] = 46;                                                                // '.'
+  t[53] = 47;                                                                // '/'
+  t[54] = 16;                                                                // right Shift
+  t[55] = 42;                                                                // keypad '*'
+  t[56] = 18;                                                                // left Alt
+  t[57] = 32;                                                                // Space
+  t[58] = 20;                                                                // Caps Lock
   for (int i = 0; i < 10; ++i) t[59 + i] = static_cast<std::uint8_t>(112 + i);  // F1..F10
-  t[69] = 144;                                      // Num Lock
-  t[70] = 145;                                      // Scroll Lock
-  run(71, {103, 104, 105});                         // keypad 7 8 9
-  t[74] = 109;                                      // keypad '-'
-  run(75, {100, 101, 102});                         // keypad 4 5 6
-  t[78] = 107;                                      // keypad '+'
-  run(79, {97, 98, 99});                            // keypad 1 2 3
-  t[82] = 96;                                       // keypad 0
-  t[83] = 110;                                      // keypad '.'
-  t[87] = 122;                                      // F11
-  t[88] = 123;                                      // F12
-  t[156] = 13;                                      // keypad Enter
-  t[157] = 17;                                      // right Ctrl
-  t[181] = 111;                                     // keypad '/'
-  t[184] = 18;                                      // right Alt
-  t[199] = 36;                                      // Home
-  t[200] = 38;                                      // Up
-  t[201] = 33;                                      // Page Up
-  t[203] = 37;                                      // Left
-  t[205] = 39;                                      // Right
-  t[207] = 35;                                      // End
-  t[208] = 40;                                      // Down
-  t[209] = 34;                                      // Page Down
-  t[210] = 45;                                      // Insert
-  t[211] = 46;                                      // Delete
-  t[219] = 91;                                      // left Windows
-  t[220] = 92;                                      // right Windows
-  t[221] = 93;                                      // Apps
+  t[69] = 144;                                                                  // Num Lock
+  t[70] = 145;                                                                  // Scroll Lock
+  run(71, {103, 104, 105});                                                     // keypad 7 8 9
+  t[74] = 109;                                                                  // keypad '-'
+  run(75, {100, 101, 102});                                                     // keypad 4 5 6
+  t[78] = 107;                                                                  // keypad '+'
+  run(79, {97, 98, 99});                                                        // keypad 1 2 3
+  t[82] = 96;                                                                   // keypad 0
+  t[83] = 110;                                                                  // keypad '.'
+  t[87] = 122;                                                                  // F11
+  t[88] = 123;                                                                  // F12
+  t[156] = 13;                                                                  // keypad Enter
+  t[157] = 17;                                                                  // right Ctrl
+  t[181] = 111;                                                                 // keypad '/'
+  t[184] = 18;                                                                  // right Alt
+  t[199] = 36;                                                                  // Home
+  t[200] = 38;                                                                  // Up
+  t[201] = 33;                                                                  // Page Up
+  t[203] = 37;                                                                  // Left
+  t[205] = 39;                                                                  // Right
+  t[207] = 35;                                                                  // End
+  t[208] = 40;                                                                  // Down
+  t[209] = 34;                                                                  // Page Down
+  t[210] = 45;                                                                  // Insert
+  t[211] = 46;                                                                  // Delete
+  t[219] = 91;                                                                  // left Windows
+  t[220] = 92;                                                                  // right Windows
+  t[221] = 93;                                                                  // Apps
   return t;
 }
 

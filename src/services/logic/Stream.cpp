@@ -9,7 +9,8 @@
 namespace hopvox {
 
 TMemoryStream::TMemoryStream(const void* data, std::size_t size)
-    : bytes_(static_cast<const std::uint8_t*>(data), static_cast<const std::uint8_t*>(data) + size) {}
+    : bytes_(static_cast<const std::uint8_t*>(data),
+             static_cast<const std::uint8_t*>(data) + size) {}
 
 std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
   const std::size_t n = std::min(count, bytes_.size() - pos_);
@@ -62,7 +63,8 @@ std::size_t TFileStream::Read(void* buffer, std::size_t count) {
 }
 
 void TFileStream::Write(const void* buffer, std::size_t count) {
-  if (std::fwrite(buffer, 1, count, file_) != count) throw EFileStreamError("Error writing \"" + name_ + "\"");
+  if (std::fwrite(buffer, 1, count, file_) != count)
+    throw EFileStreamError("Error writing \"" + name_ + "\"");
   pos_ += count;
   size_ = std::max(size_, pos_);
 }

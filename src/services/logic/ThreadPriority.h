@@ -26,12 +26,18 @@ constexpr TThreadPriority ThreadPriorityFromWindows(int value) {
 // The "Cpu priority" choice of the main window: items "Lowest" .. "Highest".
 constexpr std::optional<TThreadPriority> PriorityForCpuItem(int item) {
   switch (item) {
-    case 0: return tpLowest;
-    case 1: return tpLower;
-    case 2: return tpNormal;
-    case 3: return tpHigher;
-    case 4: return tpHighest;
-    default: return std::nullopt;
+    case 0:
+      return tpLowest;
+    case 1:
+      return tpLower;
+    case 2:
+      return tpNormal;
+    case 3:
+      return tpHigher;
+    case 4:
+      return tpHighest;
+    default:
+      return std::nullopt;
   }
 }
 

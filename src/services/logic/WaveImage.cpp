@@ -14,7 +14,8 @@ std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0
 
 std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t size) {
   if (!image || size < 12) return std::nullopt;
-  if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0) return std::nullopt;
+  if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0)
+    return std::nullopt;
   const std::uint64_t riffEnd = 8ull + U32(image + 4);
   if (riffEnd > size) return std::nullopt;
 

@@ -14,8 +14,8 @@ int FoldBevelInset(const FoldConfig& c) {
 int FoldClientOffset(const FoldConfig& c, TSize currentGlyph) {
   int offset = 0;
   if (!currentGlyph.Empty())
-    offset = c.Orientation == TFoldOrientation::foHorizontal ? currentGlyph.Height
-                                                             : currentGlyph.Width;
+    offset =
+        c.Orientation == TFoldOrientation::foHorizontal ? currentGlyph.Height : currentGlyph.Width;
   offset += FoldBevelInset(c);
   if (c.Folding && c.Seperated) offset += 2;
   return offset;
@@ -69,27 +69,33 @@ int FoldedDimension(const FoldConfig& c, const TRect& bounds) {
 TRect ResizeFolded(const FoldConfig& c, const TRect& bounds, int size) {
   TRect r = bounds;
   if (c.Orientation == TFoldOrientation::foHorizontal) {
-    if (GlyphAtLeft(c.Position)) r.Right = r.Left + size;
-    else r.Left = r.Right - size;
+    if (GlyphAtLeft(c.Position))
+      r.Right = r.Left + size;
+    else
+      r.Left = r.Right - size;
   } else {
-    if (GlyphAtTop(c.Position)) r.Bottom = r.Top + size;
-    else r.Top = r.Bottom - size;
+    if (GlyphAtTop(c.Position))
+      r.Bottom = r.Top + size;
+    else
+      r.Top = r.Bottom - size;
   }
   return r;
 }
 
 TRect LockFolded(const FoldConfig& c, const TRect& requested, const TRect& current) {
   TRect r = requested;
-  if (c.Orientation == TFoldOrientation::foHorizontal) r.Right = r.Left + current.Width();
-  else r.Bottom = r.Top + current.Height();
+  if (c.Orientation == TFoldOrientation::foHorizontal)
+    r.Right = r.Left + current.Width();
+  else
+    r.Bottom = r.Top + current.Height();
   return r;
 }
 
 TRect FoldGlyphRect(const FoldConfig& c, TSize glyph, int panelWidth, int panelHeight) {
   bool left = GlyphAtLeft(c.Position);
   bool top = GlyphAtTop(c.Position);
-  TRect r = TRect::Bounds(left ? 0 : panelWidth - glyph.Width,
-                          top ? 0 : panelHeight - glyph.Height, glyph.Width, glyph.Height);
+  TRect r = TRect::Bounds(left ? 0 : panelWidth - glyph.Width, top ? 0 : panelHeight - glyph.Height,
+                          glyph.Width, glyph.Height);
   int inset = FoldBevelInset(c);
   int dx = left ? inset : -inset;
   int dy = top ? inset : -inset;

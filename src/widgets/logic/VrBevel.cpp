@@ -26,10 +26,10 @@ std::vector<BevelFrame> TVrBevel::Frames(TRect& r) const {
   std::vector<BevelFrame> out;
   if (!f_.Visible) return out;
   AddFrames(out, r, f_.BorderWidth, f_.BorderColor, f_.BorderColor);
-  AddSet(out, r, f_.OuterOutline, f_.OuterStyle, f_.OuterWidth, f_.OuterShadow,
-         f_.OuterHighlight, f_.OuterSpace, f_.OuterColor);
-  AddSet(out, r, f_.InnerOutline, f_.InnerStyle, f_.InnerWidth, f_.InnerShadow,
-         f_.InnerHighlight, f_.InnerSpace, f_.InnerColor);
+  AddSet(out, r, f_.OuterOutline, f_.OuterStyle, f_.OuterWidth, f_.OuterShadow, f_.OuterHighlight,
+         f_.OuterSpace, f_.OuterColor);
+  AddSet(out, r, f_.InnerOutline, f_.InnerStyle, f_.InnerWidth, f_.InnerShadow, f_.InnerHighlight,
+         f_.InnerSpace, f_.InnerColor);
   return out;
 }
 

@@ -6,11 +6,16 @@ namespace hopvox {
 
 NumStrip StripOf(TVrNumStyle style) {
   switch (style) {
-    case TVrNumStyle::ns13x24: return {"NUM13x24", 169, 24};
-    case TVrNumStyle::ns11x20: return {"NUM11x20", 143, 20};
-    case TVrNumStyle::ns7x13: return {"NUM7x13", 91, 13};
-    case TVrNumStyle::ns12x17: return {"NUM12x17", 156, 17};
-    case TVrNumStyle::ns5x7: return {"NUM5x7", 52, 7};
+    case TVrNumStyle::ns13x24:
+      return {"NUM13x24", 169, 24};
+    case TVrNumStyle::ns11x20:
+      return {"NUM11x20", 143, 20};
+    case TVrNumStyle::ns7x13:
+      return {"NUM7x13", 91, 13};
+    case TVrNumStyle::ns12x17:
+      return {"NUM12x17", 156, 17};
+    case TVrNumStyle::ns5x7:
+      return {"NUM5x7", 52, 7};
   }
   return {"NUM13x24", 169, 24};
 }

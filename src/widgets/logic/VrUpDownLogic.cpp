@@ -16,8 +16,7 @@ int UpDownHitTest(TPoint p, TVrOrientation o, int width, int height) {
 
 TRect UpDownGlyphRect(const TRect& button, int glyphWidth, int glyphHeight) {
   return TRect::Bounds(button.Left + (button.Width() - glyphWidth) / 2,
-                       button.Top + (button.Height() - glyphHeight) / 2, glyphWidth,
-                       glyphHeight);
+                       button.Top + (button.Height() - glyphHeight) / 2, glyphWidth, glyphHeight);
 }
 
 int UpDownGlyphState(bool hot, bool pressedInside, bool enabled, int numGlyphs) {

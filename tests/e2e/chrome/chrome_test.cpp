@@ -154,7 +154,8 @@ TEST(TrayMenu, EnabledSwitchesPollingOnTheBoxAndTheItemAlike) {
   EXPECT_EQ(run.QueryText("Enabled1.Caption"), "Disabled");
   EXPECT_EQ(run.Query("Enabled1.Checked"), 0);
   run.TrayMenu(kMenuEnabled);
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Checked("enablebox") && run.Text("enablebox") == "Enabled"; }));
+  ASSERT_TRUE(
+      e2e::WaitFor([&] { return run.Checked("enablebox") && run.Text("enablebox") == "Enabled"; }));
   EXPECT_EQ(RunningTimers(run), (std::vector<int>{0, 0, 1, 0}));
   EXPECT_EQ(run.Text("enablebox"), "Enabled");
 

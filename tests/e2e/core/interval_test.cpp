@@ -11,17 +11,21 @@ using e2e::HopvoxRun;
 
 namespace {
 
-int Position(const HopvoxRun& run) { return static_cast<int>(SendMessageA(run.Control("timerbar"), TBM_GETPOS, 0, 0)); }
+int Position(const HopvoxRun& run) {
+  return static_cast<int>(SendMessageA(run.Control("timerbar"), TBM_GETPOS, 0, 0));
+}
 
 std::vector<int> Intervals(const HopvoxRun& run) {
   std::vector<int> v;
-  for (const char* t : {"Timer1", "Timer2", "Timer3", "Timer6"}) v.push_back(run.Query(std::string(t) + ".Interval"));
+  for (const char* t : {"Timer1", "Timer2", "Timer3", "Timer6"})
+    v.push_back(run.Query(std::string(t) + ".Interval"));
   return v;
 }
 
 // Alt + "1" joins the base channel; the timing is the one the track bar starts from.
 const std::string kSettings =
-    "[Hopvox timing]\r\nTiming=90\r\n[Hopvox key modifier]\r\nModifier=2\r\n[Hopvox keys]\r\nBase channel=49\r\n"
+    "[Hopvox timing]\r\nTiming=90\r\n[Hopvox key modifier]\r\nModifier=2\r\n[Hopvox keys]\r\nBase "
+    "channel=49\r\n"
     "[Hopvox Ips]\r\nBase channel=10.0.0.5\r\n";
 
 }  // namespace

@@ -23,7 +23,8 @@ TEST(Startup, FirstStartInAnEmptyFolder) {
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), "[Hopvox timing]\r\nTiming=70\r\n");
   EXPECT_EQ(run.Query("lednumber"), 0);
   EXPECT_EQ(run.Query("lednumber2"), 0);
-  for (const char* b : {"ctrlbutton", "altbutton", "shftbutton", "nonbutton"}) EXPECT_FALSE(run.Checked(b)) << b;
+  for (const char* b : {"ctrlbutton", "altbutton", "shftbutton", "nonbutton"})
+    EXPECT_FALSE(run.Checked(b)) << b;
   EXPECT_EQ(run.Query("cpuradiobtns"), 0);  // "Lowest": the stored default
   // "Normal" first, then "Lowest": each change confirmed with its sound.
   EXPECT_EQ(run.SoundsSince(0), (std::vector<std::string>{"Wave2 7766 7", "Wave2 7766 7"}));
@@ -39,15 +40,16 @@ TEST(Startup, FirstStartInAnEmptyFolder) {
 
 TEST(Startup, HandWrittenFileWithOtherSpellings) {
   HopvoxRun run("hand_written");
-  run.WriteFile("Hopvox.ini",
-                "[hopvox keys]\nbase channel=49\nChannel 5=0x46\nCHANNEL 15=$46\n"
-                "[HOPVOX IPS]\nBase Channel=10.0.0.5\nchannel 3=10.0.0.8:3784\n"
-                "main server=srv.example\nMain Server Password=secret \n"
-                "[Hopvox Volume]\nVolumeup Hotkey=38\nMikedown Hotkey=40\nvolume level=300\nMike level=17\n"
-                "[Hopvox key modifier]\nmodifier=3\n"
-                "[hopvox timing]\ntiming=0x64\n"
-                "[Hopvox system]\npriority=9\n"
-                "[Hopvox misc]\nUse Server=1\n");
+  run.WriteFile(
+      "Hopvox.ini",
+      "[hopvox keys]\nbase channel=49\nChannel 5=0x46\nCHANNEL 15=$46\n"
+      "[HOPVOX IPS]\nBase Channel=10.0.0.5\nchannel 3=10.0.0.8:3784\n"
+      "main server=srv.example\nMain Server Password=secret \n"
+      "[Hopvox Volume]\nVolumeup Hotkey=38\nMikedown Hotkey=40\nvolume level=300\nMike level=17\n"
+      "[Hopvox key modifier]\nmodifier=3\n"
+      "[hopvox timing]\ntiming=0x64\n"
+      "[Hopvox system]\npriority=9\n"
+      "[Hopvox misc]\nUse Server=1\n");
   run.Start();
   EXPECT_EQ(run.HotKey("HotKey1"), 49);
   EXPECT_EQ(run.HotKey("HotKey8"), 70);
@@ -69,7 +71,8 @@ TEST(Startup, HandWrittenFileWithOtherSpellings) {
 
 TEST(Startup, SettingsComeFromTheProgramFolderNotTheWorkingFolder) {
   HopvoxRun run("working_folder");
-  run.WriteFile("Hopvox.ini", "[Hopvox timing]\nTiming=90\n[Hopvox Ips]\nChannel 2=from.program.folder\n");
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox timing]\nTiming=90\n[Hopvox Ips]\nChannel 2=from.program.folder\n");
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
   run.Start(temp);
@@ -97,16 +100,19 @@ TEST(Close, KeepsWhatTheUserHadAndWritesTheCurrentState) {
   // Every close-time key starts out different from what the user then sets,
   // so each one written shows in the file.
   HopvoxRun run("close_keeps");
-  run.WriteFile("Hopvox.ini", "; my notes\n[Hopvox key modifier]\nModifier=2\n"
-                              "[Hopvox Volume]\nVolume level=120\nMike level=17\n[Hopvox system]\npriority=3\n"
-                              "[Hopvox misc]\nHints Enabled=0\nautostart=1\nUse Server=1\n[Other]\nunknown=kept\n");
+  run.WriteFile(
+      "Hopvox.ini",
+      "; my notes\n[Hopvox key modifier]\nModifier=2\n"
+      "[Hopvox Volume]\nVolume level=120\nMike level=17\n[Hopvox system]\npriority=3\n"
+      "[Hopvox misc]\nHints Enabled=0\nautostart=1\nUse Server=1\n[Other]\nunknown=kept\n");
   run.Start();
   run.Click("ctrlbutton");
   run.ExpandFoldPanel(5);
   ClickArrow(run, "VrUpDown1.Down");
   run.ExpandFoldPanel(3);  // unfolded over "Mic Gain"
   ClickArrow(run, "updown.Up");
-  SendMessageA(FindWindowExA(run.Control("cpuradiobtns"), nullptr, "Button", "Low"), BM_CLICK, 0, 0);
+  SendMessageA(FindWindowExA(run.Control("cpuradiobtns"), nullptr, "Button", "Low"), BM_CLICK, 0,
+               0);
   run.Click("hintbox");
   run.Click("windowsstartbox");
   run.Click("serverbox");
@@ -116,7 +122,8 @@ TEST(Close, KeepsWhatTheUserHadAndWritesTheCurrentState) {
   std::string ini;
   for (char c : run.ReadFile("Hopvox.ini"))
     if (c != '\r') ini += c;
-  for (const char* part : {"; my notes\n", "Modifier=1\n", "Volume level=121\n", "Mike level=16\n", "priority=1\n",
-                           "Hints Enabled=1\n", "autostart=0\n", "Use Server=0\n", "unknown=kept\n"})
+  for (const char* part :
+       {"; my notes\n", "Modifier=1\n", "Volume level=121\n", "Mike level=16\n", "priority=1\n",
+        "Hints Enabled=1\n", "autostart=0\n", "Use Server=0\n", "unknown=kept\n"})
     EXPECT_NE(ini.find(part), std::string::npos) << part << " missing in\n" << ini;
 }

@@ -23,7 +23,8 @@ constexpr int kPressMs = 80;
 std::string Env(const char* name) {
   char buf[1024];
   DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-  if (n == 0 || n >= sizeof buf) throw std::runtime_error(std::string("environment variable missing: ") + name);
+  if (n == 0 || n >= sizeof buf)
+    throw std::runtime_error(std::string("environment variable missing: ") + name);
   return std::string(buf, n);
 }
 
@@ -131,7 +132,8 @@ HopvoxRun::HopvoxRun(const std::string& name) {
   CopyOrThrow(Env("ROGER_EXE"), folder_ + "\\roger.exe");
 }
 
-HopvoxRun::HopvoxRun(const InPlace& existing) : folder_(existing.folder), exe_(existing.folder + "\\hopvox.exe") {}
+HopvoxRun::HopvoxRun(const InPlace& existing)
+    : folder_(existing.folder), exe_(existing.folder + "\\hopvox.exe") {}
 
 HopvoxRun::~HopvoxRun() {
   if (Running()) Kill();
@@ -161,7 +163,8 @@ HANDLE HopvoxRun::StartAnother(const std::string& workingFolder) const {
   PROCESS_INFORMATION pi{};
   std::string cmd = "\"" + exe_ + "\"";
   const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
-  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi))
+  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
+                      &si, &pi))
     throw std::runtime_error("cannot start " + exe_);
   CloseHandle(pi.hThread);
   return pi.hProcess;
@@ -177,27 +180,31 @@ void HopvoxRun::Launch(const std::string& workingFolder) {
   si.cb = sizeof si;
   std::string cmd = "\"" + exe_ + "\"";
   const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
-  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &process_))
+  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
+                      &si, &process_))
     throw std::runtime_error("cannot start " + exe_);
   pid_ = process_.dwProcessId;
 }
 
 void HopvoxRun::WaitForForm() {
   WaitFor([&] {
-    form_ = FindWindowWhere(nullptr, [this](HWND w) { return ProcessOf(w) == pid_ && TextOf(w) == "Hopvox v1.6 XP"; });
+    form_ = FindWindowWhere(
+        nullptr, [this](HWND w) { return ProcessOf(w) == pid_ && TextOf(w) == "Hopvox v1.6 XP"; });
     return form_ != nullptr && IsWindowVisible(form_);
   });
   if (!form_) throw std::runtime_error("the main window did not appear");
   // Ready for input once start-up's queued work has run and the title-bar
   // buttons have their places (they are laid out when the frame first paints).
   Settle();
-  if (!WaitFor([&] { return Query("RunRWButton.Left") > 0; })) throw std::runtime_error("the title bar never painted");
+  if (!WaitFor([&] { return Query("RunRWButton.Left") > 0; }))
+    throw std::runtime_error("the title bar never painted");
   Settle();
 }
 
 void HopvoxRun::Settle() const {
   if (!WaitFor([&] { return Query("InputIdle") == 1; }))
-    throw std::runtime_error("the program stays busy, queue status " + std::to_string(Query("QueueStatus")));
+    throw std::runtime_error("the program stays busy, queue status " +
+                             std::to_string(Query("QueueStatus")));
 }
 
 bool HopvoxRun::Running() const {
@@ -212,7 +219,8 @@ DWORD HopvoxRun::WaitForExit(std::chrono::milliseconds limit) const {
 
 HWND HopvoxRun::Control(const std::string& name) const {
   HWND found = FindWindowWhere(form_, [&name](HWND w) {
-    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, hopvox::query::kNameProperty)));
+    auto atom =
+        static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(w, hopvox::query::kNameProperty)));
     char text[256];
     return atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text;
   });
@@ -237,7 +245,8 @@ std::string HopvoxRun::QueryText(const std::string& name) const {
   GlobalDeleteAtom(atom);
   char text[256] = {};
   const auto answer = static_cast<ATOM>(result);
-  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text) || text[0] != hopvox::query::kTextMark)
+  if (!answer || !GlobalGetAtomNameA(answer, text, sizeof text) ||
+      text[0] != hopvox::query::kTextMark)
     throw std::runtime_error("no text value " + name);
   GlobalDeleteAtom(answer);
   return text + 1;
@@ -257,7 +266,9 @@ bool HopvoxRun::Checked(const std::string& control) const {
   return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool HopvoxRun::Enabled(const std::string& control) const { return IsWindowEnabled(Control(control)); }
+bool HopvoxRun::Enabled(const std::string& control) const {
+  return IsWindowEnabled(Control(control));
+}
 
 int HopvoxRun::HotKey(const std::string& control) const {
   return hopvox::query::HotKeyCodeOf(LOWORD(SendMessageA(Control(control), HKM_GETHOTKEY, 0, 0)));
@@ -268,7 +279,9 @@ namespace {
 // answer can come after Click has returned (a modal box was up), so it must
 // not point into Click's stack frame.
 ULONG_PTR g_clicksSent = 0, g_clicksAnswered = 0;
-void CALLBACK Handled(HWND, UINT, ULONG_PTR click, LRESULT) { g_clicksAnswered = std::max(g_clicksAnswered, click); }
+void CALLBACK Handled(HWND, UINT, ULONG_PTR click, LRESULT) {
+  g_clicksAnswered = std::max(g_clicksAnswered, click);
+}
 }  // namespace
 
 void HopvoxRun::Click(const std::string& control) const {
@@ -288,13 +301,15 @@ int HopvoxRun::SoundCount() const { return Query("Played"); }
 
 std::vector<std::string> HopvoxRun::SoundsSince(int mark) const {
   std::vector<std::string> sounds;
-  for (int n = mark + 1, count = SoundCount(); n <= count; ++n) sounds.push_back(QueryText("Played" + std::to_string(n)));
+  for (int n = mark + 1, count = SoundCount(); n <= count; ++n)
+    sounds.push_back(QueryText("Played" + std::to_string(n)));
   return sounds;
 }
 
 void HopvoxRun::PressCaptionButton(const std::string& name) const {
   // Pressed and released where the user would: on the button in the title bar.
-  if (!WaitFor([&] { return Query(name + ".Left") > 0; })) throw std::runtime_error(name + " never painted");
+  if (!WaitFor([&] { return Query(name + ".Left") > 0; }))
+    throw std::runtime_error(name + " never painted");
   const int id = Query(name + ".CommandId");
   POINT pt{Query(name + ".Left") + 4, -4};
   ClientToScreen(form_, &pt);
@@ -303,7 +318,8 @@ void HopvoxRun::PressCaptionButton(const std::string& name) const {
   // the press, or the button sees the pointer leave and drops the click.
   MoveTo(pt);
   const LPARAM at = MAKELPARAM(pt.x, pt.y);
-  if (SendMessageA(form_, WM_NCHITTEST, 0, at) != id) throw std::runtime_error(name + " is not under its own point");
+  if (SendMessageA(form_, WM_NCHITTEST, 0, at) != id)
+    throw std::runtime_error(name + " is not under its own point");
   SendMessageA(form_, WM_NCLBUTTONDOWN, static_cast<WPARAM>(id), at);
   Settle();
   SendMessageA(form_, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, 0));
@@ -326,9 +342,11 @@ void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
   PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONDOWN);
   PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONUP);
   HWND menu = nullptr;
-  auto open = [&] { return (menu = FindWindowWhere(nullptr, [this](HWND w) {
-                              return ProcessOf(w) == pid_ && ClassOf(w) == "#32768" && IsWindowVisible(w);
-                            })) != nullptr; };
+  auto open = [&] {
+    return (menu = FindWindowWhere(nullptr, [this](HWND w) {
+              return ProcessOf(w) == pid_ && ClassOf(w) == "#32768" && IsWindowVisible(w);
+            })) != nullptr;
+  };
   if (!WaitFor(open)) throw std::runtime_error("the tray menu did not open");
   // Posted: the menu's own loop reads them from the queue, in order.
   for (WPARAM key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
@@ -359,7 +377,9 @@ POINT HopvoxRun::ScreenPoint(const std::string& control, int x, int y) const {
   return pt;
 }
 
-void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const { MoveTo(ScreenPoint(control, x, y)); }
+void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const {
+  MoveTo(ScreenPoint(control, x, y));
+}
 
 void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
   MoveMouse(control, x, y);
@@ -370,7 +390,8 @@ void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
   Settle();
 }
 
-void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const {
+void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx,
+                       int ty) const {
   const POINT a = ScreenPoint(from, fx, fy), b = ScreenPoint(to, tx, ty);
   MoveTo(a);
   LeftDown();
@@ -462,10 +483,12 @@ BOOL CALLBACK FindTitledProc(HWND wnd, LPARAM lp) {
 
 HWND HopvoxRun::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) const {
   FindTitled f{pid_, &title, nullptr};
-  WaitFor([&] {
-    EnumWindows(FindTitledProc, reinterpret_cast<LPARAM>(&f));
-    return f.found != nullptr;
-  }, limit);
+  WaitFor(
+      [&] {
+        EnumWindows(FindTitledProc, reinterpret_cast<LPARAM>(&f));
+        return f.found != nullptr;
+      },
+      limit);
   return f.found;
 }
 
@@ -499,7 +522,8 @@ bool HopvoxRun::ChooseFile(const std::string& title, const std::string& path) co
   HWND edit = FileNameBox(dlg);
   if (!edit) return false;
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+  PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
   WaitFor([&] { return !IsWindow(dlg); }, std::chrono::seconds(5));
   return !IsWindow(dlg);
 }
@@ -536,7 +560,8 @@ std::vector<std::string> HopvoxRun::RogerLog() const {
   return log;
 }
 
-std::vector<std::string> HopvoxRun::WaitForRoger(size_t count, std::chrono::milliseconds limit) const {
+std::vector<std::string> HopvoxRun::WaitForRoger(size_t count,
+                                                 std::chrono::milliseconds limit) const {
   std::vector<std::string> log;
   WaitFor([&] { return (log = RogerLog()).size() >= count; }, limit);
   // Starts already under way (a tick that is launching) land once their
@@ -564,9 +589,20 @@ namespace {
 // codes with the keypad and the left-hand ones; the extended flag tells them apart.
 bool Extended(WORD vk) {
   switch (vk) {
-    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_RCONTROL: case VK_RMENU:
-    case VK_DIVIDE: case VK_NUMLOCK:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RCONTROL:
+    case VK_RMENU:
+    case VK_DIVIDE:
+    case VK_NUMLOCK:
       return true;
     default:
       return false;
@@ -613,15 +649,16 @@ void SendMouse(DWORD flags, LONG x = 0, LONG y = 0) {
 void MouseTo(POINT screen) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   // Absolute coordinates run 0..65535 over the screen; aim at the pixel's centre.
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65536 + 32768) / w, (screen.y * 65536 + 32768) / h);
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65536 + 32768) / w,
+            (screen.y * 65536 + 32768) / h);
 }
 
 void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 
 FocusThief::FocusThief() {
-  wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                         200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetForegroundWindow(wnd_);
   SetFocus(wnd_);
 }

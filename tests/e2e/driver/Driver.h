@@ -15,7 +15,8 @@
 namespace e2e {
 
 // Waits until `done` holds or the time is up; pumps nothing.
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10));
+bool WaitFor(const std::function<bool()>& done,
+             std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 class HopvoxRun {
  public:
@@ -113,7 +114,8 @@ class HopvoxRun {
 
   // A visible top-level window of the program with this exact title (a dialog,
   // a message box, the help window), or null after the wait.
-  HWND WaitForWindow(const std::string& title, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+  HWND WaitForWindow(const std::string& title,
+                     std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
   // Clicks a windowless control of the main window at a point of the window's
   // client area (left button down and up, posted).
   void ClickAt(int x, int y) const;
@@ -132,7 +134,8 @@ class HopvoxRun {
   std::vector<std::string> RogerLog() const;
   // Waits until the log holds at least `count` starts and every stand-in
   // started so far has written its line.
-  std::vector<std::string> WaitForRoger(size_t count, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
+  std::vector<std::string> WaitForRoger(
+      size_t count, std::chrono::milliseconds limit = std::chrono::seconds(10)) const;
 
  private:
   std::string folder_;

@@ -112,7 +112,8 @@ std::string BitmapFileOf(int width, int height, unsigned rgb) {
   f[26] = 1, f[28] = 24;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      for (int c = 0; c < 3; ++c) f[54 + y * stride + 3 * x + c] = static_cast<char>((rgb >> (8 * c)) & 0xFF);
+      for (int c = 0; c < 3; ++c)
+        f[54 + y * stride + 3 * x + c] = static_cast<char>((rgb >> (8 * c)) & 0xFF);
   return f;
 }
 

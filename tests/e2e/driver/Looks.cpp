@@ -13,9 +13,11 @@ struct Collect {
 };
 
 BOOL CALLBACK CollectNamed(HWND wnd, LPARAM lp) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, hopvox::query::kNameProperty)));
+  auto atom =
+      static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(wnd, hopvox::query::kNameProperty)));
   char text[256];
-  if (atom && GlobalGetAtomNameA(atom, text, sizeof text)) reinterpret_cast<Collect*>(lp)->names->push_back(text);
+  if (atom && GlobalGetAtomNameA(atom, text, sizeof text))
+    reinterpret_cast<Collect*>(lp)->names->push_back(text);
   return TRUE;
 }
 
@@ -28,7 +30,9 @@ std::vector<std::string> NamedControls(const HopvoxRun& run) {
   return names;
 }
 
-std::string FontOf(const HopvoxRun& run, const std::string& control) { return run.QueryText("font:" + control); }
+std::string FontOf(const HopvoxRun& run, const std::string& control) {
+  return run.QueryText("font:" + control);
+}
 
 int FontHeight(int points) {
   HDC screen = GetDC(nullptr);
@@ -39,13 +43,15 @@ int FontHeight(int points) {
 
 Pointer PointerShape(const HopvoxRun& run) { return static_cast<Pointer>(run.Query("cursor")); }
 
-Pointer PointerOver(const HopvoxRun& run, const std::string& control, int x, int y, Pointer expected) {
+Pointer PointerOver(const HopvoxRun& run, const std::string& control, int x, int y,
+                    Pointer expected) {
   run.MoveMouse(control, x, y);
   WaitFor([&] { return PointerShape(run) == expected; }, std::chrono::seconds(3));
   return PointerShape(run);
 }
 
-std::string HintOver(const HopvoxRun& run, const std::string& control, int x, int y, const char* which) {
+std::string HintOver(const HopvoxRun& run, const std::string& control, int x, int y,
+                     const char* which) {
   // Off the window first, so the hint logic sees the pointer arrive.
   MouseTo({1, 1});
   Sleep(100);

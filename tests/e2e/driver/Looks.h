@@ -26,7 +26,8 @@ enum class Pointer { Other = 0, Hand = 1, IBeam = 2, Arrow = 3 };
 // The pointer shape the program shows now.
 Pointer PointerShape(const HopvoxRun& run);
 // Moves the real pointer onto (x, y) of a control and waits for the shape.
-Pointer PointerOver(const HopvoxRun& run, const std::string& control, int x, int y, Pointer expected);
+Pointer PointerOver(const HopvoxRun& run, const std::string& control, int x, int y,
+                    Pointer expected);
 
 // Moves the real pointer onto (x, y) of a control (after a step beside it, so
 // the hint logic sees an arrival) and waits for a hint to show; returns its

@@ -35,7 +35,8 @@ TEST(Database, AddSelectDeleteRoundTrip) {
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave2 7766 7"});
   ASSERT_EQ(run.ListCount("ListBox"), 3);
   EXPECT_EQ(run.ListItem("ListBox", 1), "Bravo");  // sorted place
-  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\nBravo=3.3.3.3:3784\r\n");
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"),
+            "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\nBravo=3.3.3.3:3784\r\n");
 
   // Selecting reads the address from the file; a text box click disables
   // "Delete", a press on the list enables it again.

@@ -14,14 +14,18 @@ namespace {
 std::vector<std::string> LockableControls() {
   std::vector<std::string> names;
   for (int i = 1; i <= 16; ++i) names.push_back("ipbox" + std::to_string(i));
-  names.insert(names.end(), {"serverip", "serverpassword", "hotkey6", "hotkey7", "HotKey15", "HotKey16"});
-  for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19, 20}) names.push_back("HotKey" + std::to_string(i));
+  names.insert(names.end(),
+               {"serverip", "serverpassword", "hotkey6", "hotkey7", "HotKey15", "HotKey16"});
+  for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19, 20})
+    names.push_back("HotKey" + std::to_string(i));
   return names;
 }
 
 const std::string kConfirm = "Wave2 7766 7";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 // Moving the pointer over the left panel's border commits the edit in progress.
 void PointerToLeftPanel(const HopvoxRun& run) {
@@ -36,8 +40,8 @@ TEST(EditLock, StartsLockedAndTogglesThe38Controls) {
   run.Start();
   EXPECT_EQ(run.QueryText("captionlockbtn.hint"), "Locked, no editing");
   for (const std::string& c : LockableControls()) EXPECT_FALSE(run.Enabled(c)) << c;
-  for (const char* c : {"serverbox", "Accept1", "Accept2", "Accept3", "Accept4", "Acceptvolume", "Acceptmic",
-                        "ListBox", "listnamebox", "listipbox", "listadd", "enablebox"})
+  for (const char* c : {"serverbox", "Accept1", "Accept2", "Accept3", "Accept4", "Acceptvolume",
+                        "Acceptmic", "ListBox", "listnamebox", "listipbox", "listadd", "enablebox"})
     EXPECT_TRUE(run.Enabled(c)) << c;
 
   run.PressCaptionButton("captionlockbtn");
@@ -53,7 +57,8 @@ TEST(EditLock, StartsLockedAndTogglesThe38Controls) {
 
 TEST(ChannelSlots, ATypedAddressIsStoredWhenThePointerMovesOn) {
   HopvoxRun run("slot_typed");
-  run.WriteFile("Hopvox.ini", "[Hopvox keys]\r\nChannel 2=51\r\n[Hopvox key modifier]\r\nModifier=1\r\n");
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox keys]\r\nChannel 2=51\r\n[Hopvox key modifier]\r\nModifier=1\r\n");
   run.Start();
   run.PressCaptionButton("captionlockbtn");
   run.Focus("ipbox3");
@@ -91,7 +96,7 @@ TEST(ChannelSlots, ADatabaseEntryDroppedOnAnUnlockedSlotIsStored) {
   run.WriteFile("Hopvox.ini", "[Hopvox Ips]\nBase channel=old.address\n");
   run.Start();
   run.ExpandFoldPanel(1);
-  run.DragTo("ListBox", 30, 8, "ipbox1", 20, 8);  // locked: no drop target
+  run.DragTo("ListBox", 30, 8, "ipbox1", 20, 8);     // locked: no drop target
   EXPECT_EQ(run.Text("listipbox"), "2.2.2.2:3784");  // the press selected the entry
   EXPECT_EQ(run.Text("ipbox1"), "old.address");
   run.PressCaptionButton("captionlockbtn");
@@ -124,12 +129,14 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
   EXPECT_TRUE(Contains(ini, "Channel 14=69\r\n"));  // all sixteen are written
   EXPECT_TRUE(Contains(ini, "Base channel=0\r\n"));
   EXPECT_EQ(run.Query("savedledok"), 1);
-  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_FALSE(run.Enabled(a)) << a;
+  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"})
+    EXPECT_FALSE(run.Enabled(a)) << a;
 
   // Ctrl with a letter records the letter alone; a click alone records no key.
   run.ClickAt("HotKey9", 30, 9);
   EXPECT_EQ(run.Query("savedledok"), 0);
-  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"}) EXPECT_TRUE(run.Enabled(a)) << a;
+  for (const char* a : {"Accept1", "Accept2", "Accept3", "Accept4"})
+    EXPECT_TRUE(run.Enabled(a)) << a;
   run.Focus("HotKey9");
   e2e::KeyDown(VK_CONTROL);
   e2e::Tap('K');

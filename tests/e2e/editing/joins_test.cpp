@@ -13,9 +13,10 @@ void CommitByPointer(const HopvoxRun& run) { run.MoveMouse("Panel1", 2, 150); }
 
 TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   HopvoxRun run("join_server");
-  run.WriteFile("Hopvox.ini",
-                "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
-                "[Hopvox Ips]\r\nChannel 5=:T5\r\nMain Server=S.example\r\nMain Server Password=P \r\n");
+  run.WriteFile(
+      "Hopvox.ini",
+      "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
+      "[Hopvox Ips]\r\nChannel 5=:T5\r\nMain Server=S.example\r\nMain Server Password=P \r\n");
   run.Start();
   run.ExpandFoldPanel(2);
   run.ClickAt("serverbox", 6, 8);  // a click on the box activates the window again
@@ -69,8 +70,9 @@ TEST(Joins, AStoredServerWaitsInItsBoxWhileUntickedAtStart) {
 
 TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
   HopvoxRun run("join_volume");
-  run.WriteFile("Hopvox.ini", "[Hopvox Volume]\r\nVolume level=99\r\nVolumeup Hotkey=85\r\n"
-                              "[Hopvox key modifier]\r\nModifier=1\r\n");
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox Volume]\r\nVolume level=99\r\nVolumeup Hotkey=85\r\n"
+                "[Hopvox key modifier]\r\nModifier=1\r\n");
   run.Start();
   run.ExpandFoldPanel(3);
   run.ClickAt("Form1", run.Query("updown.UpX"), run.Query("updown.UpY"));

@@ -14,7 +14,9 @@ namespace {
 
 const std::string kConfirm = "Wave2 7766 7";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 void TypeKey(const HopvoxRun& run, const std::string& box, WORD vk) {
   run.Focus(box);
@@ -34,7 +36,8 @@ void ToggleFoldPanel(const HopvoxRun& run, int n) {
 
 TEST(LevelPanels, AcceptStoresEachPairInOrderAndTheNextTickUsesIt) {
   HopvoxRun run("levels_accept");
-  run.WriteFile("Hopvox.ini", "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox Volume]\r\nMikedown Hotkey=34\r\n");
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox Volume]\r\nMikedown Hotkey=34\r\n");
   run.Start();
   ASSERT_EQ(run.HotKey("HotKey16"), 34);
   run.PressCaptionButton("captionlockbtn");
@@ -55,7 +58,8 @@ TEST(LevelPanels, AcceptStoresEachPairInOrderAndTheNextTickUsesIt) {
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kConfirm});
   EXPECT_FALSE(run.Enabled("Acceptvolume"));
   // Down first, then up: new lines land in the order written.
-  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Mikeup Hotkey=0\r\nVolumedown Hotkey=0\r\nVolumeup Hotkey=85\r\n"))
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"),
+                       "Mikeup Hotkey=0\r\nVolumedown Hotkey=0\r\nVolumeup Hotkey=85\r\n"))
       << run.ReadFile("Hopvox.ini");
 
   ToggleFoldPanel(run, 3);
@@ -70,7 +74,8 @@ TEST(LevelPanels, AcceptStoresEachPairInOrderAndTheNextTickUsesIt) {
   EXPECT_EQ(run.SoundsSince(micMark), std::vector<std::string>{kConfirm});
   EXPECT_EQ(run.FocusedWindow(), run.Control("Panel1")) << "the focus is parked first";
   EXPECT_FALSE(run.Enabled("Acceptmic"));
-  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "[Hopvox Volume]\r\nMikedown Hotkey=0\r\nMikeup Hotkey=77\r\n"))
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"),
+                       "[Hopvox Volume]\r\nMikedown Hotkey=0\r\nMikeup Hotkey=77\r\n"))
       << run.ReadFile("Hopvox.ini");
 
   {
@@ -81,14 +86,16 @@ TEST(LevelPanels, AcceptStoresEachPairInOrderAndTheNextTickUsesIt) {
     std::vector<std::string> log;
     ASSERT_TRUE(e2e::WaitFor([&] { return Contains((log = run.RogerLog()).back(), "/gain"); }));
     EXPECT_EQ(log.front(), "/volume 10");  // a held key steps again at each tick
-    EXPECT_EQ(*std::find_if(log.begin(), log.end(), [](auto& c) { return Contains(c, "/gain"); }), "/gain 10");
+    EXPECT_EQ(*std::find_if(log.begin(), log.end(), [](auto& c) { return Contains(c, "/gain"); }),
+              "/gain 10");
   }
   run.Close();
 }
 
 TEST(LevelPanels, ARefusedWriteKeepsAcceptOfferedWithTheFirstCodeInForce) {
   HopvoxRun run("levels_read_only");
-  const std::string before = "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox timing]\r\nTiming=70\r\n";
+  const std::string before =
+      "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox timing]\r\nTiming=70\r\n";
   run.WriteFile("Hopvox.ini", before);
   run.Start();
   run.PressCaptionButton("captionlockbtn");

@@ -10,8 +10,13 @@ using e2e::HopvoxRun;
 
 namespace {
 
-const char* const kPanels[] = {"", "DFWFoldPanel1", "DFWFoldPanel2", "DFWFoldPanel3",
-                                "DFWFoldPanel4", "DFWFoldPanel5", "DFWFoldPanel6"};
+const char* const kPanels[] = {"",
+                               "DFWFoldPanel1",
+                               "DFWFoldPanel2",
+                               "DFWFoldPanel3",
+                               "DFWFoldPanel4",
+                               "DFWFoldPanel5",
+                               "DFWFoldPanel6"};
 
 // Folds or unfolds panel n by its glyph, which clicks as it goes.
 void ClickGlyph(const HopvoxRun& run, int n) {
@@ -34,7 +39,8 @@ void ClickArrow(const HopvoxRun& run, const std::string& arrow) {
 
 TEST(FoldPanels, GlyphsSurfaceClicksAndTheLevelArrows) {
   HopvoxRun run("fold_panels");
-  const std::string settings = "[Hopvox Volume]\r\nVolume level=255\r\nMike level=0\r\n[Hopvox timing]\r\nTiming=90\r\n";
+  const std::string settings =
+      "[Hopvox Volume]\r\nVolume level=255\r\nMike level=0\r\n[Hopvox timing]\r\nTiming=90\r\n";
   run.WriteFile("Hopvox.ini", settings);
   run.Start();
   ClickGlyph(run, 6);  // "System"
@@ -79,7 +85,8 @@ TEST(PagesAndLink, SidesFollowEachOtherAndTheLinkShowsThePointer) {
   HopvoxRun run("page_sync");
   run.Start();
   auto selected = [&](const char* pages) {
-    return static_cast<int>(SendMessageA(run.Control(pages), 0x1300 + 11 /* TCM_GETCURSEL */, 0, 0));
+    return static_cast<int>(
+        SendMessageA(run.Control(pages), 0x1300 + 11 /* TCM_GETCURSEL */, 0, 0));
   };
   run.ClickAt("PageControl2", 110, 10);  // address tab "8-11"
   EXPECT_EQ(selected("PageControl3"), 2);

@@ -21,16 +21,21 @@ namespace {
 // the same name would never be read) or, in `tail`, at the end.
 std::string Settings(int modifier, const std::string& ips = "", const std::string& volume = "",
                      const std::string& tail = "") {
-  std::string ini = "[Hopvox timing]\nTiming=50\n[Hopvox key modifier]\nModifier=" + std::to_string(modifier) +
-                    "\n[Hopvox keys]\n";
-  const char* keys[] = {"Base channel", "Channel 1", "Channel 2", "Channel 3", "Channel 4", "Channel 5",
-                        "Channel 6", "Channel 7", "Channel 8", "Channel 9", "Channel 10", "Channel 11",
-                        "Channel 12", "Channel 13", "Channel 14", "Channel 15"};
-  const int codes[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 'A', 'B', 'C', 'D', 'E', 'F'};
+  std::string ini =
+      "[Hopvox timing]\nTiming=50\n[Hopvox key modifier]\nModifier=" + std::to_string(modifier) +
+      "\n[Hopvox keys]\n";
+  const char* keys[] = {"Base channel", "Channel 1",  "Channel 2",  "Channel 3",
+                        "Channel 4",    "Channel 5",  "Channel 6",  "Channel 7",
+                        "Channel 8",    "Channel 9",  "Channel 10", "Channel 11",
+                        "Channel 12",   "Channel 13", "Channel 14", "Channel 15"};
+  const int codes[] = {'1', '2', '3', '4', '5', '6', '7', '8',
+                       '9', '0', 'A', 'B', 'C', 'D', 'E', 'F'};
   for (int i = 0; i < 16; ++i) ini += std::string(keys[i]) + "=" + std::to_string(codes[i]) + "\n";
   ini += "[Hopvox Ips]\n" + ips;
   for (int i = 0; i < 16; ++i) ini += std::string(keys[i]) + "=10.0.0." + std::to_string(i) + "\n";
-  ini += "[Hopvox Volume]\nVolumeup Hotkey=38\nVolumedown Hotkey=40\nMikeup Hotkey=33\nMikedown Hotkey=34\n";
+  ini +=
+      "[Hopvox Volume]\nVolumeup Hotkey=38\nVolumedown Hotkey=40\nMikeup Hotkey=33\nMikedown "
+      "Hotkey=34\n";
   return ini + volume + tail;
 }
 
@@ -81,8 +86,10 @@ TEST_F(Hotkeys, CtrlChannelJoinsItsServerWhileAnotherWindowHasTheFocus) {
 }
 
 // A small valid wave: 8-bit mono, four samples, 48 bytes in all.
-const std::string kChannelWave("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
-                               "\x01\0\x08\0data\x04\0\0\0\x80\x90\x70\x80", 48);
+const std::string kChannelWave(
+    "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
+    "\x01\0\x08\0data\x04\0\0\0\x80\x90\x70\x80",
+    48);
 
 TEST_F(Hotkeys, AltAndShiftJoinAndPlayTheChannelSoundOfTheWorkingFolder) {
   // The program folder's channel3.wav is no sound; the working folder's is.
@@ -126,8 +133,9 @@ TEST_F(Hotkeys, ModeSwitchesLeaveAndLevelsInTheOrderPressed) {
   Press({VK_SHIFT, VK_UP}, 400);  // held: 240 -> 250 -> 255, then 255 again
   Press({VK_SHIFT, VK_NEXT});     // mic down: 5 -> 0
   auto log = run->WaitForRoger(9);
-  const std::vector<std::string> expected = {"/ptt /key ", "/vox ",       "/clicks on ", "/clicks off ",
-                                             "/leave ",    "/volume 250", "/volume 255", "/gain 0"};
+  const std::vector<std::string> expected = {"/ptt /key ",   "/vox ",   "/clicks on ",
+                                             "/clicks off ", "/leave ", "/volume 250",
+                                             "/volume 255",  "/gain 0"};
   EXPECT_EQ(Distinct(log), expected);
   // A held combination fires on every tick: the volume went on being sent at 255.
   EXPECT_GE(std::count(log.begin(), log.end(), "/volume 255"), 2);
@@ -136,9 +144,10 @@ TEST_F(Hotkeys, ModeSwitchesLeaveAndLevelsInTheOrderPressed) {
 }
 
 TEST_F(Hotkeys, MainServerFramesTheJoinAndNoModifierSkipsLevels) {
-  StartWith("engine_server",
-            Settings(4, "Main Server=voice.example.net:\nMain Server Password=sesame\nChannel 5=3784\n", "",
-                     "[Hopvox misc]\nUse Server=1\n"));
+  StartWith(
+      "engine_server",
+      Settings(4, "Main Server=voice.example.net:\nMain Server Password=sesame\nChannel 5=3784\n",
+               "", "[Hopvox misc]\nUse Server=1\n"));
   Press({'6'});
   Press({VK_SHIFT, VK_UP});  // levels need a modifier choice
   auto log = run->WaitForRoger(1);

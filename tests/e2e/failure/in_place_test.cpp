@@ -13,7 +13,8 @@ TEST(UnprivilegedClose, WritesTheSettingsWhereTheFolderRefusesNewFiles) {
   const char* root = std::getenv("HOPVOX_UNPRIVILEGED_ROOT");
   if (!root) GTEST_SKIP() << "run by unprivileged.sh as a user that permissions apply to";
   HopvoxRun run(HopvoxRun::InPlace{std::string(root) + "\\run"});
-  HANDLE probe = CreateFileA(run.PathOf("probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  HANDLE probe = CreateFileA(run.PathOf("probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             0, nullptr);
   ASSERT_EQ(probe, INVALID_HANDLE_VALUE) << "the folder takes new files: nothing to test";
 
   run.Start();

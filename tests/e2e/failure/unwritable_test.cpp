@@ -29,7 +29,8 @@ void AskToClose(HopvoxRun& run, CloseWay way) {
       PostMessageA(tray, 0x3A64, 0, WM_RBUTTONDOWN);
       PostMessageA(tray, 0x3A64, 0, WM_RBUTTONUP);
       HWND menu = nullptr;
-      ASSERT_TRUE(e2e::WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }));
+      ASSERT_TRUE(e2e::WaitFor(
+          [&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }));
       // From the top, Up wraps round to the last item, "Exit".
       for (WPARAM key : {VK_UP, VK_RETURN}) {
         PostMessageA(menu, WM_KEYDOWN, key, 0);
@@ -52,7 +53,8 @@ class ReadOnlyAtClose : public ::testing::TestWithParam<CloseWay> {};
 
 TEST_P(ReadOnlyAtClose, NoKeepsTheWindowAndYesEndsWithoutWriting) {
   HopvoxRun run("close_read_only_" + std::to_string(static_cast<int>(GetParam())));
-  const std::string original = "[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=1\r\n";
+  const std::string original =
+      "[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=1\r\n";
   run.WriteFile("Hopvox.ini", original);
   SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   run.Start();
@@ -77,13 +79,15 @@ TEST_P(ReadOnlyAtClose, NoKeepsTheWindowAndYesEndsWithoutWriting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWayToClose, ReadOnlyAtClose,
-                         ::testing::Values(CloseWay::TitleBar, CloseWay::ExitButton, CloseWay::TrayExit));
+                         ::testing::Values(CloseWay::TitleBar, CloseWay::ExitButton,
+                                           CloseWay::TrayExit));
 
 TEST(ReadOnlyAtStart, TheErrorOnceThenTheStoredHotkeysJoin) {
   // No "Hopvox timing": start-up wants to write it and cannot.
   HopvoxRun run("start_read_only");
   const std::string original =
-      "[Hopvox key modifier]\r\nModifier=4\r\n[Hopvox keys]\r\nChannel 3=52\r\n[Hopvox Ips]\r\nChannel 3=10.0.0.4\r\n"
+      "[Hopvox key modifier]\r\nModifier=4\r\n[Hopvox keys]\r\nChannel 3=52\r\n[Hopvox "
+      "Ips]\r\nChannel 3=10.0.0.4\r\n"
       "[Hopvox Volume]\r\nVolume level=120\r\n";
   run.WriteFile("Hopvox.ini", original);
   SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);

@@ -18,8 +18,8 @@ std::string Font(const std::string& face, int weight = 400) {
 // window's own font.
 std::string ExpectedFont(const std::string& control) {
   if (control.rfind("ipbox", 0) == 0 || control == "ListBox") return Font("Comic Sans MS");
-  static const std::set<std::string> addressPages = {"PageControl2", "TabSheet4", "TabSheet5", "TabSheet6",
-                                                     "tabsheet11"};
+  static const std::set<std::string> addressPages = {"PageControl2", "TabSheet4", "TabSheet5",
+                                                     "TabSheet6", "tabsheet11"};
   if (addressPages.count(control)) return Font("Arial");
   if (control == "Label28" || control == "Label30") return Font("Arial", 700);
   return Font("Trebuchet MS");
@@ -43,7 +43,7 @@ TEST(Fonts, EveryControlDrawsWithTheWindowFontOrItsOwn) {
 TEST(Fonts, WindowlessControlsDrawWithTheirParentsFont) {
   HopvoxRun run("look_label_fonts");
   run.Start();
-  for (const char* label : {"Label12", "Label17", "Label15", "Label25", "Label20", "Label18", "Label19", "Label31",
-                            "Label21", "Label29", "Label28", "Label30"})
+  for (const char* label : {"Label12", "Label17", "Label15", "Label25", "Label20", "Label18",
+                            "Label19", "Label31", "Label21", "Label29", "Label28", "Label30"})
     EXPECT_EQ(e2e::FontOf(run, label), ExpectedFont(label)) << label;
 }

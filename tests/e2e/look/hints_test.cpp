@@ -28,16 +28,20 @@ const Spot kGraphicSpots[] = {
 TEST(Hints, WindowlessControlsShowTheirHintsOnHover) {
   HopvoxRun run("look_hints");
   run.Start();
-  for (const Spot& s : kGraphicSpots) EXPECT_EQ(e2e::HintOver(run, s.control, s.x, s.y), s.hint) << s.hint;
+  for (const Spot& s : kGraphicSpots)
+    EXPECT_EQ(e2e::HintOver(run, s.control, s.x, s.y), s.hint) << s.hint;
 }
 
 TEST(Hints, ControlsOnFoldPanelsShowTheirHints) {
   HopvoxRun run("look_panel_hints");
   run.Start();
   run.ExpandFoldPanel(3);
-  const POINT display{run.Query("updown.UpX") + 40, run.Query("updown.UpY") + 4};  // lednumber beside the arrows
-  EXPECT_EQ(e2e::HintOver(run, "Form1", display.x, display.y), "Current speaker volume value (0-255)");
-  EXPECT_EQ(e2e::HintOver(run, "Form1", run.Query("updown.UpX"), run.Query("updown.UpY")), "Adjust manually");
+  const POINT display{run.Query("updown.UpX") + 40,
+                      run.Query("updown.UpY") + 4};  // lednumber beside the arrows
+  EXPECT_EQ(e2e::HintOver(run, "Form1", display.x, display.y),
+            "Current speaker volume value (0-255)");
+  EXPECT_EQ(e2e::HintOver(run, "Form1", run.Query("updown.UpX"), run.Query("updown.UpY")),
+            "Adjust manually");
 }
 
 TEST(Hints, TheTimingLabelShowsItsHint) {

@@ -9,7 +9,8 @@ using e2e::Pointer;
 namespace {
 
 Pointer OverCaptionButton(const HopvoxRun& run, const std::string& button, Pointer expected) {
-  if (!e2e::WaitFor([&] { return run.Query(button + ".Left") > 0; })) throw std::runtime_error(button + " never painted");
+  if (!e2e::WaitFor([&] { return run.Query(button + ".Left") > 0; }))
+    throw std::runtime_error(button + " never painted");
   return e2e::PointerOver(run, "Form1", run.Query(button + ".Left") + 5, -5, expected);
 }
 
@@ -40,7 +41,8 @@ TEST(Pointers, HandAndIBeamOverTheControlsThatAskForThem) {
   HopvoxRun run("look_pointers");
   run.Start();
   EXPECT_EQ(e2e::PointerOver(run, "Form1", 280, 250, Pointer::Hand), Pointer::Hand) << "Image1";
-  EXPECT_EQ(e2e::PointerOver(run, "DFWFoldPanel2", 100, 6, Pointer::Hand), Pointer::Hand) << "fold panel";
+  EXPECT_EQ(e2e::PointerOver(run, "DFWFoldPanel2", 100, 6, Pointer::Hand), Pointer::Hand)
+      << "fold panel";
   // A disabled box takes no pointer: the I-beam shows while editing is unlocked.
   run.PressCaptionButton("captionlockbtn");
   EXPECT_EQ(e2e::PointerOver(run, "HotKey1", 20, 8, Pointer::IBeam), Pointer::IBeam);

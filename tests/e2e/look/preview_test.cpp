@@ -30,8 +30,10 @@ Extent GreenExtent(const e2e::TClientPixels& p) {
 
 bool Blank(const e2e::TClientPixels& p) {
   const unsigned background = GetSysColor(COLOR_WINDOW);
-  const unsigned rgb = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
-  return !p.rgb.empty() && std::all_of(p.rgb.begin(), p.rgb.end(), [&](unsigned c) { return c == rgb; });
+  const unsigned rgb =
+      (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+  return !p.rgb.empty() &&
+         std::all_of(p.rgb.begin(), p.rgb.end(), [&](unsigned c) { return c == rgb; });
 }
 
 }  // namespace
@@ -51,13 +53,15 @@ TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank)
   const HWND pane = e2e::DialogItem(dialog, kPreviewPane);
   ASSERT_TRUE(pane);
   EXPECT_TRUE(IsWindowVisible(pane));
-  EXPECT_TRUE(e2e::WaitFor([&] { return Blank(e2e::ClientPixels(pane)); })) << "nothing is selected yet";
+  EXPECT_TRUE(e2e::WaitFor([&] { return Blank(e2e::ClientPixels(pane)); }))
+      << "nothing is selected yet";
   ASSERT_TRUE(e2e::FocusFileList(run, dialog));
 
   // Larger than the pane: shrunk to its width, half as high.
   ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_END), "wide.bmp");
   e2e::TClientPixels shown;
-  ASSERT_TRUE(e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across > 0; }));
+  ASSERT_TRUE(
+      e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across > 0; }));
   ASSERT_LT(shown.width, 600);
   Extent e = GreenExtent(shown);
   EXPECT_EQ(e.across, shown.width);
@@ -66,7 +70,8 @@ TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank)
 
   // Smaller than the pane: its own size, centred.
   ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_UP), "small.bmp");
-  ASSERT_TRUE(e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across == 20; }));
+  ASSERT_TRUE(
+      e2e::WaitFor([&] { return GreenExtent(shown = e2e::ClientPixels(pane)).across == 20; }));
   e = GreenExtent(shown);
   EXPECT_EQ(e.down, 10);
   EXPECT_TRUE(IsGreen(shown.At(shown.width / 2 - 10, shown.height / 2)));

@@ -25,5 +25,6 @@ TEST(Priority, ANegativeStoredPriorityClearsTheChoiceAndIsWrittenBack) {
   // Nothing ran for the clearing: the timers keep "Normal".
   EXPECT_EQ(run.Query("Timer1.Priority"), THREAD_PRIORITY_NORMAL);
   run.Close();
-  EXPECT_NE(run.ReadFile("Hopvox.ini").find("priority=-1"), std::string::npos) << run.ReadFile("Hopvox.ini");
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find("priority=-1"), std::string::npos)
+      << run.ReadFile("Hopvox.ini");
 }

@@ -38,8 +38,10 @@ std::string RunValue(HKEY root) {
 
 void SetRunValue(HKEY root, const std::string& value) {
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(root, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
-  RegSetValueExA(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+  ASSERT_EQ(RegCreateKeyExA(root, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
   RegCloseKey(key);
 }
 
@@ -61,7 +63,8 @@ class MachineRunKeyGone {
       BYTE data[4096];
       for (DWORD i = 0;; ++i) {
         DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
-        if (RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) != ERROR_SUCCESS) break;
+        if (RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) != ERROR_SUCCESS)
+          break;
         saved_.push_back({name, type, std::string(reinterpret_cast<char*>(data), dataLen)});
       }
       RegCloseKey(key);
@@ -70,7 +73,8 @@ class MachineRunKeyGone {
   }
   ~MachineRunKeyGone() {
     HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
       return;
     for (auto& v : saved_)
       RegSetValueExA(key, v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(v.data.data()),
@@ -102,7 +106,9 @@ std::string BitmapFile(int w, int h) {
   const int stride = (w * 3 + 3) & ~3;
   const int size = 54 + stride * h;
   std::string f(static_cast<size_t>(size), '\0');
-  auto put32 = [&](int at, int v) { for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF); };
+  auto put32 = [&](int at, int v) {
+    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
   f[0] = 'B', f[1] = 'M';
   put32(2, size), put32(10, 54), put32(14, 40), put32(18, w), put32(22, h);
   f[26] = 1, f[28] = 24;
@@ -200,14 +206,19 @@ TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
   EXPECT_EQ(run.Query("Image1.Height"), 174);
   const int mark = run.SoundCount();
   run.ClickAt(kLogoX, kLogoY);
-  const std::vector<std::string> expected = {
-      "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)", "JPEG (*.jpeg)", "JPG (*.jpg)", "Bitmaps (*.bmp)",
-      "Icons (*.ico)", "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"};
+  const std::vector<std::string> expected = {"All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)",
+                                             "JPEG (*.jpeg)",
+                                             "JPG (*.jpg)",
+                                             "Bitmaps (*.bmp)",
+                                             "Icons (*.ico)",
+                                             "Enhanced Metafiles (*.emf)",
+                                             "Metafiles (*.wmf)"};
   EXPECT_EQ(run.FileDialogTypes("Browse for an image"), expected);
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
   // Cancel: nothing changes.
   PostMessageA(run.WaitForWindow("Browse for an image"), WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(e2e::WaitFor([&] { return !run.WaitForWindow("Browse for an image", std::chrono::milliseconds(0)); }));
+  EXPECT_TRUE(e2e::WaitFor(
+      [&] { return !run.WaitForWindow("Browse for an image", std::chrono::milliseconds(0)); }));
   EXPECT_EQ(run.Query("Image1.Width"), 170);
   EXPECT_EQ(run.ReadFile("Hopvox.ini").find("logo"), std::string::npos);
 }
@@ -223,7 +234,8 @@ TEST(Logo, JpegBitmapAndIconAreShownAndStored) {
   EXPECT_EQ(run.Query("Image1.Kind"), kKindBitmap);
   EXPECT_EQ(run.Query("Image1.Width"), 155);
   EXPECT_EQ(run.Query("Image1.Height"), 30);
-  EXPECT_NE(run.ReadFile("Hopvox.ini").find(LogoEntry(run.PathOf("banner.jpg"))), std::string::npos);
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find(LogoEntry(run.PathOf("banner.jpg"))),
+            std::string::npos);
 
   EXPECT_EQ(ChooseLogo(run, run.PathOf("green.bmp")), "");
   EXPECT_EQ(run.Query("Image1.Width"), 40);
@@ -233,7 +245,8 @@ TEST(Logo, JpegBitmapAndIconAreShownAndStored) {
   EXPECT_EQ(ChooseLogo(run, run.PathOf("hopvox.ico")), "");
   EXPECT_EQ(run.Query("Image1.Kind"), kKindIcon);
   EXPECT_GT(run.Query("Image1.Width"), 0);
-  EXPECT_NE(run.ReadFile("Hopvox.ini").find(LogoEntry(run.PathOf("hopvox.ico"))), std::string::npos);
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find(LogoEntry(run.PathOf("hopvox.ico"))),
+            std::string::npos);
 }
 
 TEST(Logo, WrongExtensionOrDamagedFileShowsTheErrorAndChangesNothing) {
@@ -267,7 +280,8 @@ TEST(Logo, TheStoredLogoComesBackAtTheNextStart) {
   // Gone or damaged since: the built-in logo, and the start goes on.
   HopvoxRun gone("logo_stored_gone");
   gone.WriteFile("bad.jpg", "not a jpeg");
-  gone.WriteFile("Hopvox.ini", LogoEntry(gone.PathOf("bad.jpg")) + "[Hopvox timing]\r\nTiming=90\r\n");
+  gone.WriteFile("Hopvox.ini",
+                 LogoEntry(gone.PathOf("bad.jpg")) + "[Hopvox timing]\r\nTiming=90\r\n");
   gone.Start();
   EXPECT_EQ(gone.Query("Image1.Width"), 170);
   EXPECT_EQ(gone.Query("pollInterval"), 90);
@@ -290,7 +304,8 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
   char text[16384] = {};
-  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text,
+               reinterpret_cast<LPARAM>(text));
   for (const char* topic : {"CHANNELS", "HOTKEYS", "MAIN SERVER", "NAME AND IP DATABASE"})
     EXPECT_NE(std::string(text).find(topic), std::string::npos) << topic;
   EXPECT_EQ(run.Query("helpViewer"), 1);
@@ -307,7 +322,8 @@ BOOL CALLBACK FindNotepadProc(HWND wnd, LPARAM lp) {
   GetWindowTextA(wnd, title, sizeof title);
   std::string t = title;
   for (char& c : t) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-  if (IsWindowVisible(wnd) && t.find("hopvox.ini") != std::string::npos && t.find("notepad") != std::string::npos) {
+  if (IsWindowVisible(wnd) && t.find("hopvox.ini") != std::string::npos &&
+      t.find("notepad") != std::string::npos) {
     reinterpret_cast<FindNotepad*>(lp)->found = wnd;
     return FALSE;
   }
@@ -344,10 +360,10 @@ TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
   HWND help = run.WaitForWindow("Hopvox Help");
   ASSERT_NE(help, nullptr);
   char text[1024] = {};
-  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text,
+               reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Our own help\r\nsecond line\r\n");
 }
-
 
 TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
   HopvoxRun run("run_roger");

@@ -21,11 +21,14 @@ std::string Env(const char* name) {
   return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 TEST(Download, RunsFromAFolderWithBlanksStartedElsewhere) {
   const std::string folder = Env("HOPVOX_DOWNLOAD");
-  ASSERT_NE(folder.find(' '), std::string::npos) << "the test needs blanks in the folder name: " << folder;
+  ASSERT_NE(folder.find(' '), std::string::npos)
+      << "the test needs blanks in the folder name: " << folder;
   ASSERT_TRUE(Exists(folder + "\\hopvox.exe")) << folder;
   ASSERT_TRUE(Exists(folder + "\\HOPVOX.TXT"));
   ASSERT_TRUE(Exists(folder + "\\README.TXT"));
@@ -60,7 +63,8 @@ TEST(Download, RunsFromAFolderWithBlanksStartedElsewhere) {
   HWND help = run.WaitForWindow("Hopvox Help");
   ASSERT_NE(help, nullptr);
   char text[4096] = {};
-  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  SendMessageA(FindWindowExA(help, nullptr, "Edit", nullptr), WM_GETTEXT, sizeof text,
+               reinterpret_cast<LPARAM>(text));
   EXPECT_NE(std::string(text).find("CHANNELS"), std::string::npos);
 
   run.Close();

@@ -13,7 +13,8 @@ using e2e::WaitFor;
 namespace {
 
 HWND WindowOf(DWORD pid, const char* cls, bool visibleOnly = true) {
-  for (HWND w = FindWindowExA(nullptr, nullptr, cls, nullptr); w; w = FindWindowExA(nullptr, w, cls, nullptr)) {
+  for (HWND w = FindWindowExA(nullptr, nullptr, cls, nullptr); w;
+       w = FindWindowExA(nullptr, w, cls, nullptr)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
     if (owner == pid && (!visibleOnly || IsWindowVisible(w))) return w;
@@ -21,7 +22,9 @@ HWND WindowOf(DWORD pid, const char* cls, bool visibleOnly = true) {
   return nullptr;
 }
 
-bool Ended(HANDLE process, DWORD ms = 0) { return WaitForSingleObject(process, ms) == WAIT_OBJECT_0; }
+bool Ended(HANDLE process, DWORD ms = 0) {
+  return WaitForSingleObject(process, ms) == WAIT_OBJECT_0;
+}
 
 // Reads the notice a later copy shows and presses its OK; empty if none came.
 std::string AnswerNotice(DWORD pid, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
@@ -77,12 +80,15 @@ TEST(SingleInstance, EightStartsAtOnceLeaveOneAndAfterItANewStartRuns) {
     for (HANDLE h : copies) n += Ended(h);
     return n;
   };
-  WaitFor([&] {
-    for (HANDLE h : copies)
-      if (!Ended(h) && AnswerNotice(GetProcessId(h), std::chrono::milliseconds(50)) == "Hopvox is already running")
-        ++notices;
-    return ended() == 7;
-  }, std::chrono::seconds(60));
+  WaitFor(
+      [&] {
+        for (HANDLE h : copies)
+          if (!Ended(h) && AnswerNotice(GetProcessId(h), std::chrono::milliseconds(50)) ==
+                               "Hopvox is already running")
+            ++notices;
+        return ended() == 7;
+      },
+      std::chrono::seconds(60));
   EXPECT_EQ(ended(), 7);
   EXPECT_EQ(notices, 7);
   for (HANDLE h : copies) {
@@ -100,11 +106,14 @@ TEST(SingleInstance, EightStartsAtOnceLeaveOneAndAfterItANewStartRuns) {
 TEST(Services, TimersFollowSettingsSwitchAndButtonsAndSoundsAreLoaded) {
   HopvoxRun run("services");
   run.WriteFile("Hopvox.ini",
-                "[Hopvox key modifier]\nModifier=2\n[Hopvox timing]\nTiming=100\n[Hopvox system]\npriority=3\n");
+                "[Hopvox key modifier]\nModifier=2\n[Hopvox timing]\nTiming=100\n[Hopvox "
+                "system]\npriority=3\n");
   // A small valid wave (8-bit mono, 4 samples), a text file, an empty file and
   // a folder where channel sounds are looked for.
-  run.WriteFile("channel0.wav", std::string("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
-                                            "\x01\0\x08\0data\x04\0\0\0\x80\x90\x70\x80", 48));
+  run.WriteFile("channel0.wav",
+                std::string("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
+                            "\x01\0\x08\0data\x04\0\0\0\x80\x90\x70\x80",
+                            48));
   run.WriteFile("channel3.wav", "not a sound");
   run.WriteFile("channel5.wav", "");
   CreateDirectoryA(run.PathOf("channel7.wav").c_str(), nullptr);

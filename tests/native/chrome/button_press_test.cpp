@@ -50,7 +50,7 @@ TEST(ButtonPress, ToggleAlternatesAndStaysDrawnWhileDown) {
   b.ButtonDown(true);
   auto r = b.ButtonUp();
   EXPECT_TRUE(r.clicked && r.toggled);
-  EXPECT_TRUE(b.down);  // flipped by the caller, after BeforeButtonClick
+  EXPECT_TRUE(b.down);                     // flipped by the caller, after BeforeButtonClick
   EXPECT_EQ(r.paint, PressResult::kNone);  // the Down setter repaints
   b.SetDown(!b.down);
   b.Painted(b.RepaintState());

@@ -106,8 +106,7 @@ TEST(CaptionTooltip, HotAreaAndMenuBarShift) {
   EXPECT_EQ(TooltipHotArea(b, true, w, m), (Rect{101, -m.cyCaption, 117, 0}));
   EXPECT_EQ(TooltipHotArea(b, false, w, m), Rect{});
   w.hasMenu = true;
-  EXPECT_EQ(TooltipHotArea(b, true, w, m),
-            (Rect{101, -m.cyCaption - m.cyMenu, 117, -m.cyMenu}));
+  EXPECT_EQ(TooltipHotArea(b, true, w, m), (Rect{101, -m.cyCaption - m.cyMenu, 117, -m.cyMenu}));
   w.toolWindow = true;
   EXPECT_EQ(TooltipHotArea(b, true, w, m).top, -m.cySmCaption - m.cyMenu);
   EXPECT_EQ(PopupMenuAnchor(b, true, m).y, -m.cyMenu - 2);

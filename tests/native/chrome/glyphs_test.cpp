@@ -12,7 +12,8 @@ TEST(Glyphs, GeneratorReproducesTheCommittedBitmaps) {
   const auto all = glyphs::AllGlyphs();
   ASSERT_EQ(all.size(), 7u);
   for (const auto& g : all) {
-    std::ifstream f(std::string(HOPVOX_SOURCE_DIR) + "/resources/chrome/" + g.file, std::ios::binary);
+    std::ifstream f(std::string(HOPVOX_SOURCE_DIR) + "/resources/chrome/" + g.file,
+                    std::ios::binary);
     ASSERT_TRUE(f) << g.file;
     const std::vector<std::uint8_t> committed{std::istreambuf_iterator<char>(f), {}};
     EXPECT_EQ(committed, glyphs::EncodeBmp4(g)) << g.file << ": rerun tools/glyphs";

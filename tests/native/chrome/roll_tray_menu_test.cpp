@@ -48,7 +48,7 @@ TEST(RollSteps, RolledHeightAndSizingCodes) {
   EXPECT_EQ(RolledHeight(19, 3, 4, true, 0), 25);
   EXPECT_EQ(RolledHeight(19, 3, 4, false, 5), 31);
   for (int code = 10; code <= 17; ++code) EXPECT_EQ(RolledHitTest(code), 18) << code;
-  EXPECT_EQ(RolledHitTest(2), 2);   // caption still moves the window
+  EXPECT_EQ(RolledHitTest(2), 2);  // caption still moves the window
   EXPECT_EQ(RolledHitTest(9), 9);
   EXPECT_EQ(RolledHitTest(20), 20);
 }

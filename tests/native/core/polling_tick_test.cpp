@@ -28,7 +28,8 @@ struct Recorder : IPollActions {
   explicit Recorder(const TRunValues& v) : values(v) {}
   void Launch(const char* c) override { log.push_back(c); }
   void LaunchJoin(int ch) override {
-    log.push_back(JoinCommand(values.mainServer, values.channelAddress[ch], values.passwordArgument));
+    log.push_back(
+        JoinCommand(values.mainServer, values.channelAddress[ch], values.passwordArgument));
   }
   int StepVolume(int d) override { return volume = std::clamp(volume + d, 0, 255); }
   int StepGain(int d) override { return gain = std::clamp(gain + d, 0, 255); }
@@ -47,8 +48,8 @@ class Tick : public ::testing::Test {
       v.channelKey[ch] = kChannels[ch].definedKey;
       v.channelAddress[ch] = "10.0.0." + std::to_string(ch);
     }
-    v.volumeUpKey = 38;   // up arrow
-    v.volumeDownKey = 40; // down arrow
+    v.volumeUpKey = 38;    // up arrow
+    v.volumeDownKey = 40;  // down arrow
     v.micUpKey = 33;
     v.micDownKey = 34;
   }
@@ -86,10 +87,12 @@ TEST_F(Tick, KeysOutsideOneTo255NeverFire) {
 }
 
 TEST_F(Tick, LeaveAndModeSwitchesWhateverTheModifierChoice) {
-  for (auto h : {TPollHandler::phCtrl, TPollHandler::phAlt, TPollHandler::phShift, TPollHandler::phNone}) {
+  for (auto h :
+       {TPollHandler::phCtrl, TPollHandler::phAlt, TPollHandler::phShift, TPollHandler::phNone}) {
     EXPECT_EQ(Run(h, {109}), L{"/leave "});
     EXPECT_EQ(Run(h, {109, 16, 17, 18}), L{"/leave "});
-    EXPECT_EQ(Run(h, {18, 45, 46, 36, 35}), (L{"/ptt /key ", "/vox ", "/clicks on ", "/clicks off "}));
+    EXPECT_EQ(Run(h, {18, 45, 46, 36, 35}),
+              (L{"/ptt /key ", "/vox ", "/clicks on ", "/clicks off "}));
     EXPECT_EQ(Run(h, {45, 46, 36, 35}), L{});  // without Alt
   }
   // Main-keyboard minus is not keypad minus.
@@ -109,7 +112,7 @@ TEST_F(Tick, LevelsStepByTenClampAndSendTheShownValue) {
   EXPECT_EQ(Run(TPollHandler::phAlt, {16, 40}), L{"/volume 0"});
   rec.gain = 100;
   EXPECT_EQ(Run(TPollHandler::phShift, {16, 33, 34}), (L{"/gain 110", "/gain 100"}));
-  EXPECT_EQ(Run(TPollHandler::phCtrl, {38}), L{});     // needs Shift
+  EXPECT_EQ(Run(TPollHandler::phCtrl, {38}), L{});      // needs Shift
   EXPECT_EQ(Run(TPollHandler::phNone, {16, 38}), L{});  // absent without a modifier
 }
 
@@ -121,7 +124,8 @@ TEST_F(Tick, ShiftChannelKeyEqualToVolumeUpStepsAndJoins) {
 
 TEST_F(Tick, SharedKeyJoinsInChannelOrder) {
   v.channelKey[7] = '1';
-  EXPECT_EQ(Run(TPollHandler::phNone, {'1'}), (L{"/JOIN1 10.0.0.0", "play 0", "/JOIN1 10.0.0.7", "play 7"}));
+  EXPECT_EQ(Run(TPollHandler::phNone, {'1'}),
+            (L{"/JOIN1 10.0.0.0", "play 0", "/JOIN1 10.0.0.7", "play 7"}));
 }
 
 TEST_F(Tick, MainServerAndPasswordFrameEveryJoin) {

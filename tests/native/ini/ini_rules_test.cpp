@@ -8,8 +8,9 @@
 using hopvox::IniText;
 
 TEST(IniRules, NamesMatchWithoutCaseAndTheFirstSectionWins) {
-  auto ini = IniText::Parse("[hopvox keys]\nbase channel=49\nBASE CHANNEL=50\n[Hopvox Keys]\nChannel 1=7\n"
-                            "[M\xC9TAL]\n\xC9t\xE9=1\n[Hopvox timing]\nOther=1\n");
+  auto ini = IniText::Parse(
+      "[hopvox keys]\nbase channel=49\nBASE CHANNEL=50\n[Hopvox Keys]\nChannel 1=7\n"
+      "[M\xC9TAL]\n\xC9t\xE9=1\n[Hopvox timing]\nOther=1\n");
   EXPECT_EQ(ini.ReadInteger("Hopvox keys", "Base channel", -1), 49);
   EXPECT_EQ(ini.ReadInteger("Hopvox keys", "Channel 1", -1), -1);
   EXPECT_EQ(ini.ReadString("m\xE9tal", "\xE9T\xC9", ""), "1");  // accented letters fold too
@@ -20,16 +21,34 @@ TEST(IniRules, NamesMatchWithoutCaseAndTheFirstSectionWins) {
   ini.WriteString("Hopvox Ips", "Base Channel", "1.2.3.4");
   EXPECT_EQ(ini.ReadString("HOPVOX IPS", "Base channel", ""), "1.2.3.4");
   EXPECT_EQ(ini.ReadString("Hopvox Ips", "Main Server Password", "d"), "pw");
-  EXPECT_NE(ini.Format().find("\n[Hopvox Ips]\nMain Server Password=pw \nBase Channel="), std::string::npos);
+  EXPECT_NE(ini.Format().find("\n[Hopvox Ips]\nMain Server Password=pw \nBase Channel="),
+            std::string::npos);
 }
 
 TEST(IniRules, IntegersAndBooleans) {
-  const std::pair<const char*, int> cases[] = {
-      {"0x46", 70}, {"0X46", 70}, {"$46", 70}, {"$ffffffff", -1}, {"-5", -5}, {"+7", 7}, {"007", 7},
-      {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX}, {"2147483648", -9}, {"$100000000", -9},
-      {"0x", -9}, {"$", -9}, {"", -9}, {"-", -9}, {"12a", -9}, {"1 2", -9}, {"0x-1", -9}, {"\"12\"", 12}};
+  const std::pair<const char*, int> cases[] = {{"0x46", 70},
+                                               {"0X46", 70},
+                                               {"$46", 70},
+                                               {"$ffffffff", -1},
+                                               {"-5", -5},
+                                               {"+7", 7},
+                                               {"007", 7},
+                                               {"-2147483648", INT32_MIN},
+                                               {"2147483647", INT32_MAX},
+                                               {"2147483648", -9},
+                                               {"$100000000", -9},
+                                               {"0x", -9},
+                                               {"$", -9},
+                                               {"", -9},
+                                               {"-", -9},
+                                               {"12a", -9},
+                                               {"1 2", -9},
+                                               {"0x-1", -9},
+                                               {"\"12\"", 12}};
   for (auto [text, want] : cases)
-    EXPECT_EQ(IniText::Parse(std::string("[s]\nk = ") + text + "  \n").ReadInteger("s", "k", -9), want) << text;
+    EXPECT_EQ(IniText::Parse(std::string("[s]\nk = ") + text + "  \n").ReadInteger("s", "k", -9),
+              want)
+        << text;
   auto ini = IniText::Parse("[m]\na=0\nb=2\nc=yes\n");
   EXPECT_FALSE(ini.ReadBool("m", "a", true));
   EXPECT_TRUE(ini.ReadBool("m", "b", false));
@@ -40,7 +59,8 @@ TEST(IniRules, IntegersAndBooleans) {
 TEST(IniRules, WritesRefuseUnstorableNamesAndCutLineBreaks) {
   const std::string original = "[s]\r\nk=1\r\n";
   auto ini = IniText::Parse(original);
-  for (const char* key : {"", "  ", "a=b", "[x]", "[x", "a\nb", "a\rb"}) EXPECT_FALSE(ini.WriteString("s", key, "v"));
+  for (const char* key : {"", "  ", "a=b", "[x]", "[x", "a\nb", "a\rb"})
+    EXPECT_FALSE(ini.WriteString("s", key, "v"));
   EXPECT_FALSE(ini.WriteString("a\nb", "k", "v"));
   EXPECT_FALSE(ini.WriteString("s", std::string("a\0b", 3), "v"));
   EXPECT_EQ(ini.Format(), original);
@@ -55,5 +75,6 @@ TEST(IniRules, DeleteRemovesEveryEntryOfTheKeyInTheSeenSection) {
   EXPECT_FALSE(ini.DeleteKey("HopVoxIps", "a"));
   EXPECT_FALSE(ini.DeleteKey("absent", "b"));
   EXPECT_TRUE(ini.DeleteKey("HopVoxIps", "B"));
-  EXPECT_EQ(ini.Format(), "[HopVoxIPs]\n[hopvoxips]\na=4\n");  // the header stays, as the platform leaves it
+  EXPECT_EQ(ini.Format(),
+            "[HopVoxIPs]\n[hopvoxips]\na=4\n");  // the header stays, as the platform leaves it
 }

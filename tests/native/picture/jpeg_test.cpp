@@ -52,7 +52,8 @@ void ExpectRejected(const Bytes& file, const char* why, const TJpegLimits& limit
 }
 
 Bytes QuadrantFile(int w, int h, bool progressive = false) {
-  return Encode(w, h, [&](int x, int y, JSAMPLE* p) { Quadrants(x, y, p, w, h); }, {.space = JCS_RGB, .components = 3, .progressive = progressive});
+  return Encode(w, h, [&](int x, int y, JSAMPLE* p) { Quadrants(x, y, p, w, h); },
+                {.space = JCS_RGB, .components = 3, .progressive = progressive});
 }
 
 TEST(Jpeg, BaselineAndProgressiveDecodeToTheirSizeAndColours) {
@@ -73,7 +74,8 @@ TEST(Jpeg, BaselineAndProgressiveDecodeToTheirSizeAndColours) {
 }
 
 TEST(Jpeg, GreyAndCmykFilesComeOutAsRgb) {
-  Bytes grey = Encode(20, 10, [](int x, int, JSAMPLE* p) { p[0] = x < 10 ? 40 : 200; }, {.space = JCS_GRAYSCALE, .components = 1});
+  Bytes grey = Encode(20, 10, [](int x, int, JSAMPLE* p) { p[0] = x < 10 ? 40 : 200; },
+                      {.space = JCS_GRAYSCALE, .components = 1});
   TRgbImage img;
   std::string error;
   ASSERT_TRUE(DecodeJpeg(grey.data(), grey.size(), img, error)) << error;
@@ -83,8 +85,10 @@ TEST(Jpeg, GreyAndCmykFilesComeOutAsRgb) {
   // Written the way Adobe programs do: inverted, so 255 means no ink.
   Bytes cmyk = Encode(16, 16,
                       [](int x, int, JSAMPLE* p) {
-                        if (x < 8) p[0] = 255, p[1] = 0, p[2] = 0, p[3] = 255;  // magenta + yellow ink: red
-                        else p[0] = 255, p[1] = 255, p[2] = 255, p[3] = 0;       // black ink only
+                        if (x < 8)
+                          p[0] = 255, p[1] = 0, p[2] = 0, p[3] = 255;  // magenta + yellow ink: red
+                        else
+                          p[0] = 255, p[1] = 255, p[2] = 255, p[3] = 0;  // black ink only
                       },
                       {.space = JCS_CMYK, .components = 4});
   ASSERT_TRUE(DecodeJpeg(cmyk.data(), cmyk.size(), img, error)) << error;
@@ -97,9 +101,13 @@ TEST(Jpeg, TheWindowsOwnPicturesDecode) {
   const struct {
     const char* file;
     int w, h;
-  } pictures[] = {{"logo.jpg", 170, 174}, {"channels.jpg", 179, 30}, {"keys.jpg", 179, 30}, {"banner.jpg", 155, 30}};
+  } pictures[] = {{"logo.jpg", 170, 174},
+                  {"channels.jpg", 179, 30},
+                  {"keys.jpg", 179, 30},
+                  {"banner.jpg", 155, 30}};
   for (auto& p : pictures) {
-    std::ifstream in(std::string(HOPVOX_SOURCE_DIR) + "/resources/pictures/" + p.file, std::ios::binary);
+    std::ifstream in(std::string(HOPVOX_SOURCE_DIR) + "/resources/pictures/" + p.file,
+                     std::ios::binary);
     Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     TRgbImage img;
     std::string error;

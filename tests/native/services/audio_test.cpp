@@ -29,7 +29,8 @@ TEST(AudioData, WriteDataFramesTheImageAndReadDataRestoresIt) {
   TMemoryStream out;
   Holding(image).WriteData(out);
   ASSERT_EQ(out.Bytes().size(), 654u);
-  EXPECT_EQ(Bytes(out.Bytes().begin(), out.Bytes().begin() + 8), (Bytes{0x00, 0x92, 0x09, 0x00, 0x86, 0x02, 0, 0}));
+  EXPECT_EQ(Bytes(out.Bytes().begin(), out.Bytes().begin() + 8),
+            (Bytes{0x00, 0x92, 0x09, 0x00, 0x86, 0x02, 0, 0}));
   TVrAudioData b;
   out.Rewind();
   b.ReadData(out);
@@ -67,7 +68,8 @@ TEST(AudioData, StatedLengthBeyondTheStreamKeepsOnlyWhatIsThere) {
 }
 
 TEST(AudioData, FilesRoundTripAndAnEmptyFileEmptiesTheBuffer) {
-  const auto dir = std::filesystem::temp_directory_path() / ("hopvox_audio_" + std::to_string(getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("hopvox_audio_" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::string file = (dir / "sound.wav").string();
   Holding(Pattern(300)).SaveToFile(file);

@@ -27,7 +27,8 @@ TEST(FeedbackSounds, CommittedSoundsAreTheGeneratorsWithTheExpectedFormats) {
   for (int i = 0; i < 3; ++i) {
     const auto& s = sounds::kSounds[i];
     const auto committed = ReadCommitted(s.file);
-    EXPECT_EQ(committed, sounds::AudioStream(s.make())) << s.file << ": run tools/sounds/make_sounds";
+    EXPECT_EQ(committed, sounds::AudioStream(s.make()))
+        << s.file << ": run tools/sounds/make_sounds";
     TMemoryStream in(committed);
     TVrAudioData a;
     a.ReadData(in);

@@ -14,7 +14,7 @@ namespace {
 TEST(Database, AddPlanAndEntryUnderThePointer) {
   const std::vector<std::string> listed{"Alpha", "bravo"};
   EXPECT_TRUE(PlanAdd("", listed).refused);
-  EXPECT_FALSE(PlanAdd("   ", listed).refused);  // blanks are a name
+  EXPECT_FALSE(PlanAdd("   ", listed).refused);     // blanks are a name
   EXPECT_EQ(PlanAdd("BRAVO", listed).existing, 1);  // listed already: keeps its one entry
   // The same key of the file as the settings layer reads it: blanks at the
   // ends and the case of Western letters do not count.

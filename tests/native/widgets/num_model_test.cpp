@@ -20,7 +20,8 @@ std::vector<NumCell> LevelCells(const TVrNumModel& m) { return m.Layout(11, 20, 
 TEST(VrNum, LevelDisplayAtZeroShowsBlankBlankZero) {
   auto m = LevelDisplay();
   EXPECT_EQ(m.ContentWidth(11), 37);
-  EXPECT_EQ(LevelCells(m), (std::vector<NumCell>{{kCellBlank, 2, 2}, {kCellBlank, 15, 2}, {0, 28, 2}}));
+  EXPECT_EQ(LevelCells(m),
+            (std::vector<NumCell>{{kCellBlank, 2, 2}, {kCellBlank, 15, 2}, {0, 28, 2}}));
 }
 
 TEST(VrNum, ValueClampsAndAnnouncesOnlyRealChanges) {

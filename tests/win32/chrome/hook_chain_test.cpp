@@ -19,7 +19,8 @@ class Recorder : public TcbFormHookComponent {
       : TcbFormHookComponent([window] { return *window; }), tag_(tag) {}
   void BeforeMessage(TcbMessage& m, bool& handled) override {
     if (m.msg == test::kProbe) Trace().push_back(tag_ + "<");
-    if (m.msg == test::kProbe && m.wParam == 2 && tag_ == "B") throw std::runtime_error("hook failed");
+    if (m.msg == test::kProbe && m.wParam == 2 && tag_ == "B")
+      throw std::runtime_error("hook failed");
     if (m.msg == test::kProbe && m.wParam == 1 && tag_ == swallow) {
       handled = true;
       m.result = 7;
@@ -27,7 +28,8 @@ class Recorder : public TcbFormHookComponent {
   }
   void AfterMessage(TcbMessage& m) override {
     if (m.msg == test::kProbe) Trace().push_back(tag_ + ">");
-    if (m.msg == kTopmostNotifyMessage) Trace().push_back(tag_ + "-topmost" + std::to_string(m.wParam));
+    if (m.msg == kTopmostNotifyMessage)
+      Trace().push_back(tag_ + "-topmost" + std::to_string(m.wParam));
   }
   void Rehooked() override { Trace().push_back(tag_ + "-rehooked"); }
   static inline const char* swallow = "";

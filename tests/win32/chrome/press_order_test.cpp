@@ -19,7 +19,8 @@ class RecordingButton : public TCaptionButton {
   using TCaptionButton::TCaptionButton;
   std::vector<std::string> events;
   std::string State(const char* what) {
-    return std::string(what) + " down=" + std::to_string(Down()) + " drawn=" + std::to_string(DrawnPressed());
+    return std::string(what) + " down=" + std::to_string(Down()) +
+           " drawn=" + std::to_string(DrawnPressed());
   }
 
  protected:
@@ -32,9 +33,15 @@ class PressOrder : public ::testing::Test {
     window_ = test::MakeWindow();
     button_ = std::make_unique<RecordingButton>([this] { return window_; });
     button_->SetBtnOrder(0);
-    button_->OnPressed = [this](TCustomCaptionButton&) { button_->events.push_back(button_->State("pressed")); };
-    button_->OnReleased = [this](TCustomCaptionButton&) { button_->events.push_back(button_->State("released")); };
-    button_->OnButtonClick = [this](TCustomCaptionButton&) { button_->events.push_back(button_->State("click")); };
+    button_->OnPressed = [this](TCustomCaptionButton&) {
+      button_->events.push_back(button_->State("pressed"));
+    };
+    button_->OnReleased = [this](TCustomCaptionButton&) {
+      button_->events.push_back(button_->State("released"));
+    };
+    button_->OnButtonClick = [this](TCustomCaptionButton&) {
+      button_->events.push_back(button_->State("click"));
+    };
     button_->Loaded();
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     test::Pump();
@@ -59,7 +66,8 @@ class PressOrder : public ::testing::Test {
 
 TEST_F(PressOrder, APlainButtonIsPaintedUpAfterItsClick) {
   Click();
-  EXPECT_EQ(button_->events, (std::vector<std::string>{"before down=0 drawn=1", "click down=0 drawn=1"}));
+  EXPECT_EQ(button_->events,
+            (std::vector<std::string>{"before down=0 drawn=1", "click down=0 drawn=1"}));
   EXPECT_FALSE(button_->DrawnPressed());
 }
 
@@ -67,12 +75,14 @@ TEST_F(PressOrder, AToggleFlipsDownAfterBeforeButtonClick) {
   button_->SetAllowPress(true);
   button_->SetDown(true);
   Click();
-  EXPECT_EQ(button_->events, (std::vector<std::string>{"before down=1 drawn=1", "released down=0 drawn=0",
-                                                       "click down=0 drawn=0"}));
+  EXPECT_EQ(button_->events,
+            (std::vector<std::string>{"before down=1 drawn=1", "released down=0 drawn=0",
+                                      "click down=0 drawn=0"}));
   button_->events.clear();
   Click();
-  EXPECT_EQ(button_->events, (std::vector<std::string>{"before down=0 drawn=1", "pressed down=1 drawn=1",
-                                                       "click down=1 drawn=1"}));
+  EXPECT_EQ(button_->events,
+            (std::vector<std::string>{"before down=0 drawn=1", "pressed down=1 drawn=1",
+                                      "click down=1 drawn=1"}));
 }
 
 TEST_F(PressOrder, TurningAllowPressOffLiftsTheButtonAndItsCheckMark) {

@@ -25,8 +25,8 @@ class Tray : public ::testing::Test {
     Application().SetMainForm(form_.get());
     ShowWindow(Application().Handle(), SW_SHOWNORMAL);
     ShowWindow(form_->Handle(), SW_SHOW);
-    for (auto [name, caption] : {std::pair{"Maximise1", "Maximise"}, {"Enabled1", "Enabled"},
-                                 {"Quit1", "Exit"}}) {
+    for (auto [name, caption] :
+         {std::pair{"Maximise1", "Maximise"}, {"Enabled1", "Enabled"}, {"Quit1", "Exit"}}) {
       TMenuItem item;
       item.Name = name;
       item.Caption = caption;

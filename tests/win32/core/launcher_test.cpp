@@ -77,10 +77,10 @@ struct ShellCall {
 };
 std::vector<ShellCall> g_calls;
 
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
-                                    INT show) {
-  g_calls.push_back({owner, verb == nullptr, parameters == nullptr, folder == nullptr, file ? file : "",
-                     parameters ? parameters : "", show});
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                    LPCSTR folder, INT show) {
+  g_calls.push_back({owner, verb == nullptr, parameters == nullptr, folder == nullptr,
+                     file ? file : "", parameters ? parameters : "", show});
   return reinterpret_cast<HINSTANCE>(42);  // "started"; nothing is run
 }
 
@@ -88,11 +88,15 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
 class ShellExecuteDetour {
  public:
   explicit ShellExecuteDetour(void* to) {
-    const auto real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "ShellExecuteA"));
+    const auto real =
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "ShellExecuteA"));
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp)
+    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
+         imp->Name; ++imp)
       for (auto* slot = reinterpret_cast<void**>(base + imp->FirstThunk); *slot; ++slot)
         if (*slot == real) Patch(slot, to);
   }

@@ -12,7 +12,9 @@ using namespace hopvox;
 namespace {
 
 struct Refusing : TWindow {
-  void MakeStandard(const char* className) { CreateStandard(className, "", WS_CHILD, 0, nullptr, 0, 0, 10, 10); }
+  void MakeStandard(const char* className) {
+    CreateStandard(className, "", WS_CHILD, 0, nullptr, 0, 0, 10, 10);
+  }
   void MakeOwn() { CreateOwn("HopvoxRefusingWindow", "", WS_POPUP, 0, nullptr, 0, 0, 10, 10); }
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == WM_CREATE) return -1;  // refuses to be created
@@ -36,5 +38,6 @@ std::string ErrorOf(void (*make)(Refusing&)) {
 TEST(WindowCreation, AWindowThatCannotBeMadeRaisesAnErrorNamingItsClass) {
   EXPECT_EQ(ErrorOf([](Refusing& w) { w.MakeStandard("NoSuchHopvoxClass"); }),
             "Cannot create a window of class NoSuchHopvoxClass");
-  EXPECT_EQ(ErrorOf([](Refusing& w) { w.MakeOwn(); }), "Cannot create a window of class HopvoxRefusingWindow");
+  EXPECT_EQ(ErrorOf([](Refusing& w) { w.MakeOwn(); }),
+            "Cannot create a window of class HopvoxRefusingWindow");
 }

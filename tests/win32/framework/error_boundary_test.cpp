@@ -94,7 +94,8 @@ TEST(ErrorBoundary, AWorkerThreadsErrorIsShownByTheMainThread) {
 TEST(ErrorBoundary, DropPolicyShowsNothing) {
   Application().Handle();
   BoxWatcher watcher;  // a box would block the call until the watcher closed it
-  EXPECT_FALSE(Application().Guard([] { throw std::runtime_error("tick failed"); }, TErrorPolicy::epDrop));
+  EXPECT_FALSE(
+      Application().Guard([] { throw std::runtime_error("tick failed"); }, TErrorPolicy::epDrop));
   EXPECT_TRUE(watcher.Seen().empty());
 }
 

@@ -96,7 +96,8 @@ TEST_F(Subclass, TwoLinksLeaveInEitherOrderAndTheClassProcedureStillAnswers) {
     (newestFirst ? a : b).reset();
     EXPECT_EQ(Probe(), 42);
     EXPECT_EQ(Taken(), "class ");
-    EXPECT_EQ(GetWindowLongPtrA(wnd_, GWLP_WNDPROC), classProc_) << "the window has its procedure back";
+    EXPECT_EQ(GetWindowLongPtrA(wnd_, GWLP_WNDPROC), classProc_)
+        << "the window has its procedure back";
   }
 }
 

@@ -27,15 +27,19 @@
 
 namespace {
 
-const char* const kSections[] = {"Hopvox keys", "Hopvox Ips", "s", "\xC9t\xE9", "a]b", "[x", "crowd"};
-const char* const kKeys[] = {"Base channel", "Channel 1", "k",        "\xC0\xFF",  "\x8A\x9Ez", ";c",
-                             "[y",           "a b",       "noequals", "[Unclosed", "key7",      "KEY12nn"};
+const char* const kSections[] = {"Hopvox keys", "Hopvox Ips", "s",    "\xC9t\xE9",
+                                 "a]b",         "[x",         "crowd"};
+const char* const kKeys[] = {"Base channel", "Channel 1", "k",    "\xC0\xFF",
+                             "\x8A\x9Ez",    ";c",        "[y",   "a b",
+                             "noequals",     "[Unclosed", "key7", "KEY12nn"};
 
 struct Generator {
   std::mt19937 rng{2026};
   std::size_t Pick(std::size_t n) { return rng() % n; }
   template <typename T, std::size_t N>
-  const T& Of(const T (&items)[N]) { return items[Pick(N)]; }
+  const T& Of(const T (&items)[N]) {
+    return items[Pick(N)];
+  }
   std::string Cased(std::string s) {
     for (char& c : s)
       if (Pick(2) && ((c | 0x20) >= 'a' && (c | 0x20) <= 'z')) c ^= 0x20;
@@ -45,11 +49,16 @@ struct Generator {
   std::string Eol() { return Of({"\r\n", "\r\n", "\n", "\r"}); }
   std::string Value() {
     switch (Pick(6)) {
-      case 0: return std::string(Of({0, 1, 2046, 2047, 2048, 3000}), 'v');
-      case 1: return '"' + std::string(Of({0, 1, 2045, 2046, 2048}), 'q') + '"';
-      case 2: return Of({"\"a\"", "'a'", "\"a'", "\"", "'", "\" a \"", "\"\"x", "a\"b\""});
-      case 3: return {static_cast<char>(1 + Pick(255)), 'x', static_cast<char>(1 + Pick(255))};
-      default: return Of({"1.2.3.4", "a b", "x=y", "[s]", ";c", "\xA0z\xA0", "\x85", "pw ", "0x46"});
+      case 0:
+        return std::string(Of({0, 1, 2046, 2047, 2048, 3000}), 'v');
+      case 1:
+        return '"' + std::string(Of({0, 1, 2045, 2046, 2048}), 'q') + '"';
+      case 2:
+        return Of({"\"a\"", "'a'", "\"a'", "\"", "'", "\" a \"", "\"\"x", "a\"b\""});
+      case 3:
+        return {static_cast<char>(1 + Pick(255)), 'x', static_cast<char>(1 + Pick(255))};
+      default:
+        return Of({"1.2.3.4", "a b", "x=y", "[s]", ";c", "\xA0z\xA0", "\x85", "pw ", "0x46"});
     }
   }
   std::string File() {
@@ -57,7 +66,8 @@ struct Generator {
     for (std::size_t i = 0, lines = Pick(40); i < lines; ++i, f += Eol()) {
       std::size_t kind = Pick(10);
       if (kind < 2)
-        f += Blanks() + "[" + Blanks() + Cased(Of(kSections)) + Blanks() + "]" + Of({"", " x", "]"});
+        f +=
+            Blanks() + "[" + Blanks() + Cased(Of(kSections)) + Blanks() + "]" + Of({"", " x", "]"});
       else if (kind == 2)
         f += Of({"[Unclosed", "noequals", "  ", "\x1a", "[", "]", "[]", "k", "Channel 1"});
       else if (kind == 3 && Pick(12) == 0)  // crowded: runs past the key-list buffer
@@ -77,19 +87,22 @@ TEST(IniDifferential, ReadsMatchThePlatformReader) {
   Generator g;
   int found = 0, listed = 0, cut = 0;
   for (int n = 0; n < 300; ++n) {
-    const std::string path = folder + "f" + std::to_string(n) + ".ini";  // a new name each: no stale cache
+    const std::string path =
+        folder + "f" + std::to_string(n) + ".ini";  // a new name each: no stale cache
     const std::string bytes = g.File();
     WriteBytes(path, bytes);
     const hopvox::TIniFile ini(path);
     const auto text = hopvox::IniText::Parse(bytes);  // values from the text: not 25,000 file reads
     for (const char* section : kSections) {
       // Blanks around the name count for a list, not for a value.
-      const std::string s = g.Pick(4) ? g.Cased(section) : g.Blanks() + g.Cased(section) + g.Blanks();
+      const std::string s =
+          g.Pick(4) ? g.Cased(section) : g.Blanks() + g.Cased(section) + g.Blanks();
       std::vector<char> buf(hopvox::kIniKeyListBytes);
-      const bool full = GetPrivateProfileStringA(s.c_str(), nullptr, "", buf.data(), buf.size(), path.c_str()) ==
-                        buf.size() - 2;
+      const bool full = GetPrivateProfileStringA(s.c_str(), nullptr, "", buf.data(), buf.size(),
+                                                 path.c_str()) == buf.size() - 2;
       std::vector<std::string> platform, ours = ini.ReadSection(s);
-      for (const char* p = buf.data(); *p; p += platform.back().size() + 1) platform.emplace_back(p);
+      for (const char* p = buf.data(); *p; p += platform.back().size() + 1)
+        platform.emplace_back(p);
       if (full && ours.size() + 1 == platform.size()) platform.pop_back();
       EXPECT_EQ(ours, platform) << path << " [" << s << "]";
       EXPECT_EQ(ini.SectionExists(s), !platform.empty());

@@ -32,7 +32,8 @@ TEST(IniFile, EveryCallSeesTheFileAsItIsNow) {
   ini.WriteBool("Hopvox misc", "autostart", false);
   ini.DeleteKey("Hopvox timing", "Other");
   ini.DeleteKey("Hopvox timing", "absent");
-  EXPECT_EQ(ReadBytes(path), "; by hand\n[hopvox timing]\nTIMING=0x46\n\n[Hopvox misc]\nautostart=0\n");
+  EXPECT_EQ(ReadBytes(path),
+            "; by hand\n[hopvox timing]\nTIMING=0x46\n\n[Hopvox misc]\nautostart=0\n");
   EXPECT_EQ(ini.ReadSection("HOPVOX TIMING"), std::vector<std::string>{"TIMING"});
   // Binary bytes, NUL and Ctrl-Z (an end of file to text-mode readers) pass through untouched.
   const char raw[] = "[a]\n\0\x1a\xff\r\n[Hopvox timing]\nTiming=1";
@@ -42,12 +43,14 @@ TEST(IniFile, EveryCallSeesTheFileAsItIsNow) {
 }
 
 TEST(IniFile, FailedWritesLeaveTheFileAsItWas) {
-  const std::string path = kFolder + "ReadOnly.ini", original = "[Hopvox key modifier]\r\nModifier=1\r\n";
+  const std::string path = kFolder + "ReadOnly.ini",
+                    original = "[Hopvox key modifier]\r\nModifier=1\r\n";
   WriteBytes(path, original);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   TIniFile ini(path);
   ExpectWriteFails([&] { ini.WriteInteger("Hopvox key modifier", "Modifier", 2); }, path);
-  ExpectWriteFails([&] { ini.WriteInteger("Hopvox key modifier", "Modifier", 1); }, path);  // even unchanged
+  ExpectWriteFails([&] { ini.WriteInteger("Hopvox key modifier", "Modifier", 1); },
+                   path);  // even unchanged
   ExpectWriteFails([&] { ini.DeleteKey("Hopvox key modifier", "Modifier"); }, path);
   ini.DeleteKey("Hopvox key modifier", "absent");
   EXPECT_EQ(ReadBytes(path), original);
@@ -59,8 +62,10 @@ TEST(IniFile, FailedWritesLeaveTheFileAsItWas) {
   CloseHandle(lock);
   const std::string nowhere = kFolder + "missing\\Hopvox.ini";
   ExpectWriteFails([&] { TIniFile(nowhere).WriteString("a", "b", "c"); }, nowhere);
-  ExpectWriteFails([&] { ini.WriteString("a", "b=c", "d"); }, path);  // a key the format cannot hold
+  ExpectWriteFails([&] { ini.WriteString("a", "b=c", "d"); },
+                   path);  // a key the format cannot hold
   EXPECT_EQ(ReadBytes(path), original);
   WIN32_FIND_DATAA found;
-  EXPECT_EQ(FindFirstFileA((kFolder + "*.tmp").c_str(), &found), INVALID_HANDLE_VALUE);  // none left behind
+  EXPECT_EQ(FindFirstFileA((kFolder + "*.tmp").c_str(), &found),
+            INVALID_HANDLE_VALUE);  // none left behind
 }

@@ -44,7 +44,8 @@ TEST(UnprivilegedIni, AFolderThatRefusesNewFilesStillTakesWritesToAWritableFile)
   if (!root) GTEST_SKIP() << "run by unprivileged.sh as a user that permissions apply to";
   const std::string folder = std::string(root) + "\\ini\\";
   // The set-up holds: this user may not add a file here.
-  HANDLE probe = CreateFileA((folder + "probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  HANDLE probe = CreateFileA((folder + "probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             0, nullptr);
   ASSERT_EQ(probe, INVALID_HANDLE_VALUE);
 
   TIniFile writable(folder + "writable.ini");

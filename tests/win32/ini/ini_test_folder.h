@@ -11,7 +11,8 @@ inline std::string IniTestFolder(const char* name) {
   const char* root = std::getenv("HOPVOX_TESTROOT");
   const fs::path folder = (root ? fs::path(root) : fs::temp_directory_path()) / name;
   std::error_code ec;
-  for (const auto& e : fs::directory_iterator(folder, ec)) fs::permissions(e.path(), fs::perms::all, ec);
+  for (const auto& e : fs::directory_iterator(folder, ec))
+    fs::permissions(e.path(), fs::perms::all, ec);
   fs::remove_all(folder, ec);
   fs::create_directories(folder, ec);
   return folder.string() + '\\';

@@ -29,12 +29,15 @@ std::string Write(const std::string& name, const std::string& bytes) {
 std::string TwoColourBitmap(int w, int h) {
   const int stride = (w * 3 + 3) & ~3;
   std::string f(static_cast<size_t>(54 + stride * h), '\0');
-  auto put32 = [&](int at, int v) { for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF); };
+  auto put32 = [&](int at, int v) {
+    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
   f[0] = 'B', f[1] = 'M';
   put32(2, static_cast<int>(f.size())), put32(10, 54), put32(14, 40), put32(18, w), put32(22, h);
   f[26] = 1, f[28] = 24;
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) f[54 + y * stride + 3 * x + (x < w / 2 ? 2 : 0)] = static_cast<char>(255);
+    for (int x = 0; x < w; ++x)
+      f[54 + y * stride + 3 * x + (x < w / 2 ? 2 : 0)] = static_cast<char>(255);
   return f;
 }
 
@@ -58,10 +61,13 @@ std::string MetafileRecords() {
 // The same with the placeable header: a 200 x 100 box at 96 units per inch.
 std::string PlaceableMetafile() {
   std::string h(22, '\0');
-  auto put16 = [&](int at, int v) { h[at] = static_cast<char>(v & 0xFF), h[at + 1] = static_cast<char>((v >> 8) & 0xFF); };
+  auto put16 = [&](int at, int v) {
+    h[at] = static_cast<char>(v & 0xFF), h[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+  };
   put16(0, 0xCDD7), put16(2, 0x9AC6), put16(10, 200), put16(12, 100), put16(14, 96);
   int sum = 0;
-  for (int i = 0; i < 10; ++i) sum ^= static_cast<unsigned char>(h[2 * i]) | static_cast<unsigned char>(h[2 * i + 1]) << 8;
+  for (int i = 0; i < 10; ++i)
+    sum ^= static_cast<unsigned char>(h[2 * i]) | static_cast<unsigned char>(h[2 * i + 1]) << 8;
   put16(20, sum);
   return h + MetafileRecords();
 }
@@ -83,7 +89,8 @@ TEST(Picture, EachKindLoadsByItsExtensionAtItsOwnSize) {
   EXPECT_EQ(bmp.Width(), 41);
   EXPECT_EQ(bmp.Height(), 17);
 
-  const std::string jpeg = FileBytes(std::string(getenv("HOPVOX_SOURCE")) + "\\resources\\pictures\\keys.jpg");
+  const std::string jpeg =
+      FileBytes(std::string(getenv("HOPVOX_SOURCE")) + "\\resources\\pictures\\keys.jpg");
   for (const char* name : {"b.jpg", "b.jpeg", "b.JPG"}) {
     TPicture p = TPicture::FromFile(Write(name, jpeg));
     EXPECT_EQ(p.Kind(), TPicture::TKind::Bitmap) << name;
@@ -91,7 +98,8 @@ TEST(Picture, EachKindLoadsByItsExtensionAtItsOwnSize) {
     EXPECT_EQ(p.Height(), 30) << name;
   }
 
-  TPicture ico = TPicture::FromFile(std::string(getenv("HOPVOX_SOURCE")) + "\\resources\\pictures\\hopvox.ico");
+  TPicture ico = TPicture::FromFile(std::string(getenv("HOPVOX_SOURCE")) +
+                                    "\\resources\\pictures\\hopvox.ico");
   EXPECT_EQ(ico.Kind(), TPicture::TKind::Icon);
   EXPECT_GE(ico.Width(), 16);
   EXPECT_EQ(ico.Width(), ico.Height());
@@ -114,14 +122,16 @@ TEST(Picture, EachKindLoadsByItsExtensionAtItsOwnSize) {
 }
 
 TEST(Picture, DamagedOrUnknownFilesRaiseThePictureError) {
-  const std::string jpeg = FileBytes(std::string(getenv("HOPVOX_SOURCE")) + "\\resources\\pictures\\keys.jpg");
+  const std::string jpeg =
+      FileBytes(std::string(getenv("HOPVOX_SOURCE")) + "\\resources\\pictures\\keys.jpg");
   ExpectRefused(Write("x.txt", jpeg), "JPEG content with a .txt name");
   ExpectRefused(Write("noextension", jpeg), "no extension");
   ExpectRefused(TempPath("missing.jpg"), "missing file");
   ExpectRefused(Write("cut.jpg", jpeg.substr(0, jpeg.size() - 40)), "truncated JPEG");
   ExpectRefused(Write("junk.bmp", "BM this is not a bitmap at all"), "junk bitmap");
   std::string huge = TwoColourBitmap(4, 4);
-  huge[18] = huge[19] = huge[20] = 0x7f, huge[22] = huge[23] = huge[24] = 0x7f;  // claims 8 million pixels a side
+  huge[18] = huge[19] = huge[20] = 0x7f,
+  huge[22] = huge[23] = huge[24] = 0x7f;  // claims 8 million pixels a side
   ExpectRefused(Write("huge.bmp", huge), "bitmap claiming a huge size");
   ExpectRefused(Write("junk.ico", std::string("\0\0\1\0\1\0junk", 12)), "junk icon");
   ExpectRefused(Write("junk.emf", "not an enhanced metafile"), "junk emf");
@@ -151,7 +161,7 @@ TEST(Picture, TheImageCentresItsPictureSoALargeOneShowsItsMiddle) {
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   image.SetPicture(TPicture::FromFile(Write("small.bmp", TwoColourBitmap(10, 10))));
   image.Paint(dc);
-  EXPECT_EQ(GetPixel(dc, 80, 82), RGB(255, 0, 0));   // (170-10)/2 = 80, (174-10)/2 = 82
+  EXPECT_EQ(GetPixel(dc, 80, 82), RGB(255, 0, 0));  // (170-10)/2 = 80, (174-10)/2 = 82
   EXPECT_EQ(GetPixel(dc, 89, 91), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(dc, 79, 82), RGB(255, 255, 255));
   EXPECT_EQ(GetPixel(dc, 90, 92), RGB(255, 255, 255));

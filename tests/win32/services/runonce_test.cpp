@@ -42,7 +42,8 @@ TEST(RunOnce, LaterGuardsSeeTheFirstUntilItIsGoneAndSkipOurOwnWindows) {
 
   // A window of ours with the title is not the earlier instance, and keeps
   // its title.
-  HWND own = CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  HWND own = CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                             nullptr, nullptr);
   EXPECT_EQ(FindOtherInstanceWindow(title), nullptr);
   char text[256] = {};
   GetWindowTextA(own, text, sizeof text);

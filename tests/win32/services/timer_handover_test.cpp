@@ -17,7 +17,8 @@ std::atomic<int> eventsMade{0};
 decltype(&CreateEventA) realCreateEvent = nullptr;
 
 // Only the workers' calls count: the main thread may make objects of its own meanwhile.
-HANDLE WINAPI CountingCreateEvent(LPSECURITY_ATTRIBUTES sa, BOOL manual, BOOL initial, LPCSTR name) {
+HANDLE WINAPI CountingCreateEvent(LPSECURITY_ATTRIBUTES sa, BOOL manual, BOOL initial,
+                                  LPCSTR name) {
   if (!Application().IsMainThread()) ++eventsMade;
   return realCreateEvent(sa, manual, initial, name);
 }
@@ -25,9 +26,11 @@ HANDLE WINAPI CountingCreateEvent(LPSECURITY_ATTRIBUTES sa, BOOL manual, BOOL in
 // Points this module's import of `dll`!`function` at `replacement`; returns the previous target.
 void* SwapImport(const char* dll, const char* function, void* replacement) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const auto& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name; ++d) {
+  for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name;
+       ++d) {
     if (lstrcmpiA(reinterpret_cast<char*>(base + d->Name), dll) != 0) continue;
     auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
     auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
