@@ -162,6 +162,15 @@ if(HOPVOX_NATIVE_DIR)
   if(HOPVOX_CLANG_TIDY)
     add_test(NAME clang_tidy_logic COMMAND ${HOPVOX_CLANG_TIDY} -p ${HOPVOX_NATIVE_DIR} --quiet ${HOPVOX_LOGIC_SOURCES})
   endif()
+  # Every source keeps the house style of .clang-format.
+  find_program(HOPVOX_CLANG_FORMAT clang-format)
+  if(HOPVOX_CLANG_FORMAT)
+    file(GLOB_RECURSE HOPVOX_ALL_SOURCES CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/tests/*.cpp
+         ${CMAKE_SOURCE_DIR}/tests/*.h ${CMAKE_SOURCE_DIR}/tools/*.cpp ${CMAKE_SOURCE_DIR}/tools/*.h
+         ${CMAKE_SOURCE_DIR}/bench/*.cpp ${CMAKE_SOURCE_DIR}/bench/*.h ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+    add_test(NAME clang_format_tree COMMAND ${HOPVOX_CLANG_FORMAT} --dry-run --Werror ${HOPVOX_ALL_SOURCES})
+  endif()
 endif()
 
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

@@ -6,7 +6,7 @@ BUILD=${HOPVOX_BUILD:-$ROOT/build}
 # What building and running the program needs, and what the tests add to it.
 RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
   mingw-w64-i686-dev wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick"
-TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
+TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy clang-format libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
   xdotool zip"
 
 # Install what is missing from the lists given (as root with apt; otherwise
