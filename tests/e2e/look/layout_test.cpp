@@ -64,7 +64,9 @@ const Placed kDefinition[] = {
 };
 
 void ExpectPart(int actual, int expected, const char* what, const char* control) {
-  if (expected != kAny) EXPECT_EQ(actual, expected) << control << " " << what;
+  if (expected != kAny) {
+    EXPECT_EQ(actual, expected) << control << " " << what;
+  }
 }
 
 }  // namespace
@@ -85,7 +87,9 @@ TEST(Layout, EveryControlSitsWhereTheDefinitionPutsItAndSaysWhatItSays) {
     ExpectPart(r.top, p.top, "top", p.name);
     ExpectPart(r.right - r.left, p.width, "width", p.name);
     ExpectPart(r.bottom - r.top, p.height, "height", p.name);
-    if (p.caption) EXPECT_EQ(run.Text(p.name), p.caption) << p.name;
+    if (p.caption) {
+      EXPECT_EQ(run.Text(p.name), p.caption) << p.name;
+    }
   }
   // The database list shows whole entries of 17 pixels.
   const HWND list = run.Control("ListBox");
@@ -98,7 +102,8 @@ TEST(Layout, FoldPanelCaptionsAreInArial) {
   HopvoxRun run("look_fold_captions");
   run.Start();
   for (int n = 1; n <= 6; ++n) {
-    const std::string panel = "DFWFoldPanel" + std::to_string(n);
+    std::string panel = "DFWFoldPanel";
+    panel += std::to_string(n);  // not "a" + b: gcc 12 warns falsely (-Wrestrict) on that
     const std::string font = run.QueryText("captionfont:" + panel);
     EXPECT_EQ(font.substr(0, font.find('|')), "Arial") << panel;
   }

@@ -96,7 +96,7 @@ TEST_F(Controls, HotKeyBoxHoldsPlainKeysOnly) {
 // systems (a dot with visual styles), so a character no system uses by
 // default must come out exactly as asked.
 TEST_F(Controls, APasswordBoxShowsTheCharacterItWasGiven) {
-  TEdit box(&form, 5, 5, 100, 20);
+  TEdit box({.parent = &form, .bounds = {5, 5, 100, 20}});
   EXPECT_EQ(SendMessageA(box.Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
   box.SetPasswordChar('#');
   EXPECT_EQ(SendMessageA(box.Handle(), EM_GETPASSWORDCHAR, 0, 0), '#');
