@@ -39,7 +39,10 @@ if(HOPVOX_PROGRAM_ONLY)
   target_compile_options(hopvox PRIVATE -ffunction-sections -fdata-sections)
   target_link_options(hopvox PRIVATE -Wl,--gc-sections)
   target_link_libraries(hopvox PRIVATE hopvox_lib)
-  add_executable(roger ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+  # A windows program, as the voice-chat program is: a console one would come
+  # with a console window that shows up after the start, takes the activation
+  # from the window the user works in and goes again.
+  add_executable(roger WIN32 ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
   target_link_libraries(roger PRIVATE hopvox_win_options)
   # "Another program" that has the focus in scripts/run's demonstration.
   add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)

@@ -19,7 +19,10 @@ LRESULT TDragSource::Proc(UINT msg, WPARAM wp, LPARAM lp) {
   // The control's own press handling runs first: the list selects the entry
   // (and its selection handler runs) before a drag can begin.
   const LRESULT result = subclass_.CallNext(msg, wp, lp);
-  if (msg == WM_LBUTTONDOWN && !dragging_) {
+  // A press that the system pairs with the one before into a double click is
+  // still a press here: the list gives double clicks no meaning, and a user
+  // who drags the same entry again at once means a second drag.
+  if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && !dragging_) {
     POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     ClientToScreen(source_.Handle(), &pt);
     Application().Guard([&] { AfterPress(pt); });

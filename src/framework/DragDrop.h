@@ -1,9 +1,10 @@
 #pragma once
 // Dragging from a list box onto other controls. The source window is
-// subclassed: a press that moves past the system's drag distance starts a
-// drag, which holds the mouse capture until the button goes up; the control
-// under the pointer is asked whether it takes the drop (the cursor says so),
-// and the release runs its drop handler. Escape or a lost capture cancels.
+// subclassed: a press (the second one of a double click too) that moves past
+// the system's drag distance starts a drag, which holds the mouse capture
+// until the button goes up; the control under the pointer is asked whether it
+// takes the drop (the cursor says so), and the release runs its drop handler.
+// Escape or a lost capture cancels.
 #include <windows.h>
 
 #include <functional>

@@ -42,6 +42,13 @@ class OtherProgram {
     WaitForInputIdle(pi_.hProcess, 10000);
     test::PumpUntil([&] { return (wnd_ = FindWindowA("Notepad", nullptr)) != nullptr; }, 10000);
     SetForegroundWindow(wnd_);
+    // The keys this test sends must stay down, so the focus change is over
+    // before they go: notepad holds the focus, and this thread has handled
+    // the window system's notes about it. Handled later, such a note makes
+    // Wine set the key state to the physical keyboard's, where none is down.
+    test::PumpUntil([&] { return HoldsFocus(); }, 10000);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
   ~OtherProgram() {
     TerminateProcess(pi_.hProcess, 0);
@@ -52,6 +59,13 @@ class OtherProgram {
   HWND wnd_ = nullptr;
 
  private:
+  bool HoldsFocus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd_, nullptr), &info) && info.hwndActive == wnd_ &&
+           info.hwndFocus != nullptr;
+  }
+
   PROCESS_INFORMATION pi_{};
 };
 
