@@ -38,7 +38,9 @@ void PointerToLeftPanel(const HopvoxRun& run) {
 // the system's half second.
 class LongDoubleClicks {
  public:
-  LongDoubleClicks() : saved_(GetDoubleClickTime()) { SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 60000, nullptr, 0); }
+  LongDoubleClicks() : saved_(GetDoubleClickTime()) {
+    SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, 60000, nullptr, 0);
+  }
   ~LongDoubleClicks() { SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, saved_, nullptr, 0); }
   LongDoubleClicks(const LongDoubleClicks&) = delete;
   LongDoubleClicks& operator=(const LongDoubleClicks&) = delete;

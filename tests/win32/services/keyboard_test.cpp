@@ -62,8 +62,8 @@ class OtherProgram {
   bool HoldsFocus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd_, nullptr), &info) && info.hwndActive == wnd_ &&
-           info.hwndFocus != nullptr;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd_, nullptr), &info) &&
+           info.hwndActive == wnd_ && info.hwndFocus != nullptr;
   }
 
   PROCESS_INFORMATION pi_{};
