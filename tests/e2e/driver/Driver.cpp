@@ -153,6 +153,13 @@ std::string HopvoxRun::ReadFile(const std::string& file) const {
   return s.str();
 }
 
+std::string HopvoxRun::ReadLines(const std::string& file) const {
+  std::string lines;
+  for (char c : ReadFile(file))
+    if (c != '\r') lines += c;
+  return lines;
+}
+
 bool HopvoxRun::FileExists(const std::string& file) const {
   return GetFileAttributesA(PathOf(file).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

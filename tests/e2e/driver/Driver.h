@@ -36,6 +36,8 @@ class HopvoxRun {
   std::string PathOf(const std::string& file) const { return folder_ + "\\" + file; }
   void WriteFile(const std::string& file, const std::string& content) const;
   std::string ReadFile(const std::string& file) const;
+  // The same with the line ends as "\n", for comparing whole files.
+  std::string ReadLines(const std::string& file) const;
   bool FileExists(const std::string& file) const;
 
   // Starts the program (working folder: the run's folder unless given) and

@@ -21,10 +21,7 @@ TEST(UnprivilegedClose, WritesTheSettingsWhereTheFolderRefusesNewFiles) {
   EXPECT_EQ(run.Query("activeModifier"), 2);
   EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
   EXPECT_FALSE(run.Running());
-  std::string lines;
-  for (char c : run.ReadFile("Hopvox.ini"))
-    if (c != '\r') lines += c;
-  EXPECT_EQ(lines,
+  EXPECT_EQ(run.ReadLines("Hopvox.ini"),
             "[Hopvox timing]\nTiming=80\n[Hopvox key modifier]\nModifier=2\n\n[Hopvox Volume]\n"
             "Volume level=0\nMike level=0\n\n[Hopvox system]\npriority=0\n\n[Hopvox misc]\n"
             "Hints Enabled=1\nautostart=1\nUse Server=0\n");
