@@ -51,13 +51,20 @@ if(HOPVOX_PROGRAM_ONLY)
 endif()
 
 # The program tree, built by every build of this one; its hopvox.exe and
-# roger.exe are the ones the end-to-end tests, the scripts and the download use.
+# roger.exe are the ones the end-to-end tests and the scripts run. It has the
+# test tree's bitness: 32-bit as users get it, or 64-bit where the machine
+# runs no 32-bit programs (HOPVOX_WIN_ARCH x86_64, chosen by scripts/lib.sh).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "AMD64")
+  set(HOPVOX_WIN_ARCH x86_64)
+else()
+  set(HOPVOX_WIN_ARCH i686)
+endif()
 include(ExternalProject)
 ExternalProject_Add(program
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${CMAKE_BINARY_DIR}/program
   CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-${HOPVOX_WIN_ARCH}-win32.cmake
     -DCMAKE_BUILD_TYPE=MinSizeRel
     -DHOPVOX_PROGRAM_ONLY=ON
     -DHOPVOX_WERROR=${HOPVOX_WERROR}
@@ -69,22 +76,61 @@ ExternalProject_Add(program
   DEPENDS jpeg_ep
   USES_TERMINAL_BUILD ON)
 
-# The download, packed from the program tree's program on every build.
+# What users get is always the 32-bit program. A 64-bit test build makes it
+# in a tree of its own (with its own libjpeg), beside the program it runs.
+if(HOPVOX_WIN_ARCH STREQUAL "i686")
+  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/hopvox.exe)
+  add_custom_target(shipped_program DEPENDS program)
+else()
+  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/shipped/hopvox.exe)
+  ExternalProject_Add(shipped_program
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/shipped-program
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+      -DCMAKE_BUILD_TYPE=MinSizeRel
+      -DHOPVOX_PROGRAM_ONLY=ON
+      -DHOPVOX_WERROR=${HOPVOX_WERROR}
+      -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}/shipped
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${HOPVOX_SHIPPED_EXE}
+    USES_TERMINAL_BUILD ON)
+endif()
+
+# The download, packed from the 32-bit program on every build.
 set(HOPVOX_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the download is packed")
 set(HOPVOX_ZIP ${HOPVOX_PACKAGE_DIR}/hopvox-${PROJECT_VERSION}.zip)
 add_custom_command(OUTPUT ${HOPVOX_ZIP}
-  COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/hopvox.exe -DSTRIP=${CMAKE_STRIP}
+  COMMAND ${CMAKE_COMMAND} -DEXE=${HOPVOX_SHIPPED_EXE} -DSTRIP=i686-w64-mingw32-strip
           -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${HOPVOX_PACKAGE_DIR} -DVERSION=${PROJECT_VERSION}
           -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
-  DEPENDS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+  DEPENDS ${HOPVOX_SHIPPED_EXE} ${CMAKE_SOURCE_DIR}/cmake/package.cmake
           ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
   COMMENT "Packing ${HOPVOX_ZIP}")
 add_custom_target(download ALL DEPENDS ${HOPVOX_ZIP})
-add_dependencies(download program)
+add_dependencies(download shipped_program)
+
+# The download packed once more around the program the tests run: the same
+# files, a program this machine can start.
+if(HOPVOX_WIN_ARCH STREQUAL "i686")
+  set(HOPVOX_RUN_ZIP ${HOPVOX_ZIP})
+else()
+  set(HOPVOX_RUN_ZIP ${CMAKE_BINARY_DIR}/package-run/hopvox-${PROJECT_VERSION}.zip)
+  add_custom_command(OUTPUT ${HOPVOX_RUN_ZIP}
+    COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/hopvox.exe -DSTRIP=${CMAKE_STRIP}
+            -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${CMAKE_BINARY_DIR}/package-run -DVERSION=${PROJECT_VERSION}
+            -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+    DEPENDS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+            ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
+    COMMENT "Packing ${HOPVOX_RUN_ZIP}")
+  add_custom_target(download_run ALL DEPENDS ${HOPVOX_RUN_ZIP})
+  add_dependencies(download_run program)
+endif()
 
 # The program and the download start on Windows XP SP3.
 add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
-         ${CMAKE_BINARY_DIR}/hopvox.exe ${HOPVOX_ZIP})
+         ${HOPVOX_SHIPPED_EXE} ${HOPVOX_ZIP})
 
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -144,12 +190,15 @@ endif()
 if(TARGET e2e_package)
   set(unpacked "${CMAKE_BINARY_DIR}/testruns/unpacked download")
   add_test(NAME download_unpack COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && cd \"$1\" && cmake -E tar xf \"$2\""
-           unpack ${unpacked} ${HOPVOX_ZIP})
+           unpack ${unpacked} ${HOPVOX_RUN_ZIP})
   set_tests_properties(download_unpack PROPERTIES FIXTURES_SETUP download)
   winpath(win_unpacked "${unpacked}/hopvox-${PROJECT_VERSION}")
   set_property(TEST e2e_package APPEND PROPERTY ENVIRONMENT "HOPVOX_DOWNLOAD=${win_unpacked}")
   set_tests_properties(e2e_package PROPERTIES FIXTURES_REQUIRED download)
   add_dependencies(e2e_package download)
+  if(TARGET download_run)
+    add_dependencies(e2e_package download_run)
+  endif()
 endif()
 
 # The native tests join this run, so one ctest summary covers everything.

@@ -5,7 +5,8 @@ BUILD=${HOPVOX_BUILD:-$ROOT/build}
 
 # What building and running the program needs, and what the tests add to it.
 RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
-  mingw-w64-i686-dev wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick"
+  mingw-w64-i686-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick"
 TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy clang-format libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
   xdotool zip"
 
@@ -56,6 +57,41 @@ ensure_deb_src() {
   apt-get update -q >/dev/null
 }
 
+# What users get is a 32-bit program, and where the machine runs 32-bit
+# programs the tests run it under 32-bit Wine. Some kernels run none (built or
+# booted without 32-bit support; a 32-bit start fails with "Exec format
+# error"): there the tests run the same code built for 64-bit Windows under
+# 64-bit Wine, and the 32-bit program is still built, checked and packed.
+# HOPVOX_WIN_ARCH=i686|x86_64 chooses by hand.
+choose_win_arch() {
+  [ -n "${HOPVOX_WIN_PATH_SET:-}" ] && return 0
+  HOPVOX_WIN_PATH_SET=1
+  if [ -z "${HOPVOX_WIN_ARCH:-}" ]; then
+    if runs_32bit_natively; then HOPVOX_WIN_ARCH=i686; else HOPVOX_WIN_ARCH=x86_64; fi
+  fi
+  export HOPVOX_WIN_ARCH
+  if [ "$HOPVOX_WIN_ARCH" = x86_64 ]; then
+    # "wine" on the path is the 64-bit loader; the 32-bit one cannot start here.
+    mkdir -p "$BUILD/wine64-bin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$BUILD/wine64-bin/wine"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 wineboot "$@"\n' > "$BUILD/wine64-bin/wineboot"
+    chmod +x "$BUILD/wine64-bin/wine" "$BUILD/wine64-bin/wineboot"
+    case ":$PATH:" in *":$BUILD/wine64-bin:"*) ;; *) export PATH="$BUILD/wine64-bin:$PATH" ;; esac
+  fi
+}
+
+# True when the 32-bit loader runs as a native process: not refused by the
+# kernel, and not handed to an emulator registered for 32-bit programs (Wine
+# does not start under one).
+runs_32bit_natively() {
+  local f
+  for f in /proc/sys/fs/binfmt_misc/*; do
+    [ -f "$f" ] || continue
+    grep -q '^enabled' "$f" 2>/dev/null && grep -q '^magic 7f454c4601010100000000000000000002000300' "$f" 2>/dev/null && return 1
+  done
+  [ -x /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
 build_native() {
   cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
@@ -65,8 +101,9 @@ build_native() {
 # The test tree; it builds the program tree (hopvox.exe, roger.exe) and the
 # download (build/package/hopvox-1.6.zip) too.
 build_windows() {
+  choose_win_arch
   cmake -S "$ROOT" -B "$BUILD/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH.cmake" \
         -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_PACKAGE_DIR="$BUILD/package" \
         -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
   cmake --build "$BUILD/windows"
@@ -74,16 +111,22 @@ build_windows() {
 
 # Only the program tree, as the test tree configures it: what running needs.
 build_program() {
+  choose_win_arch
   cmake -S "$ROOT" -B "$BUILD/windows/program" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-win32.cmake" -DHOPVOX_PROGRAM_ONLY=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH-win32.cmake" -DHOPVOX_PROGRAM_ONLY=ON \
         -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$BUILD/windows" >/dev/null
   cmake --build "$BUILD/windows/program"
 }
 
-# The Wine prefix in build/, made once: 32-bit, quiet, with Wine's fonts (or
-# title-bar buttons draw as letters).
+# The Wine prefix in build/, made once: 32-bit (64-bit for a 64-bit test
+# build), quiet, with Wine's fonts (or title-bar buttons draw as letters).
 prepare_prefix() {
-  export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+  choose_win_arch
+  if [ "$HOPVOX_WIN_ARCH" = x86_64 ]; then
+    export WINEPREFIX="$BUILD/wineprefix64" WINEARCH=win64 WINEDEBUG=-all
+  else
+    export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+  fi
   # No sound card here: without the ALSA driver sounds fail at once and quietly.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

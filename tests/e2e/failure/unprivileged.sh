@@ -16,8 +16,12 @@ if [ "$(id -u)" -ne 0 ] || ! command -v runuser >/dev/null; then
 fi
 id "$USER_NAME" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$USER_NAME"
 
+# A 64-bit test build (HOPVOX_WIN_ARCH, scripts/lib.sh) runs in a 64-bit
+# prefix, with the path that finds the 64-bit loader as "wine".
+wine_arch=win32
+[ "${HOPVOX_WIN_ARCH:-i686}" = x86_64 ] && wine_arch=win64
 as_user() {
-  runuser -u "$USER_NAME" -- env HOME="$HOME_DIR" WINEPREFIX="$HOME_DIR/prefix" WINEARCH=win32 WINEDEBUG=-all \
+  runuser -u "$USER_NAME" -- env PATH="$PATH" HOME="$HOME_DIR" WINEPREFIX="$HOME_DIR/prefix" WINEARCH=$wine_arch WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d" DISPLAY="${DISPLAY:-}" "$@"
 }
 
