@@ -53,6 +53,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (canClose) DestroyWindow(Handle());
       return 0;
     }
+    case WM_ENDSESSION:
+      if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); });
+      return 0;
     case WM_DESTROY:
       if (OnDestroy) OnDestroy();
       if (Application().MainForm() == this) Application().Terminate();
