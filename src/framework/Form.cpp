@@ -54,7 +54,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_ENDSESSION:
-      if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); });
+      // No error box: nobody is left to close it, and it would hold up the log-off.
+      if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); }, TErrorPolicy::epDrop);
       return 0;
     case WM_DESTROY:
       if (OnDestroy) OnDestroy();
