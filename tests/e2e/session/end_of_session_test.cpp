@@ -12,21 +12,23 @@ using e2e::HopvoxRun;
 
 namespace {
 
+struct WindowSearch {
+  DWORD pid;
+  bool found;
+};
+
+BOOL CALLBACK FindWindowOf(HWND w, LPARAM lp) {
+  auto* search = reinterpret_cast<WindowSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  search->found = owner == search->pid;
+  return !search->found;
+}
+
 bool HasWindows(DWORD pid) {
-  struct Find {
-    DWORD pid;
-    bool found;
-  } find{pid, false};
-  EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        f->found = owner == f->pid;
-        return !f->found;
-      },
-      reinterpret_cast<LPARAM>(&find));
-  return find.found;
+  WindowSearch search{pid, false};
+  EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // The pair Windows sends to every top-level window; false when the answers
