@@ -362,6 +362,9 @@ void TCustomCaptionButton::AfterMessage(TcbMessage& m) {
     case WM_LBUTTONUP:
       if (press_.Captured()) EndPress();
       break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(m.lParam) != HookedWindow()) Apply(press_.CaptureLost());
+      break;
     case WM_MOUSEMOVE:
       if (press_.Captured())
         Apply(press_.MouseMove(PointerLeftCaptionBand(static_cast<std::uint32_t>(m.lParam),

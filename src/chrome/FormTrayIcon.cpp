@@ -80,7 +80,9 @@ void TFormTrayIcon::ShellRequest(Request r) {
   in.balloonTimeout = balloon_.Timeout;
   in.balloonIcon = balloon_.Icon;
   record_ = FillTrayRecord(in);
-  const DWORD msg = r == Request::kAdd ? NIM_ADD : r == Request::kDelete ? NIM_DELETE : NIM_MODIFY;
+  const DWORD msg = r == Request::kAdd || r == Request::kReAdd ? NIM_ADD
+                    : r == Request::kDelete                    ? NIM_DELETE
+                                                               : NIM_MODIFY;
   // The record is laid out byte for byte as the shell's ANSI structure.
   Shell_NotifyIconA(msg, reinterpret_cast<PNOTIFYICONDATAA>(record_.data()));
 }
@@ -229,7 +231,8 @@ void TFormTrayIcon::MessageWindowProc(TcbMessage& m) {
     if (imageList_ && !imageList_->empty())
       SetImageIndex((imageIndex_ + 1) % static_cast<int>(imageList_->size()));
   } else if (taskbarCreated_ && m.msg == taskbarCreated_ && trayVisible_) {
-    ShellRequest(Request::kAdd);  // the new taskbar has forgotten our icon
+    // The new taskbar has forgotten our icon; the user has seen the balloon.
+    ShellRequest(Request::kReAdd);
   }
 }
 

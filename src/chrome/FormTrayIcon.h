@@ -90,7 +90,8 @@ class TFormTrayIcon : public TCustomCaptionButton {
   virtual LRESULT AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
-  enum class Request { kAdd, kModify, kDelete, kBalloon };
+  // kReAdd: the icon again after a taskbar restart, without the balloon.
+  enum class Request { kAdd, kReAdd, kModify, kDelete, kBalloon };
   void ShellRequest(Request r);
   void TrayCallback(UINT mouseMessage);
   void ShowPopupMenu();

@@ -134,6 +134,7 @@ class TForm1 : public TForm, public TRunValues {
   void timerbarChange();
   void cpuradiobtnsClick();
   void FormCloseQuery(bool& canClose);
+  void FormEndSession();
   void FormDestroy();
 
   std::string SettingsPath() const;
@@ -268,6 +269,9 @@ class TForm1 : public TForm, public TRunValues {
   // Sets the four polling timers from the checked modifier button.
   void EnableTimersFromModifier();
   void DisableTimers();
+  // The seven settings kept until the window closes, written by a close and
+  // by the end of the session alike; throws EIniFileError.
+  void WriteCloseSettings();
   // The polling switch, shown by both enablebox and the tray menu's Enabled1.
   void SetPolling(bool on);
   void BuildServices();

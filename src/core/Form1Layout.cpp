@@ -90,6 +90,7 @@ TForm1::TForm1()
   BuildServices();
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   OnDestroy = [this] { FormDestroy(); };
+  OnEndSession = [this] { FormEndSession(); };
 }
 
 TForm1::~TForm1() = default;

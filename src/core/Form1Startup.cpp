@@ -142,18 +142,22 @@ void TForm1::timerbarChange() {
   SetTimerIntervals(pollInterval);
 }
 
-void TForm1::FormCloseQuery(bool& canClose) {
+void TForm1::WriteCloseSettings() {
   using namespace ini;
+  TIniFile settings(SettingsPath());
+  settings.WriteInteger(kModifierSection, kModifier, activeModifier);
+  settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
+  settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
+  settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
+  settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
+  settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());
+  settings.WriteBool(kMisc, kUseServer, serverbox->Checked());
+  settings.UpdateFile();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
   try {
-    TIniFile settings(SettingsPath());
-    settings.WriteInteger(kModifierSection, kModifier, activeModifier);
-    settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
-    settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
-    settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
-    settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
-    settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());
-    settings.WriteBool(kMisc, kUseServer, serverbox->Checked());
-    settings.UpdateFile();
+    WriteCloseSettings();
   } catch (const EIniFileError& e) {
     // A file that stays unwritable (read-only, a folder the user may not
     // write) must not trap the user in the program: let them choose.
@@ -168,6 +172,18 @@ void TForm1::FormCloseQuery(bool& canClose) {
   MessageBoxA(Handle(), "Please support Hopvox! Donations gratefully received",
               Application().Title().c_str(), MB_OK);
   canClose = true;
+}
+
+// We live in the tray and start with Windows, so the end of the session is
+// our usual end, and no close comes before it.
+void TForm1::FormEndSession() {
+  try {
+    WriteCloseSettings();
+  } catch (const EIniFileError&) {
+    // Nobody is left to answer a box, and a box would hold up the log-off.
+  }
+  DisableTimers();
+  TrayIcon->SetVisible(false);
 }
 
 // The help is our own window, not the platform help engine: close it with the

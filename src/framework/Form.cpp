@@ -53,6 +53,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (canClose) DestroyWindow(Handle());
       return 0;
     }
+    case WM_ENDSESSION:
+      // No error box: nobody is left to close it, and it would hold up the log-off.
+      if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); }, TErrorPolicy::epDrop);
+      return 0;
     case WM_DESTROY:
       if (OnDestroy) OnDestroy();
       if (Application().MainForm() == this) Application().Terminate();

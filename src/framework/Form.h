@@ -12,6 +12,9 @@ class TForm : public TWindow {
   // Asked before the window closes; clear `canClose` to keep it open.
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnDestroy;
+  // The Windows session ends (log-off, shutdown): the process may be ended as
+  // soon as this returns, without a close.
+  std::function<void()> OnEndSession;
   // Moves the keyboard focus to `control`, as if the user had activated it.
   void SetActiveControl(TWindow* control);
   void Close();

@@ -285,6 +285,9 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_RBUTTONDOWN:
           if (OnMouseDown) OnMouseDown(TMouseButton::mbRight, ShiftOf(wp), x, y);
           break;
+        case WM_MBUTTONDOWN:
+          if (OnMouseDown) OnMouseDown(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
+          break;
         case WM_LBUTTONUP:
           if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, ShiftOf(wp), x, y);
           if (ownClass_ && OnClick && std::exchange(clickPressed_, false)) {
@@ -295,6 +298,9 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
           break;
         case WM_RBUTTONUP:
           if (OnMouseUp) OnMouseUp(TMouseButton::mbRight, ShiftOf(wp), x, y);
+          break;
+        case WM_MBUTTONUP:
+          if (OnMouseUp) OnMouseUp(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
           break;
         default:
           break;
@@ -353,6 +359,9 @@ bool TWindow::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       target->MouseDown(TMouseButton::mbRight, ShiftOf(wp), cx, cy);
       return true;
+    case WM_MBUTTONDOWN:
+      target->MouseDown(TMouseButton::mbMiddle, ShiftOf(wp), cx, cy);
+      return true;
     case WM_LBUTTONUP:
       captured_ = nullptr;
       if (GetCapture() == handle_) ReleaseCapture();
@@ -360,6 +369,9 @@ bool TWindow::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
       return true;
     case WM_RBUTTONUP:
       target->MouseUp(TMouseButton::mbRight, ShiftOf(wp), cx, cy);
+      return true;
+    case WM_MBUTTONUP:
+      target->MouseUp(TMouseButton::mbMiddle, ShiftOf(wp), cx, cy);
       return true;
     default:
       return false;

@@ -11,11 +11,7 @@ PressResult ButtonPress::Apply(PressResult r) {
 
 PressResult ButtonPress::HitTest(bool overButton) {
   PressResult r;
-  if (overButton) {
-    if (!drawnPressed_ && captured_) r.paint = PressResult::kPressed;
-  } else if (!down && drawnPressed_) {
-    r.paint = PressResult::kUp;
-  }
+  if (!overButton && !down && drawnPressed_) r.paint = PressResult::kUp;
   return Apply(r);
 }
 
@@ -50,6 +46,14 @@ PressResult ButtonPress::ButtonUp() {
 PressResult ButtonPress::MouseMove(bool leftBand) {
   PressResult r;
   if (captured_ && !down && drawnPressed_ && leftBand) r.paint = PressResult::kUp;
+  return Apply(r);
+}
+
+PressResult ButtonPress::CaptureLost() {
+  PressResult r;
+  if (!captured_) return r;
+  captured_ = false;
+  r.paint = down ? PressResult::kPressed : PressResult::kUp;
   return Apply(r);
 }
 

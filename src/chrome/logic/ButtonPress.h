@@ -27,10 +27,14 @@ class ButtonPress {
 
   // Every paint goes through here, so the drawn state stays true to the screen.
   void Painted(bool pressed) { drawnPressed_ = pressed; }
-  // A plain repaint draws the button as Down says.
-  bool RepaintState() const { return down; }
+  // A plain repaint draws the button as Down says, but during a press as the
+  // press was last drawn: activating an inactive window repaints its caption
+  // between the press and the release, and must not cancel the click.
+  bool RepaintState() const { return captured_ ? drawnPressed_ : down; }
 
-  // WM_NCHITTEST answered HTCAPTION; overButton from the hit rectangle.
+  // WM_NCHITTEST answered HTCAPTION; overButton from the hit rectangle. A
+  // press once drawn up is never drawn pressed again: the user who drags off
+  // the button means to cancel.
   PressResult HitTest(bool overButton);
   // WM_NCLBUTTONDOWN; onButton when wParam is our command id.
   PressResult ButtonDown(bool onButton);
@@ -41,6 +45,9 @@ class ButtonPress {
   PressResult ButtonUp();
   // WM_MOUSEMOVE while captured; leftBand from PointerLeftCaptionBand.
   PressResult MouseMove(bool leftBand);
+  // Another window took the capture during a press (a program popping up):
+  // the release will never reach us, so the press ends without a click.
+  PressResult CaptureLost();
   // Down written from code or the menu (forced false unless AllowPress).
   void SetDown(bool value) { down = allowPress && value; }
   void SetAllowPress(bool value);

@@ -85,6 +85,7 @@ TEST(Chrome, TrayButtonHidesAndAClickOnTheIconRestores) {
   run.Start();
   HWND app = GetWindow(run.Form(), GW_OWNER);
   ASSERT_TRUE(app);
+  EXPECT_TRUE(IsWindowVisible(app)) << "no taskbar button from the first show";
   run.PressCaptionButton("TrayIcon");
   EXPECT_FALSE(IsWindowVisible(run.Form()));
   EXPECT_FALSE(IsWindowVisible(app)) << "the taskbar button stays";
@@ -98,6 +99,37 @@ TEST(Chrome, TrayButtonHidesAndAClickOnTheIconRestores) {
   EXPECT_TRUE(IsWindowVisible(app));
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0) << "icon removed on restore";
 
+  run.Close();
+}
+
+TEST(Chrome, RunButtonClicksFromAnotherProgramAndADragOffCancels) {
+  HopvoxRun run("chrome_run_inactive");
+  run.Start();
+  const POINT r = run.CaptionButtonPoint("RunRWButton");
+  // Activating the window repaints its title bar between the press and the release.
+  for (size_t starts = 1; starts <= 3; ++starts) {
+    {
+      e2e::FocusThief other;
+      ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() != run.Form(); }));
+      run.MoveTo(r);
+      e2e::LeftDown();
+      run.Settle();
+      e2e::LeftUp();
+      run.Settle();
+    }
+    EXPECT_EQ(run.WaitForRoger(starts).size(), starts) << "click " << starts;
+  }
+  const size_t before = run.RogerLog().size();
+
+  // Pressed, dragged below the title bar and back, released on the button.
+  run.MoveTo(r);
+  e2e::LeftDown();
+  run.Settle();
+  run.MoveTo({r.x, r.y + 40});
+  run.MoveTo(r);
+  e2e::LeftUp();
+  run.Settle();
+  EXPECT_EQ(run.WaitForRoger(0).size(), before) << "a press dragged off still clicked";
   run.Close();
 }
 

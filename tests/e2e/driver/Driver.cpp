@@ -313,13 +313,18 @@ std::vector<std::string> HopvoxRun::SoundsSince(int mark) const {
   return sounds;
 }
 
-void HopvoxRun::PressCaptionButton(const std::string& name) const {
-  // Pressed and released where the user would: on the button in the title bar.
+POINT HopvoxRun::CaptionButtonPoint(const std::string& name) const {
   if (!WaitFor([&] { return Query(name + ".Left") > 0; }))
     throw std::runtime_error(name + " never painted");
-  const int id = Query(name + ".CommandId");
   POINT pt{Query(name + ".Left") + 4, -4};
   ClientToScreen(form_, &pt);
+  return pt;
+}
+
+void HopvoxRun::PressCaptionButton(const std::string& name) const {
+  // Pressed and released where the user would: on the button in the title bar.
+  const POINT pt = CaptionButtonPoint(name);
+  const int id = Query(name + ".CommandId");
   // The pointer goes there first: the moves and hit tests the system makes
   // from the real pointer while the button holds the capture must agree with
   // the press, or the button sees the pointer leave and drops the click.
@@ -388,13 +393,22 @@ void HopvoxRun::MoveMouse(const std::string& control, int x, int y) const {
   MoveTo(ScreenPoint(control, x, y));
 }
 
-void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
+void HopvoxRun::PressAt(const std::string& control, int x, int y, void (*down)(),
+                        void (*up)()) const {
   MoveMouse(control, x, y);
-  LeftDown();
+  down();
   Settle();
   Sleep(kPressMs);
-  LeftUp();
+  up();
   Settle();
+}
+
+void HopvoxRun::ClickAt(const std::string& control, int x, int y) const {
+  PressAt(control, x, y, LeftDown, LeftUp);
+}
+
+void HopvoxRun::MiddleClickAt(const std::string& control, int x, int y) const {
+  PressAt(control, x, y, MiddleDown, MiddleUp);
 }
 
 void HopvoxRun::DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx,
@@ -662,6 +676,8 @@ void MouseTo(POINT screen) {
 
 void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void MiddleDown() { SendMouse(MOUSEEVENTF_MIDDLEDOWN); }
+void MiddleUp() { SendMouse(MOUSEEVENTF_MIDDLEUP); }
 
 FocusThief::FocusThief() {
   wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,

@@ -79,6 +79,8 @@ class HopvoxRun {
   std::vector<std::string> SoundsSince(int mark) const;
   // A click on a title-bar button, through its system command.
   void PressCaptionButton(const std::string& name) const;
+  // Screen point on a title-bar button, once it has been painted.
+  POINT CaptionButtonPoint(const std::string& name) const;
   // Gives the control the focus, then moves it to Panel1 as the pointer does.
   void Focus(const std::string& control) const;
   void ParkFocus() const;
@@ -90,6 +92,8 @@ class HopvoxRun {
   void MoveTo(POINT screen) const;
   void MoveMouse(const std::string& control, int x, int y) const;
   void ClickAt(const std::string& control, int x, int y) const;
+  // The same with the middle button.
+  void MiddleClickAt(const std::string& control, int x, int y) const;
   // Presses on one control, moves in steps to the other and releases there.
   void DragTo(const std::string& from, int fx, int fy, const std::string& to, int tx, int ty) const;
   // Opens DFWFoldPanel<n> by a click on its fold glyph, unless it is open.
@@ -143,6 +147,7 @@ class HopvoxRun {
   std::string folder_;
   std::string exe_;
   PROCESS_INFORMATION process_{};
+  void PressAt(const std::string& control, int x, int y, void (*down)(), void (*up)()) const;
   HWND form_ = nullptr;
   DWORD pid_ = 0;
 };
@@ -160,6 +165,8 @@ void Chord(WORD modifier, WORD vk);
 void MouseTo(POINT screen);
 void LeftDown();
 void LeftUp();
+void MiddleDown();
+void MiddleUp();
 
 // A plain window of another process-less kind that takes the focus, so the
 // keys go to "some other program" while Hopvox polls.

@@ -190,6 +190,13 @@ TEST(HotkeyCapture, ClickKeyAcceptStoresTheCodeOfEveryChannel) {
     EXPECT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; })) << accept;
     EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kConfirm}) << accept;
   }
+
+  // Any mouse button clears the box and marks the keys pending, the middle one too.
+  ASSERT_EQ(run.HotKey("HotKey9"), 'K');
+  run.MiddleClickAt("HotKey9", 30, 9);
+  EXPECT_EQ(run.HotKey("HotKey9"), 0);
+  EXPECT_EQ(run.Query("savedledok"), 0);
+  EXPECT_TRUE(run.Enabled("Accept1"));
   run.Close();
 }
 

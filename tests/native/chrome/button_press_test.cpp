@@ -75,13 +75,50 @@ TEST(ButtonPress, DoubleClickActsAsASecondPress) {
   EXPECT_FALSE(b.down);
 }
 
-TEST(ButtonPress, HitTestRepressesOnlyDuringCapture) {
+TEST(ButtonPress, APressDrawnUpNeverClicks) {
   ButtonPress b;
   EXPECT_EQ(b.HitTest(true).paint, PressResult::kNone);  // plain hover
   b.ButtonDown(true);
-  b.MouseMove(true);
-  EXPECT_EQ(b.HitTest(true).paint, PressResult::kPressed);
+  b.MouseMove(true);  // dragged off below the title bar...
+  EXPECT_EQ(b.HitTest(true).paint, PressResult::kNone) << "...and back onto the button";
+  b.Painted(b.RepaintState());
+  EXPECT_FALSE(b.DrawnPressed());
+  EXPECT_FALSE(b.ButtonUp().clicked);
+
+  b.ButtonDown(true);
   EXPECT_EQ(b.HitTest(false).paint, PressResult::kUp);
+  EXPECT_FALSE(b.ButtonUp().clicked);
+}
+
+TEST(ButtonPress, ARepaintDuringThePressKeepsItAndTheClick) {
+  // Activating an inactive window repaints the caption after the press.
+  for (bool toggle : {false, true}) {
+    ButtonPress b;
+    b.allowPress = toggle;
+    b.ButtonDown(true);
+    b.Painted(b.RepaintState());
+    EXPECT_TRUE(b.DrawnPressed()) << toggle;
+    EXPECT_TRUE(b.ButtonUp().clicked) << toggle;
+    // Once the press is over a repaint follows Down again.
+    EXPECT_FALSE(b.RepaintState()) << toggle;
+  }
+}
+
+TEST(ButtonPress, LosingTheCaptureEndsThePressWithoutAClick) {
+  ButtonPress b;
+  b.ButtonDown(true);
+  auto r = b.CaptureLost();
+  EXPECT_EQ(r.paint, PressResult::kUp);
+  EXPECT_FALSE(r.releaseCapture);  // it is another window's now
+  EXPECT_FALSE(b.Captured());
+  EXPECT_FALSE(b.ButtonUp().clicked);
+  EXPECT_EQ(b.CaptureLost().paint, PressResult::kNone) << "no press, nothing to end";
+
+  b.allowPress = true;
+  b.SetDown(true);
+  b.ButtonDown(true);
+  EXPECT_EQ(b.CaptureLost().paint, PressResult::kPressed) << "a down toggle stays drawn down";
+  EXPECT_TRUE(b.down);
 }
 
 TEST(ButtonPress, DisabledIgnoresPressesAndDownNeedsAllowPress) {

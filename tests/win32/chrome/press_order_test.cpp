@@ -51,14 +51,18 @@ class PressOrder : public ::testing::Test {
     DestroyWindow(window_);
     test::Pump();
   }
-  void Click() {
+  void Press() {
     button_->Repaint();
     POINT pt{button_->ButtonRect().left + 4, -4};
     ClientToScreen(window_, &pt);
     const LPARAM at = test::ScreenPoint(pt.x, pt.y);
     ASSERT_EQ(SendMessageA(window_, WM_NCHITTEST, 0, at), button_->CommandId());
     SendMessageA(window_, WM_NCLBUTTONDOWN, button_->CommandId(), at);
-    SendMessageA(window_, WM_LBUTTONUP, 0, 0);
+  }
+  void Release() { SendMessageA(window_, WM_LBUTTONUP, 0, 0); }
+  void Click() {
+    Press();
+    Release();
   }
   HWND window_ = nullptr;
   std::unique_ptr<RecordingButton> button_;
@@ -83,6 +87,28 @@ TEST_F(PressOrder, AToggleFlipsDownAfterBeforeButtonClick) {
   EXPECT_EQ(button_->events,
             (std::vector<std::string>{"before down=0 drawn=1", "pressed down=1 drawn=1",
                                       "click down=1 drawn=1"}));
+}
+
+TEST_F(PressOrder, ARepaintBetweenPressAndReleaseKeepsTheClick) {
+  Press();
+  // What the caption paint of an activated window asks for mid-press.
+  SendMessageA(button_->MessageWindow(), kRepaintRequestMessage, 0, 0);
+  EXPECT_TRUE(button_->DrawnPressed());
+  Release();
+  EXPECT_EQ(button_->events,
+            (std::vector<std::string>{"before down=0 drawn=1", "click down=0 drawn=1"}));
+}
+
+TEST_F(PressOrder, ACaptureTakenByAnotherWindowEndsThePressWithoutAClick) {
+  Press();
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  SetCapture(other);
+  EXPECT_FALSE(button_->DrawnPressed());
+  ReleaseCapture();
+  DestroyWindow(other);
+  Release();
+  EXPECT_TRUE(button_->events.empty());
 }
 
 TEST_F(PressOrder, TurningAllowPressOffLiftsTheButtonAndItsCheckMark) {
