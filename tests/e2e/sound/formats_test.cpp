@@ -5,6 +5,7 @@
 // of them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -23,7 +24,7 @@ std::string WavesFolder() {
 }
 
 void Put32(std::vector<std::uint8_t>& w, std::size_t at, std::uint32_t x) {
-  for (int i = 0; i < 4; ++i) w[at + i] = static_cast<std::uint8_t>(x >> (8 * i));
+  for (int i = 0; i < 4; ++i) w.at(at + i) = static_cast<std::uint8_t>(x >> (8 * i));
 }
 
 std::uint16_t FormatTag(const std::vector<std::uint8_t>& w) {
