@@ -16,8 +16,9 @@ namespace {
 // Below this a sample counts as silence (about -50 dBFS); the recording of
 // nothing played is all zeros.
 constexpr float kAudible = 0.003f;
-// A pause this long ends a sound: longer than the gaps between spoken words.
-constexpr std::size_t kPause = kHeardRate * 35 / 100;
+// A pause this long ends a sound: longer than the gaps between spoken words
+// and than the player takes from cutting one sound off to starting the next.
+constexpr std::size_t kPause = kHeardRate * 6 / 10;
 // How far apart two recordings of one sound may lie when compared.
 constexpr std::ptrdiff_t kSlack = kHeardRate / 100;
 constexpr auto kPoll = std::chrono::milliseconds(20);

@@ -112,11 +112,13 @@ TEST(Hearing, ClickConfirmAndRefusalSoundsPlayWhereTheWindowUsesThem) {
   heard = hear([&] { run.Click("Accept1"); });
   EXPECT_GT(e2e::LikenessAtEnd(heard, confirm), 0.95);
   EXPECT_LT(e2e::LikenessAtEnd(heard, refusal), 0.5);
-  // The refusal: "Add" with no name.
+  // The refusal: "Add" with no name, beside the message that says why.
   run.SetText("listnamebox", "");
   heard = hear([&] { run.Click("listadd"); });
   EXPECT_GT(e2e::LikenessAtEnd(heard, refusal), 0.95);
   EXPECT_LT(e2e::LikenessAtEnd(heard, confirm), 0.5);
+  EXPECT_FALSE(run.WaitForMessageBox().empty());
+  EXPECT_TRUE(run.DismissMessageBox());
   run.Close();
 }
 
