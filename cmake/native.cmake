@@ -67,3 +67,5 @@ endif()
 add_executable(pictures_gen ${CMAKE_SOURCE_DIR}/tools/pictures/pictures.cpp)
 target_link_libraries(pictures_gen PRIVATE JPEG::JPEG hopvox_tools hopvox_warnings)
 add_test(NAME pictures_reproduce COMMAND pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
+# The channel announcements likewise (espeak-ng and sox).
+add_test(NAME announcements_reproduce COMMAND bash ${CMAKE_SOURCE_DIR}/tools/announcements/generate --check)

@@ -101,12 +101,14 @@ endif()
 # The download, packed from the 32-bit program on every build.
 set(HOPVOX_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the download is packed")
 set(HOPVOX_ZIP ${HOPVOX_PACKAGE_DIR}/hopvox-${PROJECT_VERSION}.zip)
+file(GLOB HOPVOX_ANNOUNCEMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/channels/*.wav)
 add_custom_command(OUTPUT ${HOPVOX_ZIP}
   COMMAND ${CMAKE_COMMAND} -DEXE=${HOPVOX_SHIPPED_EXE} -DSTRIP=i686-w64-mingw32-strip
           -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${HOPVOX_PACKAGE_DIR} -DVERSION=${PROJECT_VERSION}
           -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
   DEPENDS ${HOPVOX_SHIPPED_EXE} ${CMAKE_SOURCE_DIR}/cmake/package.cmake
           ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
+          ${HOPVOX_ANNOUNCEMENTS}
   COMMENT "Packing ${HOPVOX_ZIP}")
 add_custom_target(download ALL DEPENDS ${HOPVOX_ZIP})
 add_dependencies(download shipped_program)
@@ -166,16 +168,36 @@ if(E2E_DRIVER_SOURCES)
   add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
   # End-to-end tests build their expectations with the program's own logic.
   target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(e2e_driver PUBLIC hopvox_win_options gtest ${HOPVOX_WIN_LIBS})
+  # The listener reads wave images with the program's own reader; the sound
+  # tests play files through the program's own wave player.
+  target_link_libraries(e2e_driver PUBLIC hopvox_lib gtest ${HOPVOX_WIN_LIBS})
+  # Groups that hear what is played: each runs with a sound server of its own
+  # that records everything (tests/e2e/listening.sh).
+  set(HOPVOX_LISTENING_GROUPS sound package)
   hopvox_groups(${CMAKE_SOURCE_DIR}/tests/e2e E2E_GROUPS)
   foreach(g ${E2E_GROUPS})
     file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/${g}/*.cpp)
     add_executable(e2e_${g} ${srcs})
     target_link_libraries(e2e_${g} PRIVATE e2e_driver gtest gtest_main)
     add_dependencies(e2e_${g} program)
-    add_test(NAME e2e_${g} COMMAND e2e_${g})
+    if(g IN_LIST HOPVOX_LISTENING_GROUPS)
+      add_test(NAME e2e_${g} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/listening.sh
+               ${CMAKE_BINARY_DIR}/listening/${g} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_${g}>)
+    else()
+      add_test(NAME e2e_${g} COMMAND e2e_${g})
+    endif()
     set_tests_properties(e2e_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
   endforeach()
+endif()
+
+# The sound tests' wave files in the formats people have, made with sox.
+if(TARGET e2e_sound)
+  add_test(NAME sound_waves COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/sound/make_waves.sh
+           ${CMAKE_BINARY_DIR}/testruns/waves)
+  set_tests_properties(sound_waves PROPERTIES FIXTURES_SETUP sound_waves)
+  winpath(win_waves "${CMAKE_BINARY_DIR}/testruns/waves")
+  set_property(TEST e2e_sound APPEND PROPERTY ENVIRONMENT "HOPVOX_WAVES=${win_waves}")
+  set_tests_properties(e2e_sound PROPERTIES FIXTURES_REQUIRED sound_waves)
 endif()
 
 # Writes that depend on file permissions, which root ignores: run as a user made for it.
@@ -209,6 +231,7 @@ if(HOPVOX_NATIVE_DIR)
     add_test(NAME native_${g} COMMAND ${HOPVOX_NATIVE_DIR}/native_${g})
   endforeach()
   add_test(NAME pictures_reproduce COMMAND ${HOPVOX_NATIVE_DIR}/pictures_gen --check ${CMAKE_SOURCE_DIR}/resources/pictures)
+  add_test(NAME announcements_reproduce COMMAND bash ${CMAKE_SOURCE_DIR}/tools/announcements/generate --check)
   # The logic folders pass the checks of .clang-tidy (on the native compile commands).
   find_program(HOPVOX_CLANG_TIDY clang-tidy)
   if(HOPVOX_CLANG_TIDY)

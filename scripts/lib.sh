@@ -3,12 +3,15 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${HOPVOX_BUILD:-$ROOT/build}
 
-# What building and running the program needs, and what the tests add to it.
+# What building and running the program needs (the sound server and sox for
+# hearing the demonstration), and what the tests add to it (espeak-ng checks
+# the announcements).
 RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
   mingw-w64-i686-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
-  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick"
+  wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick
+  pulseaudio pulseaudio-utils sox"
 TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy clang-format libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
-  xdotool zip"
+  xdotool zip espeak-ng"
 
 # Install what is missing from the lists given (as root with apt; otherwise
 # print the command).
@@ -145,6 +148,9 @@ start_headless() {
   export DISPLAY=:$n
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   prepare_prefix
+  # Silent unless a test listens (start_listening): no sound server of
+  # anyone else's is reached, and nothing a test plays disturbs a listener.
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
   # One warm server for the whole run, or every Wine start waits for a new one.
   wineserver -k 2>/dev/null || true
   wineserver -p
@@ -162,4 +168,46 @@ stop_headless() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# A private PulseAudio in folder $1 with one null sink, "cap", whose monitor
+# is recorded into $1/capture.raw (s16le, mono, 22050 Hz) until
+# stop_listening: Wine programs started after this play there (their pulse
+# driver on, the others off), and a test hears them by reading the file,
+# whose Windows name is in HOPVOX_CAPTURE.
+start_listening() {
+  local dir=$1
+  rm -rf "$dir"
+  mkdir -p "$dir/run" "$dir/state" "$dir/config"
+  export PULSE_RUNTIME_PATH=$dir/run PULSE_STATE_PATH=$dir/state XDG_CONFIG_HOME=$dir/config
+  export PULSE_SERVER=unix:$dir/run/native
+  # norewinds: the null sink's rewinds drop samples.
+  pulseaudio --daemonize=no --system=false -n --exit-idle-time=-1 --use-pid-file=false \
+    --realtime=false --high-priority=false --disable-shm=true --log-target="file:$dir/pulse.log" \
+    --load="module-null-sink sink_name=cap format=s16le rate=22050 channels=1 norewinds=1" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$dir/run/native" \
+    >/dev/null 2>&1 </dev/null &
+  PULSE_PID=$!
+  until pactl info >/dev/null 2>&1; do
+    kill -0 "$PULSE_PID" 2>/dev/null || { echo "pulseaudio did not start: $dir/pulse.log" >&2; return 1; }
+    sleep 0.05
+  done
+  parec -d cap.monitor --raw --format=s16le --rate=22050 --channels=1 --latency-msec=20 \
+    >"$dir/capture.raw" 2>/dev/null </dev/null &
+  PAREC_PID=$!
+  until [ -s "$dir/capture.raw" ]; do
+    kill -0 "$PAREC_PID" 2>/dev/null || { echo "parec did not start" >&2; return 1; }
+    sleep 0.05
+  done
+  # Wine's 30 ms buffer runs dry on a busy machine and cuts the sound.
+  export PULSE_LATENCY_MSEC=100
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES//;winepulse.drv=d/}"
+  local win=${dir//\//\\}
+  export HOPVOX_CAPTURE="Z:$win\\capture.raw"
+}
+
+stop_listening() {
+  [ -n "${PAREC_PID:-}" ] && { kill -INT "$PAREC_PID" 2>/dev/null; wait "$PAREC_PID" 2>/dev/null; } || true
+  [ -n "${PULSE_PID:-}" ] && { kill "$PULSE_PID" 2>/dev/null; wait "$PULSE_PID" 2>/dev/null; } || true
+  PAREC_PID= PULSE_PID=
 }

@@ -48,10 +48,16 @@ void TForm1::BuildServices() {
 }
 
 void TForm1::LoadChannelSounds() {
+  auto exists = [](const std::string& file) {
+    return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
   for (int ch = 0; ch < kChannelCount; ++ch) {
-    // The bare name: channel sounds come from the working folder.
-    const std::string file = SoundFileName(ch);
-    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    // The working folder's sound first, as users have always placed them;
+    // then the one beside the program, which is still found when Windows
+    // starts us at log-on in its own folder.
+    std::string file = SoundFileName(ch);
+    if (!exists(file)) file = programDir + file;
+    if (!exists(file)) continue;
     try {
       chwave[ch].Sound().LoadFromFile(file);
     } catch (const std::exception&) {

@@ -30,13 +30,17 @@ class HourglassCursor {
   HCURSOR previous_;
 };
 
+// Ends the process's sound; the system waits for its player to let go of
+// the buffer before it returns.
+void StopPlaying() {
+  PlaySoundA(nullptr, nullptr, 0);
+  g_playing = nullptr;
+}
+
 }  // namespace
 
 TVrWave::~TVrWave() {
-  if (g_playing == this) {
-    PlaySoundA(nullptr, nullptr, 0);
-    g_playing = nullptr;
-  }
+  if (g_playing == this) StopPlaying();
 }
 
 void TVrWave::SetOptions(TVrWaveOptions options) {
@@ -46,13 +50,19 @@ void TVrWave::SetOptions(TVrWaveOptions options) {
 }
 
 void TVrWave::Play() {
-  if (sound_.Empty()) return;
-  if (!IsPlayableWave(sound_.Data(), static_cast<std::size_t>(sound_.Size()))) return;
+  if (sound_.Empty() || !IsPlayableWave(sound_.Data(), static_cast<std::size_t>(sound_.Size()))) {
+    // Nothing to play still ends the sound before it, as any Play does; a
+    // channel switch must not go on announcing the channel left.
+    if (!options_.Contains(vwoNoStop)) StopPlaying();
+    return;
+  }
   HourglassCursor hourglass;
-  g_playing = this;
   const TPlayedSound played{this, sound_.Data(), sound_.Size(), playFlags_};
   g_played[g_playCount++ % kPlayedSoundsKept] = played;
-  PlaySoundA(static_cast<LPCSTR>(played.image), nullptr, played.flags);
+  // Only a call the system took makes this the wave it reads from: refused
+  // (with vwoNoStop while another sound plays), the earlier one plays on and
+  // stays the one to stop before its buffer goes.
+  if (PlaySoundA(static_cast<LPCSTR>(played.image), nullptr, played.flags)) g_playing = this;
 }
 
 std::uint32_t PlayedSoundCount() { return g_playCount; }

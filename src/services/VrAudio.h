@@ -27,9 +27,11 @@ class TVrWave : public TVrComponent {
   void SetOptions(TVrWaveOptions options);
   std::uint32_t PlayFlags() const { return playFlags_; }
 
-  // Plays the image. An empty buffer does nothing at all; so does an image
-  // that is not a complete wave file (it would otherwise make the player
-  // read past our buffer or play the system's default sound).
+  // Plays the image, cutting off the process's sound before it unless
+  // vwoNoStop. An empty buffer plays nothing; nor does an image whose "fmt "
+  // and "data" chunks do not lie inside it (the player would read past our
+  // buffer or play the system's default sound). Either still cuts off the
+  // sound before it unless vwoNoStop.
   void Play();
 
  private:

@@ -1,5 +1,6 @@
 #include "services/logic/WaveImage.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace hopvox {
@@ -16,8 +17,12 @@ std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t 
   if (!image || size < 12) return std::nullopt;
   if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0)
     return std::nullopt;
-  const std::uint64_t riffEnd = 8ull + U32(image + 4);
-  if (riffEnd > size) return std::nullopt;
+  // The player walks the chunks inside the RIFF length, and reads what it
+  // needs from the buffer only up to "data". A length past the buffer is
+  // common (written before the data was known, 0xFFFFFFFF from streaming
+  // tools, a cut trailing chunk) and harmless as long as the walk up to
+  // "data" stays inside the buffer, so the walk ends at whichever comes first.
+  const std::uint64_t riffEnd = std::min<std::uint64_t>(8ull + U32(image + 4), size);
 
   WaveFormat fmt;
   bool haveFmt = false, haveData = false;

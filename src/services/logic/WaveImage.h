@@ -19,9 +19,9 @@ struct WaveFormat {
   std::uint32_t dataSize = 0;
 };
 
-// The format of a well-formed RIFF "WAVE" image: the RIFF length fits the
-// buffer, and every chunk up to and including "fmt " and "data" lies inside
-// it. Anything else gives nothing.
+// The format of a RIFF "WAVE" image whose chunks up to and including "fmt "
+// and "data" lie inside both the buffer and the RIFF length (a RIFF length
+// past the buffer's end is no fault by itself). Anything else gives nothing.
 std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t size);
 
 inline bool IsPlayableWave(const std::uint8_t* image, std::size_t size) {

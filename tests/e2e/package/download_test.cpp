@@ -1,8 +1,9 @@
 // The download as a user meets it: hopvox-1.6.zip unpacked into a folder
 // whose name has blanks (the build unpacks it before this test runs; the
 // folder is in HOPVOX_DOWNLOAD), the program started from another working
-// folder. It must find its settings and help beside itself, not in the
-// working folder, and join a channel on a hotkey.
+// folder, as Windows starts it at log-on. It must find its settings, help and
+// channel announcements beside itself, not in the working folder, join a
+// channel on a hotkey and say which (the test listens).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "driver/Driver.h"
+#include "driver/Listener.h"
 
 namespace {
 
@@ -32,6 +34,9 @@ TEST(Download, RunsFromAFolderWithBlanksStartedElsewhere) {
   ASSERT_TRUE(Exists(folder + "\\hopvox.exe")) << folder;
   ASSERT_TRUE(Exists(folder + "\\HOPVOX.TXT"));
   ASSERT_TRUE(Exists(folder + "\\README.TXT"));
+  for (int ch = 0; ch < 16; ++ch)
+    EXPECT_TRUE(Exists(folder + "\\channel" + std::to_string(ch) + ".wav")) << ch;
+  e2e::Listener listener;
 
   // Another working folder, with the stand-in "roger" in it: the shell finds
   // it there, as it would find an installed Roger Wilco on the path.
@@ -44,19 +49,24 @@ TEST(Download, RunsFromAFolderWithBlanksStartedElsewhere) {
   SetEnvironmentVariableA("ROGER_LOG", run.PathOf("roger.log").c_str());
   DeleteFileA(run.PathOf("roger.log").c_str());
   DeleteFileA(run.PathOf("roger.log.seq").c_str());
-  // Ctrl as the modifier, channel 4 on F7 with its server.
+  // Ctrl as the modifier, channel 3 on F7 with its server.
   run.WriteFile("Hopvox.ini",
-                "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox keys]\r\nChannel 4=118\r\n"
-                "[Hopvox Ips]\r\nChannel 4=voice.example.net:3784\r\n");
+                "[Hopvox key modifier]\r\nModifier=1\r\n[Hopvox keys]\r\nChannel 3=118\r\n"
+                "[Hopvox Ips]\r\nChannel 3=voice.example.net:3783\r\n");
   run.Start(elsewhere);
-  EXPECT_EQ(run.Text("ipbox5"), "voice.example.net:3784");
+  EXPECT_EQ(run.Text("ipbox4"), "voice.example.net:3783");
 
   {
     e2e::FocusThief thief;
+    const std::size_t mark = listener.Now();
     e2e::Chord(VK_CONTROL, VK_F7);
     const auto log = run.WaitForRoger(1);
     ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "/JOIN1 voice.example.net:3784");
+    EXPECT_EQ(log.front(), "/JOIN1 voice.example.net:3783");
+    const auto heard = listener.NextSound(mark);
+    const auto three = e2e::SoundOf(
+        e2e::ReadBytes(Env("HOPVOX_SOURCE") + "\\resources\\sounds\\channels\\channel3.wav"));
+    EXPECT_GT(e2e::LikenessAtEnd(heard, three), 0.99) << "\"Channel three\" not heard";
   }
 
   run.Click("helpButton");

@@ -51,7 +51,11 @@ void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
 TEST(WaveImage, TruncatedOrDamagedImagesAreRefused) {
   const auto good = sounds::Click();
   ASSERT_TRUE(IsPlayableWave(good.data(), good.size()));
-  for (std::size_t n = 0; n < good.size(); ++n) EXPECT_FALSE(IsPlayableWave(good.data(), n)) << n;
+  // Cut anywhere before the end of "data": refused; cut in the trailing
+  // "LIST" chunk: the sound is all there and plays.
+  const std::size_t dataEnd = 44 + 528;
+  for (std::size_t n = 0; n < good.size(); ++n)
+    EXPECT_EQ(IsPlayableWave(good.data(), n), n >= dataEnd) << n;
 
   auto refused = [&](auto edit) {
     auto w = good;
@@ -65,9 +69,21 @@ TEST(WaveImage, TruncatedOrDamagedImagesAreRefused) {
   EXPECT_TRUE(refused([](auto& w) { Put32(w, 40, 0xFFFFFFFFu); }));       // data length runs off
   EXPECT_TRUE(refused([](auto& w) { w[22] = w[23] = 0; }));               // no channels
   EXPECT_TRUE(refused([](auto& w) { std::memcpy(&w[12], "junk", 4); }));  // data without fmt
+  // "data" past the RIFF length is not found by the player.
+  EXPECT_TRUE(refused([](auto& w) { Put32(w, 4, 4 + 8 + 16 + 8 + 100); }));
   // Chunks the player skips over, and trailing bytes, are fine.
   EXPECT_FALSE(refused([](auto& w) { std::memcpy(&w[w.size() - 74], "junk", 4); }));
   EXPECT_FALSE(refused([](auto& w) { w.push_back(0); }));
+  // RIFF lengths past the buffer, as tools write them, with "fmt " and "data"
+  // inside it: the file's size, the streaming tools' 0xFFFFFFFF.
+  EXPECT_FALSE(refused([](auto& w) { Put32(w, 4, static_cast<std::uint32_t>(w.size())); }));
+  EXPECT_FALSE(refused([](auto& w) { Put32(w, 4, 0xFFFFFFFFu); }));
+  // A chunk before "fmt " that runs past the buffer hides the format.
+  auto listFirst = good;
+  listFirst.insert(listFirst.begin() + 12, good.end() - 74, good.end());
+  EXPECT_TRUE(IsPlayableWave(listFirst.data(), listFirst.size()));
+  Put32(listFirst, 16, 0x10000);
+  EXPECT_FALSE(IsPlayableWave(listFirst.data(), listFirst.size()));
 }
 
 }  // namespace

@@ -1,0 +1,125 @@
+// What a user hears from the running program: each channel hotkey says its
+// channel, a new sound cuts off the one playing, a channel without a sound
+// file is silent, and the window's click, confirm and refusal sounds.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "driver/Driver.h"
+#include "driver/Listener.h"
+
+namespace {
+
+using e2e::HopvoxRun;
+using e2e::Listener;
+using e2e::Samples;
+
+std::string Env(const char* name) {
+  char buf[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
+  return std::string(buf, n);
+}
+
+std::string Announcement(int channel) {
+  return Env("HOPVOX_SOURCE") + "\\resources\\sounds\\channels\\channel" + std::to_string(channel) +
+         ".wav";
+}
+
+// A feedback sound as the program embeds it: the image after the stream's
+// tag and length.
+Samples Embedded(const char* file) {
+  auto stream = e2e::ReadBytes(Env("HOPVOX_SOURCE") + "\\resources\\sounds\\" + file);
+  return e2e::SoundOf(std::vector<std::uint8_t>(stream.begin() + 8, stream.end()));
+}
+
+TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilent) {
+  Listener listener;
+  HopvoxRun run("hearing");
+  // Channel 3 has its announcement, channel 5 a long tone, channel 4 no file.
+  ASSERT_TRUE(CopyFileA(Announcement(3).c_str(), run.PathOf("channel3.wav").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((Env("HOPVOX_WAVES") + "\\long-tone.wav").c_str(),
+                        run.PathOf("channel5.wav").c_str(), FALSE));
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox key modifier]\nModifier=1\n[Hopvox keys]\nChannel 3=51\nChannel 4=52\n"
+                "Channel 5=53\n");
+  run.Start();
+  const Samples three = e2e::SoundOf(e2e::ReadBytes(Announcement(3)));
+  const Samples two = e2e::SoundOf(e2e::ReadBytes(Announcement(2)));
+  const Samples tone = e2e::SoundOf(e2e::ReadBytes(run.PathOf("channel5.wav")));
+  e2e::FocusThief thief;  // the keys go to another program
+
+  // Ctrl+3 says "Channel three" (a key held over two polls starts it again;
+  // the last start plays to its end).
+  std::size_t mark = listener.Now();
+  e2e::Chord(VK_CONTROL, '3');
+  Samples heard = listener.NextSound(mark);
+  EXPECT_GT(e2e::LikenessAtEnd(heard, three), 0.99);
+  EXPECT_LT(e2e::LikenessAtEnd(heard, two), 0.9);  // not just any announcement (about 0.6)
+
+  // The long tone, cut off by channel 3's announcement, which plays whole.
+  mark = listener.Now();
+  e2e::KeyDown(VK_CONTROL);
+  e2e::Tap('5');
+  ASSERT_NE(listener.WaitForOnset(mark), 0u) << "channel 5's tone never started";
+  e2e::Tap('3');
+  e2e::KeyUp(VK_CONTROL);
+  heard = listener.NextSound(mark);
+  EXPECT_GT(e2e::LikenessAtStart(heard, tone, e2e::kHeardRate / 50), 0.9);
+  EXPECT_LT(e2e::Seconds(heard), e2e::Seconds(tone));
+  EXPECT_GT(e2e::LikenessAtEnd(heard, three), 0.99);
+
+  // The tone cut off by channel 4, which has no sound: silence after it.
+  mark = listener.Now();
+  e2e::KeyDown(VK_CONTROL);
+  e2e::Tap('5');
+  ASSERT_NE(listener.WaitForOnset(mark), 0u);
+  e2e::Tap('4');
+  e2e::KeyUp(VK_CONTROL);
+  heard = listener.NextSound(mark);
+  EXPECT_GT(e2e::LikenessAtStart(heard, tone, e2e::kHeardRate / 50), 0.9);
+  EXPECT_LT(e2e::Seconds(heard), e2e::Seconds(tone) - 1);
+
+  // Channel 4 alone: it joins, and nothing is heard.
+  const auto joins = run.RogerLog().size();
+  mark = listener.Now();
+  e2e::Chord(VK_CONTROL, '4');
+  ASSERT_GT(run.WaitForRoger(joins + 1).size(), joins);
+  EXPECT_TRUE(listener.SilentFor(mark, std::chrono::milliseconds(1500)));
+  run.Close();
+}
+
+TEST(Hearing, ClickConfirmAndRefusalSoundsPlayWhereTheWindowUsesThem) {
+  Listener listener;
+  HopvoxRun run("feedback");
+  run.Start();
+  const Samples click = Embedded("wave.aud");
+  const Samples confirm = Embedded("wave2.aud");
+  const Samples refusal = Embedded("wave3.aud");
+  auto hear = [&](const std::function<void()>& act) {
+    const std::size_t mark = listener.Now();
+    act();
+    return listener.NextSound(mark);
+  };
+  // The click: the polling switch, and a fold panel's glyph.
+  Samples heard = hear([&] { run.Click("enablebox"); });
+  EXPECT_GT(e2e::LikenessAtEnd(heard, click), 0.95);
+  EXPECT_LT(e2e::Seconds(heard), 0.05);
+  heard = hear([&] { run.ExpandFoldPanel(1); });
+  EXPECT_GT(e2e::LikenessAtEnd(heard, click), 0.95);
+  // The confirm chime: an Accept button.
+  heard = hear([&] { run.Click("Accept1"); });
+  EXPECT_GT(e2e::LikenessAtEnd(heard, confirm), 0.95);
+  EXPECT_LT(e2e::LikenessAtEnd(heard, refusal), 0.5);
+  // The refusal: "Add" with no name, beside the message that says why.
+  run.SetText("listnamebox", "");
+  heard = hear([&] { run.Click("listadd"); });
+  EXPECT_GT(e2e::LikenessAtEnd(heard, refusal), 0.95);
+  EXPECT_LT(e2e::LikenessAtEnd(heard, confirm), 0.5);
+  EXPECT_FALSE(run.WaitForMessageBox().empty());
+  EXPECT_TRUE(run.DismissMessageBox());
+  run.Close();
+}
+
+}  // namespace
