@@ -316,6 +316,11 @@ void TCustomCaptionButton::BeforeMessage(TcbMessage& m, bool& handled) {
     case WM_NCRBUTTONUP:
       handled = static_cast<int>(m.wParam) == commandId_;
       break;
+    case WM_INITMENUPOPUP:
+      // The popup menu in the system menu opens: show its items as they are now.
+      if (reinterpret_cast<HMENU>(m.wParam) == systemMenu_.Submenu() && systemMenu_.Submenu())
+        systemMenu_.RefreshSubmenu();
+      break;
   }
 }
 
@@ -523,6 +528,24 @@ void TCustomCaptionButton::SetSignFont(const TcbSignFont& v) {
   Repaint();
 }
 
+void TCustomCaptionButton::SetGlyphTransparent(bool v) {
+  if (v == glyphTransparent_) return;
+  glyphTransparent_ = v;
+  Repaint();
+}
+
+void TCustomCaptionButton::SetSignLeft(int v) {
+  if (v == signLeft_) return;
+  signLeft_ = v;
+  Repaint();
+}
+
+void TCustomCaptionButton::SetSignTop(int v) {
+  if (v == signTop_) return;
+  signTop_ = v;
+  Repaint();
+}
+
 void TCustomCaptionButton::SetSign(char v) {
   if (v == sign_) return;
   sign_ = v;
@@ -539,7 +562,9 @@ void TCustomCaptionButton::SetVisible(bool v) {
 
 int TACaptionButton::BtnOrder() const { return b_.BtnOrder(); }
 void TACaptionButton::SetBtnOrder(int v) { b_.SetBtnOrder(v); }
+HCURSOR TACaptionButton::Cursor() const { return b_.Cursor(); }
 void TACaptionButton::SetCursor(HCURSOR v) { b_.SetCursor(v); }
+HCURSOR TACaptionButton::CursorDown() const { return b_.CursorDown(); }
 void TACaptionButton::SetCursorDown(HCURSOR v) { b_.SetCursorDown(v); }
 bool TACaptionButton::Enabled() const { return b_.Enabled(); }
 void TACaptionButton::SetEnabled(bool v) { b_.SetEnabled(v); }

@@ -51,6 +51,10 @@ class TSystemMenu {
     Insert();
   }
   void SetCheck(bool checked);
+  // The button's popup menu as it hangs in the system menu (null without one).
+  HMENU Submenu() const { return submenu_.get(); }
+  // Fills the submenu from the popup menu's items as they are now.
+  void RefreshSubmenu();
 
  private:
   TCustomCaptionButton& button_;
@@ -72,7 +76,9 @@ class TACaptionButton {
   explicit TACaptionButton(TCustomCaptionButton& b) : b_(b) {}
   int BtnOrder() const;
   void SetBtnOrder(int v);
+  HCURSOR Cursor() const;
   void SetCursor(HCURSOR v);
+  HCURSOR CursorDown() const;
   void SetCursorDown(HCURSOR v);
   bool Enabled() const;
   void SetEnabled(bool v);
@@ -125,6 +131,7 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   HBITMAP GlyphDown() const { return glyphDown_.get(); }
   void SetGlyphDown(HBITMAP v);
   bool GlyphTransparent() const { return glyphTransparent_; }
+  void SetGlyphTransparent(bool v);
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& v);
   TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -136,7 +143,9 @@ class TCustomCaptionButton : public TcbFormHookComponent {
   const TcbSignFont& SignFont() const { return signFont_; }
   void SetSignFont(const TcbSignFont& v);
   int SignLeft() const { return signLeft_; }
+  void SetSignLeft(int v);
   int SignTop() const { return signTop_; }
+  void SetSignTop(int v);
   char Sign() const { return sign_; }
   void SetSign(char v);
   TSystemMenu& SystemMenu() { return systemMenu_; }

@@ -93,10 +93,32 @@ void TFormRoller::SetRollUp(bool v) {
     SetRolledRegion();
   }
   SetGlyph(rollUp_ ? rollDownGlyph_.get() : rollUpGlyph_.get());
+  ShowRollHint();
+  if (OnRollerChanged) OnRollerChanged(*this, v);
+}
+
+void TFormRoller::ShowRollHint() {
   const std::string& hint = rollUp_ ? hintRollDown_ : hintRollUp_;
   TCustomCaptionButton::SetHint(hint);
   SystemMenu().SetCaption(hint);
-  if (OnRollerChanged) OnRollerChanged(*this, v);
+}
+
+void TFormRoller::SetHintRollUp(const std::string& v) {
+  if (v == hintRollUp_) return;
+  hintRollUp_ = v;
+  if (!rollUp_) ShowRollHint();
+}
+
+void TFormRoller::SetHintRollDown(const std::string& v) {
+  if (v == hintRollDown_) return;
+  hintRollDown_ = v;
+  if (rollUp_) ShowRollHint();
+}
+
+void TFormRoller::SetRemainHeight(std::uint16_t v) {
+  if (v == remainHeight_) return;
+  remainHeight_ = v;
+  if (rollUp_) SetRolledRegion();
 }
 
 void TFormRoller::Click() {

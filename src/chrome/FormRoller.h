@@ -24,9 +24,14 @@ class TFormRoller : public TCustomCaptionButton {
   void SetAnimate(bool v) { animate_ = v; }
   std::uint8_t AnimateSpeed() const { return animateSpeed_; }
   void SetAnimateSpeed(std::uint8_t v) { animateSpeed_ = v > 10 ? 10 : v; }
+  // The button's hint and system-menu caption while unrolled, and while rolled up.
   const std::string& HintRollUp() const { return hintRollUp_; }
+  void SetHintRollUp(const std::string& v);
   const std::string& HintRollDown() const { return hintRollDown_; }
+  void SetHintRollDown(const std::string& v);
+  // Client height left showing below the title bar when rolled up.
   std::uint16_t RemainHeight() const { return remainHeight_; }
+  void SetRemainHeight(std::uint16_t v);
   bool RollUp() const { return rollUp_; }
   void SetRollUp(bool v);
   bool Busy() const { return busy_; }
@@ -44,6 +49,7 @@ class TFormRoller : public TCustomCaptionButton {
 
  private:
   void SetRolledRegion();
+  void ShowRollHint();
   void SetClientHeight(int h);
   int ClientHeight() const;
   void PaintRolledEdge();

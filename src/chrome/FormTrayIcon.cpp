@@ -43,6 +43,9 @@ TFormTrayIcon::TFormTrayIcon(OwnerHandle owner) : TCustomCaptionButton(std::move
 TFormTrayIcon::~TFormTrayIcon() {
   destroying_ = true;
   SetVisible(false);
+  // The menu may outlive us: its items must not call into a freed component.
+  SetPopupMenuRestoreItem(nullptr);
+  SetPopupMenuTrayMinimizeItem(nullptr);
   appHook_.Detach();
   if (MessageWindow()) KillTimer(MessageWindow(), kAnimationTimer);
 }
@@ -243,14 +246,26 @@ LRESULT TFormTrayIcon::AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return appHook_.CallNext(msg, wParam, lParam);
 }
 
-void TFormTrayIcon::SetPopupMenuRestoreItem(TMenuItem* item) {
-  restoreItem_ = item;
+void TFormTrayIcon::TakeOverItem(TMenuItem*& slot, std::function<void()>& previous, TMenuItem* item,
+                                 void (TFormTrayIcon::*action)()) {
+  if (item == slot) return;
+  if (slot) slot->OnClick = std::move(previous);
+  previous = nullptr;
+  slot = item;
   if (!item) return;
-  auto previous = item->OnClick;
-  item->OnClick = [this, previous] {
+  previous = item->OnClick;
+  item->OnClick = [this, &previous, action] {
     if (previous) previous();
-    RestoreFromTray();
+    (this->*action)();
   };
+}
+
+void TFormTrayIcon::SetPopupMenuRestoreItem(TMenuItem* item) {
+  TakeOverItem(restoreItem_, restorePrevious_, item, &TFormTrayIcon::RestoreFromTray);
+}
+
+void TFormTrayIcon::SetPopupMenuTrayMinimizeItem(TMenuItem* item) {
+  TakeOverItem(minimizeItem_, minimizePrevious_, item, &TFormTrayIcon::MinimizeToTray);
 }
 
 void TFormTrayIcon::SetHint(const std::string& v) {
@@ -281,13 +296,44 @@ void TFormTrayIcon::SetAnimate(bool v) {
   RestartAnimation();
 }
 
+void TFormTrayIcon::SetAnimateInterval(std::uint16_t v) {
+  if (v == animateInterval_) return;
+  animateInterval_ = v;
+  RestartAnimation();
+}
+
+void TFormTrayIcon::SetIcon(HICON v) {
+  if (v == icon_.get()) return;
+  icon_.reset(v ? CopyIcon(v) : nullptr);
+  if (imageList_) return;
+  // Shown as given: no fall-back to the application's icon here.
+  displayed_.reset(icon_ ? CopyIcon(icon_.get()) : nullptr);
+  ShellRequest(Request::kModify);
+}
+
+void TFormTrayIcon::SetImageList(const std::vector<HICON>* v) {
+  if (v == imageList_) return;
+  imageList_ = v;
+  if (v) {
+    ShowImage();
+  } else {
+    displayed_.reset(icon_ ? CopyIcon(icon_.get()) : nullptr);
+    ShellRequest(Request::kModify);
+    animate_ = false;
+  }
+  RestartAnimation();
+}
+
+void TFormTrayIcon::ShowImage() {
+  if (!imageList_ || imageIndex_ < 0 || imageIndex_ >= static_cast<int>(imageList_->size())) return;
+  displayed_.reset(CopyIcon((*imageList_)[imageIndex_]));
+  ShellRequest(Request::kModify);
+}
+
 void TFormTrayIcon::SetImageIndex(int v) {
   if (v == imageIndex_ && displayed_) return;
   imageIndex_ = v;
-  if (imageList_ && v >= 0 && v < static_cast<int>(imageList_->size())) {
-    displayed_.reset(CopyIcon((*imageList_)[v]));
-    ShellRequest(Request::kModify);
-  }
+  ShowImage();
 }
 
 }  // namespace hopvox

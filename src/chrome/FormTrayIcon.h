@@ -49,12 +49,16 @@ class TFormTrayIcon : public TCustomCaptionButton {
   // Tray-side properties (the title-bar button's own are under CaptionButton).
   bool Animate() const { return animate_; }
   void SetAnimate(bool v);
-  std::uint16_t AnimateInterval() const { return animateInterval_; }
+  std::uint16_t AnimateInterval() const { return animateInterval_; }  // milliseconds
+  void SetAnimateInterval(std::uint16_t v);
   const std::string& Hint() const { return trayHint_; }
   void SetHint(const std::string& v);
+  // The icon shown without an image list (a copy is kept).
   HICON Icon() const { return icon_.get(); }
+  void SetIcon(HICON v);
   // Frames of the animation; the list is the caller's and must outlive us.
   const std::vector<HICON>* ImageList() const { return imageList_; }
+  void SetImageList(const std::vector<HICON>* v);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v);
   TFormTrayIconOptions Options() const { return options_; }
@@ -64,6 +68,7 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TMenuItem* PopupMenuRestoreItem() const { return restoreItem_; }
   void SetPopupMenuRestoreItem(TMenuItem* item);
   TMenuItem* PopupMenuTrayMinimizeItem() const { return minimizeItem_; }
+  void SetPopupMenuTrayMinimizeItem(TMenuItem* item);
   bool ShowHint() const { return trayShowHint_; }
   void SetShowHint(bool v);
   bool Visible() const { return trayVisible_; }
@@ -98,6 +103,11 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool OwnerIsMainForm() const;
   HWND AppWindow() const;
   void RestartAnimation();
+  void ShowImage();
+  // Makes `item` run `action` after its own click handler; a replaced item
+  // gets its handler back.
+  void TakeOverItem(TMenuItem*& slot, std::function<void()>& previous, TMenuItem* item,
+                    void (TFormTrayIcon::*action)());
 
   bool animate_ = false;
   std::uint16_t animateInterval_ = 200;
@@ -109,6 +119,7 @@ class TFormTrayIcon : public TCustomCaptionButton {
   TPopupMenu* trayMenu_ = nullptr;
   TMenuItem* restoreItem_ = nullptr;
   TMenuItem* minimizeItem_ = nullptr;
+  std::function<void()> restorePrevious_, minimizePrevious_;  // the items' own handlers
   bool trayShowHint_ = true;
   bool trayVisible_ = false;
   TWin2kInfoBalloon balloon_;

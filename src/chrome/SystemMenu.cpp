@@ -54,19 +54,10 @@ void TSystemMenu::Insert() {
       mi.fType = MFT_STRING;
       mi.dwTypeData = text.data();
       mi.cch = static_cast<UINT>(text.size());
-      if (auto* popup = button_.PopupMenu()) {
+      if (button_.PopupMenu()) {
         mi.fMask |= MIIM_SUBMENU;
         submenu_.reset(CreatePopupMenu());
-        for (std::size_t i = 0; i < popup->Items.size(); ++i) {
-          const TMenuItem& item = popup->Items[i];
-          if (item.Caption.empty() || item.Caption == "-")
-            AppendMenuA(submenu_.get(), MF_SEPARATOR, 0, nullptr);
-          else
-            AppendMenuA(
-                submenu_.get(),
-                MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED), i + 1,
-                item.Caption.c_str());
-        }
+        RefreshSubmenu();
         mi.hSubMenu = submenu_.get();
       }
     }
@@ -85,6 +76,10 @@ void TSystemMenu::Remove() {
       DeleteMenu(menu, static_cast<UINT>(id), MF_BYCOMMAND);  // also destroys the submenu
   submenu_.release();
   inserted_ = false;
+}
+
+void TSystemMenu::RefreshSubmenu() {
+  if (submenu_ && button_.PopupMenu()) button_.PopupMenu()->Fill(submenu_.get());
 }
 
 void TSystemMenu::SetCheck(bool checked) {

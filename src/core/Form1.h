@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -204,6 +205,8 @@ class TForm1 : public TForm, public TRunValues {
   void aboutButtonClick();
   void AboutHV1Click();
   void Image2DblClick();
+  // Opens the help window at a section ("" for the top).
+  void ShowHelp(std::string_view section);
   void Label34Click();
   void RunRWButtonButtonClick();
   bool MiscQueryValue(const std::string& name, int& value) const;

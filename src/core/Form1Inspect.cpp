@@ -7,6 +7,9 @@
 //   "captionhint"     the same for the title-bar buttons' tooltip
 //   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 0 another
 //   "hintTools"       how many controls have a hint in the hint window
+//   "clipped:<control>"  the windowless controls in and under that control
+//                     that stick out sideways from their parent, by name or
+//                     caption, each followed by ";"
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +18,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
+#include "framework/Label.h"
 #include "widgets/DFWFoldPanel.h"
 
 namespace hopvox {
@@ -70,6 +74,22 @@ std::string ShowingTip(HWND tip) {
   return text;
 }
 
+void ListClipped(const TWindow* w, std::string& out) {
+  RECT client{};
+  GetClientRect(w->Handle(), &client);
+  for (const TGraphicControl* g : w->Graphics()) {
+    if (g->Left() >= 0 && g->Left() + g->Width() <= client.right) continue;
+    const auto* label = dynamic_cast<const TLabel*>(g);
+    out += (g->Name().empty() && label ? label->Caption() : g->Name()) + ";";
+  }
+}
+
+BOOL CALLBACK ListClippedIn(HWND child, LPARAM lp) {
+  if (const TWindow* w = TWindow::FromHandle(child))
+    ListClipped(w, *reinterpret_cast<std::string*>(lp));
+  return TRUE;
+}
+
 }  // namespace
 
 bool TForm1::InspectValue(const std::string& name, int& value) const {
@@ -103,6 +123,14 @@ bool TForm1::InspectText(const std::string& name, std::string& value) const {
         TWindow::FromHandle(FindControl(*this, name.substr(12)).window));
     if (!panel) return false;
     value = Describe(panel->CaptionFont());
+    return true;
+  }
+  if (name.rfind("clipped:", 0) == 0) {
+    HWND root = FindControl(*this, name.substr(8)).window;
+    if (!root) return false;
+    value.clear();
+    if (const TWindow* w = TWindow::FromHandle(root)) ListClipped(w, value);
+    EnumChildWindows(root, ListClippedIn, reinterpret_cast<LPARAM>(&value));
     return true;
   }
   if (name.rfind("font:", 0) != 0) return false;

@@ -171,6 +171,10 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
+  if (const TIniNameFault fault = IniText::NameFault(section, key); fault != TIniNameFault::inNone)
+    throw EIniNameError("Cannot write \"" +
+                        (fault <= TIniNameFault::inSectionLineBreak ? section : key) + "\" to " +
+                        fileName_ + ": " + IniNameFaultText(fault));
   Modify([&](IniText& ini, bool& changed, bool readOnly) {
     changed = true;
     return !readOnly && ini.WriteString(section, key, value);

@@ -15,6 +15,14 @@ class EIniFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A name the file format cannot hold: refused before the file is touched,
+// with a message that says what is wrong with the name rather than blaming
+// the disk.
+class EIniNameError : public EIniFileError {
+ public:
+  using EIniFileError::EIniFileError;
+};
+
 class TIniFile {
  public:
   explicit TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -31,7 +39,8 @@ class TIniFile {
   std::vector<std::string> ReadSection(const std::string& section) const;
 
   // Writes throw EIniFileError("Unable to write to " + FileName()) when the
-  // file cannot be replaced; the file on disk is then exactly as it was.
+  // file system refuses the write, and EIniNameError when a section or key
+  // name cannot be stored; the file on disk is then exactly as it was.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);

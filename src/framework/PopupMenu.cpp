@@ -8,18 +8,24 @@ TMenuItem* TPopupMenu::Find(const std::string& name) {
   return nullptr;
 }
 
-void TPopupMenu::Popup(HWND owner, int x, int y) {
-  UniqueMenu menu(CreatePopupMenu());
+void TPopupMenu::Fill(HMENU menu) const {
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+  SetMenuDefaultItem(menu, static_cast<UINT>(-1), FALSE);
   for (size_t i = 0; i < Items.size(); ++i) {
     const TMenuItem& item = Items[i];
     if (item.Caption.empty() || item.Caption == "-") {
-      AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
       continue;
     }
     UINT flags = MF_STRING | (item.Checked ? MF_CHECKED : 0) | (item.Enabled ? 0 : MF_GRAYED);
-    AppendMenuA(menu.get(), flags, i + 1, item.Caption.c_str());
-    if (item.Default) SetMenuDefaultItem(menu.get(), static_cast<UINT>(i + 1), FALSE);
+    AppendMenuA(menu, flags, i + 1, item.Caption.c_str());
+    if (item.Default) SetMenuDefaultItem(menu, static_cast<UINT>(i + 1), FALSE);
   }
+}
+
+void TPopupMenu::Popup(HWND owner, int x, int y) {
+  UniqueMenu menu(CreatePopupMenu());
+  Fill(menu.get());
   // The owner must be foreground or the menu does not close on a click elsewhere.
   SetForegroundWindow(owner);
   UINT chosen =

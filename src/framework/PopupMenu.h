@@ -23,6 +23,9 @@ class TPopupMenu {
   // Off: the menu is not opened by the components that own it.
   bool AutoPopup = true;
   TMenuItem* Find(const std::string& name);
+  // Makes `menu` show the items as they are now (each item's command is its
+  // index + 1); whatever it held before goes.
+  void Fill(HMENU menu) const;
   // Shows the menu at a screen point for `owner` and runs the chosen item.
   void Popup(HWND owner, int x, int y);
 };

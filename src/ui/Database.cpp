@@ -51,7 +51,7 @@ void TForm1::ListaddClick() {
   const DatabaseAddPlan plan = PlanAdd(name, ListBox->Items());
   if (plan.refused) {
     Wave3.Play();
-    MessageBoxA(Handle(), kNothingAdded, Application().Title().c_str(), MB_OK);
+    MessageBoxA(Handle(), plan.refusal, Application().Title().c_str(), MB_OK);
     return;
   }
   TIniFile database(DatabasePath());

@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Handles.h"
+#include "ui/logic/HelpSections.h"
 
 namespace hopvox {
 
@@ -69,6 +70,16 @@ std::string THelpViewer::Text() const {
   GetWindowTextA(text_, s.data(), n + 1);
   s.resize(static_cast<size_t>(n));
   return s;
+}
+
+void THelpViewer::ShowSection(std::string_view title) {
+  std::size_t at = HelpSectionOffset(Text(), title);
+  if (at == std::string_view::npos) at = 0;
+  const auto pos = static_cast<WPARAM>(at);
+  SendMessageA(text_, EM_SETSEL, pos, static_cast<LPARAM>(pos));
+  const LRESULT line = SendMessageA(text_, EM_LINEFROMCHAR, pos, 0);
+  const LRESULT first = SendMessageA(text_, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageA(text_, EM_LINESCROLL, 0, line - first);
 }
 
 LRESULT THelpViewer::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -3,6 +3,7 @@
 // text comes from the help file beside the program, or from the copy built
 // into it when that file is missing.
 #include <string>
+#include <string_view>
 
 #include "framework/Form.h"
 
@@ -13,6 +14,9 @@ class THelpViewer : public TForm {
   explicit THelpViewer(const std::string& helpFile);
   // The text shown (line ends as Windows text boxes want them).
   std::string Text() const;
+  // Scrolls the section titled `title` to the top (as far as the text
+  // allows); the top of the help when there is no such section.
+  void ShowSection(std::string_view title);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -14,15 +14,11 @@
 #include "framework/IniFile.h"
 #include "framework/logic/PictureFormat.h"
 #include "ui/Autostart.h"
+#include "ui/logic/HelpSections.h"
 
 namespace hopvox {
 
 namespace {
-
-// No pages exist for these links yet; while an address is empty its link does
-// nothing until someone fills them in.
-constexpr char kRogerDownloadPage[] = "";
-constexpr char kSupportPage[] = "";
 
 constexpr char kAboutText[] =
     "Hopvox XP, written by the Hopvox team\n\rMade in Bristol, England\n\rVersion 1.6 XP";
@@ -122,6 +118,10 @@ void TForm1::Image1Click() {
 
 void TForm1::helpbuttonClick() {
   Wave.Play();
+  ShowHelp({});
+}
+
+void TForm1::ShowHelp(std::string_view section) {
   programDir = ProgramDir();
   Application().SetHelpFile(programDir + "HOPVOX.TXT");
   if (!helpViewer || !helpViewer->Handle()) {
@@ -129,6 +129,7 @@ void TForm1::helpbuttonClick() {
     helpViewer->CenterOnScreen();
   }
   ShowWindow(helpViewer->Handle(), SW_SHOWNORMAL);
+  helpViewer->ShowSection(section);
   SetForegroundWindow(helpViewer->Handle());
 }
 
@@ -138,15 +139,11 @@ void TForm1::aboutButtonClick() {
 
 void TForm1::AboutHV1Click() { aboutButton->Click(); }
 
-void TForm1::Image2DblClick() {
-  if (*kRogerDownloadPage)
-    ShellExecuteA(GetDesktopWindow(), nullptr, kRogerDownloadPage, "", nullptr, SW_SHOWNA);
-}
+// We have no web pages: the two links open the help where it says how to get
+// Roger Wilco and where to turn for support.
+void TForm1::Image2DblClick() { ShowHelp(kHelpGettingRoger); }
 
-void TForm1::Label34Click() {
-  if (*kSupportPage)
-    ShellExecuteA(Application().Handle(), "open", kSupportPage, nullptr, nullptr, SW_SHOWNORMAL);
-}
+void TForm1::Label34Click() { ShowHelp(kHelpSupport); }
 
 void TForm1::RunRWButtonButtonClick() { launch(); }
 

@@ -250,18 +250,50 @@ std::vector<std::string> IniText::KeyNames(std::string_view section) const {
 
 bool IniText::SectionExists(std::string_view section) const { return !KeyNames(section).empty(); }
 
-bool IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+const char* IniNameFaultText(TIniNameFault fault) {
+  switch (fault) {
+    case TIniNameFault::inNone:
+      return "";
+    case TIniNameFault::inSectionBlank:
+      return "a section name cannot be empty or only blanks";
+    case TIniNameFault::inSectionLineBreak:
+      return "a section name cannot hold a line break";
+    case TIniNameFault::inKeyBlank:
+      return "a key name cannot be empty or only blanks";
+    case TIniNameFault::inKeyLineBreak:
+      return "a key name cannot hold a line break";
+    case TIniNameFault::inKeyEquals:
+      return "a key name cannot contain \"=\"";
+    case TIniNameFault::inKeyBracket:
+      return "a key name cannot start with \"[\"";
+  }
+  return "";
+}
+
+TIniNameFault IniText::NameFault(std::string_view section, std::string_view key) {
+  constexpr std::string_view kBreaks("\r\n\0", 3);
   const std::string_view sec = Trim(section);
   const std::string_view k = Trim(key);
-  if (sec.empty() || k.empty() || sec.find_first_of(std::string_view("\r\n\0", 3)) != npos ||
-      k.find_first_of(std::string_view("\r\n\0", 3)) != npos)
-    return false;
-  // The names must read back as written, or the entry could never be found again.
+  if (sec.empty()) return TIniNameFault::inSectionBlank;
+  if (sec.find_first_of(kBreaks) != npos) return TIniNameFault::inSectionLineBreak;
+  if (k.empty()) return TIniNameFault::inKeyBlank;
+  if (k.find_first_of(kBreaks) != npos) return TIniNameFault::inKeyLineBreak;
+  // A key line starting with "[" turns into a section line as soon as a "]" follows.
+  if (k.front() == '[') return TIniNameFault::inKeyBracket;
+  if (k.find('=') != npos) return TIniNameFault::inKeyEquals;
+  return TIniNameFault::inNone;
+}
+
+bool IniText::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (NameFault(section, key) != TIniNameFault::inNone) return false;
+  const std::string_view sec = Trim(section);
+  const std::string_view k = Trim(key);
+  // The names must read back as written, or the entry could never be found
+  // again; NameFault lets through only names that do, and the fuzzer holds
+  // us to it.
   Line header{std::string(1, '[').append(sec).append(1, ']'), DefaultEol()};
   Classify(header, false);
   if (header.kind != LineKind::lkSection || header.Name() != sec) return false;
-  // A key line starting with "[" turns into a section line as soon as a "]" follows.
-  if (k.front() == '[') return false;
   const std::string_view v = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
   Line entry{std::string(k).append(1, '=').append(v), DefaultEol()};
   Classify(entry, false);

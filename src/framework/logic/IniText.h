@@ -28,6 +28,21 @@ int ParseIniInteger(std::string_view text, int def);
 // the Western ANSI code page (Windows-1252).
 bool SameIniName(std::string_view a, std::string_view b);
 
+// Why a section or key name cannot be written so that it reads back as the
+// same entry; inNone when it can.
+enum class TIniNameFault {
+  inNone,
+  inSectionBlank,      // empty or only blanks
+  inSectionLineBreak,  // a CR, LF or NUL would split the section line
+  inKeyBlank,
+  inKeyLineBreak,
+  inKeyEquals,   // the "=" would end the key early
+  inKeyBracket,  // a leading "[" reads as a section line
+};
+
+// What is wrong with the name, for an error message ("" for inNone).
+const char* IniNameFaultText(TIniNameFault fault);
+
 class IniText {
  public:
   IniText() = default;
@@ -47,13 +62,14 @@ class IniText {
   // Key names in file order, within the kIniKeyListBytes budget.
   std::vector<std::string> KeyNames(std::string_view section) const;
 
+  // Whether WriteString can store these names (blanks at their ends aside).
+  static TIniNameFault NameFault(std::string_view section, std::string_view key);
+
   // Replaces the first entry of the key in place, or adds it at the end of the
   // section, or adds the section at the end of the file. The value is cut at
   // its first CR, LF or NUL: a line break would split the file's line and
   // plant whatever follows as new lines. Returns false, changing nothing, when
-  // the names cannot be stored so that they read back (empty, a line break or
-  // NUL, an "=" in the key, a key starting with "[" that could read as a
-  // section line).
+  // NameFault finds fault with the names.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);

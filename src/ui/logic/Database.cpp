@@ -1,5 +1,6 @@
 #include "ui/logic/Database.h"
 
+#include "core/logic/SettingsNames.h"
 #include "framework/logic/IniText.h"
 
 namespace hopvox {
@@ -9,9 +10,27 @@ bool SameName(const std::string& a, const std::string& b) { return SameIniName(a
 DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed) {
   DatabaseAddPlan plan;
   if (name.empty()) {
-    plan.refused = true;
-    return plan;
+    plan.refusal = kNothingAdded;
+  } else {
+    switch (IniText::NameFault(ini::kDatabaseSection, name)) {
+      case TIniNameFault::inKeyBlank:
+        plan.refusal = kNameOnlyBlanks;
+        break;
+      case TIniNameFault::inKeyEquals:
+        plan.refusal = kNameWithEquals;
+        break;
+      case TIniNameFault::inKeyBracket:
+        plan.refusal = kNameWithBracket;
+        break;
+      case TIniNameFault::inKeyLineBreak:
+        plan.refusal = kNameWithLineBreak;
+        break;
+      default:  // the section is ours and always fits
+        break;
+    }
   }
+  plan.refused = plan.refusal != nullptr;
+  if (plan.refused) return plan;
   for (size_t i = 0; i < listed.size(); ++i)
     if (SameName(listed[i], name)) {
       plan.existing = static_cast<int>(i);

@@ -6,11 +6,19 @@
 namespace hopvox {
 
 inline constexpr const char* kNothingAdded = "Nothing added, you must include a name first";
+// Names the database file cannot hold as a key.
+inline constexpr const char* kNameOnlyBlanks = "Nothing added, a name cannot be only blanks";
+inline constexpr const char* kNameWithEquals = "Nothing added, a name cannot contain \"=\"";
+inline constexpr const char* kNameWithBracket = "Nothing added, a name cannot start with \"[\"";
+inline constexpr const char* kNameWithLineBreak = "Nothing added, a name cannot hold a line break";
 inline constexpr const char* kNoAddress = "error";
 
 // What "Add" does with a name, given the names the list shows now.
 struct DatabaseAddPlan {
-  bool refused = false;  // no name: nothing is written
+  // No name, or one the file cannot hold as a key: nothing is written and
+  // `refusal` says why.
+  bool refused = false;
+  const char* refusal = nullptr;
   // Index of the list entry that already holds the name (in any letter case):
   // its value is replaced and the list keeps that one entry. -1: a new entry.
   int existing = -1;

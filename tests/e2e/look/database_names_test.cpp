@@ -34,16 +34,25 @@ TEST(DatabaseNames, NamesDifferingInCaseOrEndBlanksAreOneEntry) {
   EXPECT_EQ(run.ListItem("ListBox", 0), "m\xFCller");
 }
 
-TEST(DatabaseNames, ANameOfBlanksOnlyIsTakenButTheFileCannotHoldIt) {
+TEST(DatabaseNames, NamesTheFileCannotHoldAreRefusedSayingWhatIsWrong) {
   HopvoxRun run("look_db_blanks");
-  run.WriteFile("HopVoxIPs.ini", "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\n");
+  const std::string before = "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\n";
+  run.WriteFile("HopVoxIPs.ini", before);
   run.Start();
   run.ExpandFoldPanel(1);
-  Add(run, "   ", "9.9.9.9");
-  // Not refused for want of a name: the write is tried, and the file has no
-  // key for it, which is reported as a failed write; the list stays as it is.
-  EXPECT_NE(run.WaitForMessageBox().find("Unable to write to"), std::string::npos);
-  run.DismissMessageBox();
+  const std::pair<const char*, const char*> refused[] = {
+      {"   ", "Nothing added, a name cannot be only blanks"},
+      {"a=b", "Nothing added, a name cannot contain \"=\""},
+      {"[x", "Nothing added, a name cannot start with \"[\""},
+  };
+  for (const auto& [name, message] : refused) {
+    const int mark = run.SoundCount();
+    Add(run, name, "9.9.9.9");
+    // The disk refused nothing, so nothing may say it did.
+    EXPECT_EQ(run.WaitForMessageBox(), message) << name;
+    run.DismissMessageBox();
+    EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{"Wave2 7766 7", "Wave3 9036 7"}));
+  }
   EXPECT_EQ(run.ListCount("ListBox"), 1);
-  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\n");
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before);
 }

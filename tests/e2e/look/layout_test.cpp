@@ -96,6 +96,11 @@ TEST(Layout, EveryControlSitsWhereTheDefinitionPutsItAndSaysWhatItSays) {
   EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 17);
   GetClientRect(list, &client);
   EXPECT_EQ(client.bottom % 17, 0);
+
+  // Opened, "Miscellaneous" shows every text whole: the fold glyph's band makes
+  // its client narrower than the panel ("120" at the bar's end lost its "0").
+  run.ExpandFoldPanel(4);
+  EXPECT_EQ(run.QueryText("clipped:DFWFoldPanel4"), "");
 }
 
 TEST(Layout, FoldPanelCaptionsAreInArial) {

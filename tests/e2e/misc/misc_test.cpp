@@ -309,6 +309,32 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   for (const char* topic : {"CHANNELS", "HOTKEYS", "MAIN SERVER", "NAME AND IP DATABASE"})
     EXPECT_NE(std::string(text).find(topic), std::string::npos) << topic;
   EXPECT_EQ(run.Query("helpViewer"), 1);
+
+  // The two links open the help where it speaks of them.
+  HWND edit = FindWindowExA(help, nullptr, "Edit", nullptr);
+  auto firstLine = [&] { return SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0); };
+  auto shows = [&](const char* heading) {
+    std::string all(65536, '\0');
+    all.resize(static_cast<size_t>(
+        SendMessageA(edit, WM_GETTEXT, all.size(), reinterpret_cast<LPARAM>(all.data()))));
+    const size_t at = all.find(heading);
+    if (at == std::string::npos) return false;
+    RECT view{};
+    GetClientRect(edit, &view);
+    const auto y = static_cast<short>(HIWORD(SendMessageA(edit, EM_POSFROMCHAR, at, 0)));
+    return firstLine() > 0 && y >= 0 && y < view.bottom;
+  };
+  // A double click on the banner, its two presses as close together as a user's.
+  for (int press = 0; press < 2; ++press) {
+    PostMessageA(run.Form(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(230, 15));
+    PostMessageA(run.Form(), WM_LBUTTONUP, 0, MAKELPARAM(230, 15));
+  }
+  run.Settle();
+  EXPECT_TRUE(e2e::WaitFor([&] { return shows("8. GETTING ROGER WILCO"); }));
+  run.ClickAt(240, 149);  // "HV Support Website"
+  EXPECT_TRUE(e2e::WaitFor([&] { return shows("9. SUPPORT"); }));
+  run.Click("helpButton");  // the help itself opens at its top
+  EXPECT_TRUE(e2e::WaitFor([&] { return firstLine() == 0; }));
 }
 
 namespace {

@@ -5,7 +5,9 @@
 
 #include "framework/logic/IniText.h"
 
+using hopvox::IniNameFaultText;
 using hopvox::IniText;
+using hopvox::TIniNameFault;
 
 TEST(IniRules, NamesMatchWithoutCaseAndTheFirstSectionWins) {
   auto ini = IniText::Parse(
@@ -67,6 +69,30 @@ TEST(IniRules, WritesRefuseUnstorableNamesAndCutLineBreaks) {
   EXPECT_TRUE(ini.WriteString("s", "k", "line1\r\n[evil]\r\nk=2"));
   EXPECT_TRUE(ini.WriteString(" s ", " ;odd ", std::string("a]\0b", 4)));
   EXPECT_EQ(ini.Format(), "[s]\r\nk=line1\r\n;odd=a]\r\n");
+}
+
+TEST(IniRules, NameFaultSaysWhichNameIsWrongAndWhy) {
+  using enum TIniNameFault;
+  const std::pair<std::pair<std::string, std::string>, TIniNameFault> cases[] = {
+      {{" ", "k"}, inSectionBlank},
+      {{"a\nb", "k"}, inSectionLineBreak},
+      {{std::string("a\0b", 3), "k"}, inSectionLineBreak},
+      {{"s", ""}, inKeyBlank},
+      {{"s", " \t "}, inKeyBlank},
+      {{"s", "a\rb"}, inKeyLineBreak},
+      {{"s", "a=b"}, inKeyEquals},
+      {{"s", "="}, inKeyEquals},
+      {{"s", " [x"}, inKeyBracket},
+      {{"s", "[x=1"}, inKeyBracket},
+      {{" s ", " x[1] "}, inNone},
+      {{"[s]", "a]"}, inNone},
+  };
+  for (const auto& [names, fault] : cases) {
+    EXPECT_EQ(IniText::NameFault(names.first, names.second), fault) << names.second;
+    EXPECT_EQ(*IniNameFaultText(fault) == '\0', fault == inNone);
+  }
+  EXPECT_STREQ(IniNameFaultText(inKeyEquals), "a key name cannot contain \"=\"");
+  EXPECT_STREQ(IniNameFaultText(inKeyBracket), "a key name cannot start with \"[\"");
 }
 
 TEST(IniRules, DeleteRemovesEveryEntryOfTheKeyInTheSeenSection) {

@@ -14,7 +14,6 @@ namespace {
 TEST(Database, AddPlanAndEntryUnderThePointer) {
   const std::vector<std::string> listed{"Alpha", "bravo"};
   EXPECT_TRUE(PlanAdd("", listed).refused);
-  EXPECT_FALSE(PlanAdd("   ", listed).refused);     // blanks are a name
   EXPECT_EQ(PlanAdd("BRAVO", listed).existing, 1);  // listed already: keeps its one entry
   // The same key of the file as the settings layer reads it: blanks at the
   // ends and the case of Western letters do not count.
@@ -26,6 +25,20 @@ TEST(Database, AddPlanAndEntryUnderThePointer) {
   EXPECT_EQ(EntryFromPointReply(0x00000001u, 2), 1);
   EXPECT_EQ(EntryFromPointReply(0x00000002u, 2), -1);  // past the end
   EXPECT_EQ(EntryFromPointReply(0x00010000u, 2), -1);  // outside the entries
+}
+
+TEST(Database, NamesTheFileCannotHoldAreRefusedSayingWhy) {
+  const std::vector<std::string> listed{"Alpha"};
+  EXPECT_STREQ(PlanAdd("", listed).refusal, kNothingAdded);
+  EXPECT_STREQ(PlanAdd("   ", listed).refusal, kNameOnlyBlanks);
+  EXPECT_STREQ(PlanAdd("a=b", listed).refusal, kNameWithEquals);
+  EXPECT_STREQ(PlanAdd("[x", listed).refusal, kNameWithBracket);
+  EXPECT_STREQ(PlanAdd("  [x]", listed).refusal, kNameWithBracket);  // the file drops the blanks
+  EXPECT_STREQ(PlanAdd("a\r\nb", listed).refusal, kNameWithLineBreak);
+  for (const auto* name : {"x[1]", "a]", "two words", " Alpha "}) {
+    EXPECT_FALSE(PlanAdd(name, listed).refused) << name;
+    EXPECT_EQ(PlanAdd(name, listed).refusal, nullptr) << name;
+  }
 }
 
 TEST(MainServer, JoinsNameTheServerOnlyWhileItIsInUse) {
