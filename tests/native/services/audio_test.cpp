@@ -80,6 +80,18 @@ TEST(AudioData, AssignCopiesTheBytes) {
   EXPECT_TRUE(copy.Empty());
 }
 
+TEST(AudioData, ResizingKeepsTheBytesUpToTheSmallerSize) {
+  TVrAudioData a = Holding(Pattern(10));
+  a.SetSize(4);
+  EXPECT_EQ(Bytes(a.Data(), a.Data() + a.Size()), Pattern(4));
+  a.SetSize(6);
+  ASSERT_EQ(a.Size(), 6);
+  EXPECT_EQ(Bytes(a.Data(), a.Data() + 4), Pattern(4));
+  a.Clear();
+  EXPECT_TRUE(a.Empty());
+  EXPECT_EQ(a.Data(), nullptr);
+}
+
 TEST(AudioData, FilesRoundTripAndAnEmptyFileEmptiesTheBuffer) {
   const auto dir =
       std::filesystem::temp_directory_path() / ("hopvox_audio_" + std::to_string(getpid()));
