@@ -5,11 +5,12 @@
 //   "captionfont:<fold panel>"  the same for a fold panel's caption
 //   "hint"            the text of the hint showing now, empty when none shows
 //   "captionhint"     the same for the title-bar buttons' tooltip
-//   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 0 another
+//   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 4 no-drop, 0 another
 //   "hintTools"       how many controls have a hint in the hint window
 //   "clipped:<control>"  the windowless controls in and under that control
 //                     that stick out sideways from their parent, by name or
 //                     caption, each followed by ";"
+//   "hintHidePause"   how long a hint stays up, in milliseconds
 #include <windows.h>
 
 #include <commctrl.h>
@@ -97,12 +98,17 @@ bool TForm1::InspectValue(const std::string& name, int& value) const {
     value = static_cast<int>(SendMessageA(Application().HintWindow(), TTM_GETTOOLCOUNT, 0, 0));
     return true;
   }
+  if (name == "hintHidePause") {
+    value = static_cast<int>(
+        SendMessageA(Application().HintWindow(), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
+    return true;
+  }
   if (name != "cursor") return false;
   const HCURSOR now = GetCursor();
   const struct {
     LPCSTR shape;
     int code;
-  } shapes[] = {{IDC_HAND, 1}, {IDC_IBEAM, 2}, {IDC_ARROW, 3}};
+  } shapes[] = {{IDC_HAND, 1}, {IDC_IBEAM, 2}, {IDC_ARROW, 3}, {IDC_NO, 4}};
   value = 0;
   for (const auto& s : shapes)
     if (now == LoadCursorA(nullptr, s.shape)) value = s.code;

@@ -22,7 +22,7 @@ std::string FontOf(const HopvoxRun& run, const std::string& control);
 // character height, as fonts are made).
 int FontHeight(int points);
 
-enum class Pointer { Other = 0, Hand = 1, IBeam = 2, Arrow = 3 };
+enum class Pointer { Other = 0, Hand = 1, IBeam = 2, Arrow = 3, NoDrop = 4 };
 // The pointer shape the program shows now.
 Pointer PointerShape(const HopvoxRun& run);
 // Moves the real pointer onto (x, y) of a control and waits for the shape.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "driver/Driver.h"
+#include "driver/Looks.h"
 
 using e2e::HopvoxRun;
 
@@ -91,4 +92,43 @@ TEST(Database, RefusedAddsLeaveListAndFileAsTheyWere) {
   EXPECT_EQ(run.ListCount("ListBox"), 1);
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before);
   run.Close();
+}
+
+TEST(Database, DeleteWantsASelectionAndAnEmptyAddressIsAnAddress) {
+  HopvoxRun run("db_delete_state");
+  const std::string before = "[HopVoxIPs]\r\nAlpha=2.2.2.2\r\n";
+  StartWithDatabase(run, before);
+  // Nothing selected: the click sound, and nothing else.
+  ASSERT_TRUE(run.Enabled("listdelete"));
+  int mark = run.SoundCount();
+  run.Click("listdelete");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"});
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before);
+  EXPECT_EQ(run.ListCount("ListBox"), 1);
+
+  // An empty address is stored and shown as empty, not as "error".
+  Add(run, "Empty", "");
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before + "Empty=\r\n");
+  run.SetText("listipbox", "stale");
+  ClickEntry(run, 1);
+  EXPECT_EQ(run.Text("listnamebox"), "Empty");
+  EXPECT_EQ(run.Text("listipbox"), "");
+
+  // A click on the name box disables "Delete", and so does folding the panel.
+  ClickEntry(run, 0);
+  ASSERT_TRUE(run.Enabled("listdelete"));
+  run.ClickAt("listnamebox", 5, 5);
+  EXPECT_FALSE(run.Enabled("listdelete"));
+  ClickEntry(run, 0);
+  ASSERT_TRUE(run.Enabled("listdelete"));
+
+  // The entry's hint goes quiet with all the others when hints are switched off.
+  EXPECT_EQ(e2e::HintOver(run, "ListBox", 30, 8), "Alpha");
+  run.Click("hintbox");
+  EXPECT_EQ(e2e::HintOver(run, "ListBox", 30, 8 + 17), "");
+
+  run.ClickAt("DFWFoldPanel1", run.Query("DFWFoldPanel1.GlyphX"),
+              run.Query("DFWFoldPanel1.GlyphY"));
+  EXPECT_TRUE(e2e::WaitFor([&] { return !run.Enabled("listdelete"); }));
+  run.Kill();
 }

@@ -86,3 +86,45 @@ TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
   }
   run.Close();
 }
+
+// Ticking the box acts once it loses the focus; while it is ticked, the
+// server and password boxes reach the joins as soon as they are left.
+TEST(Joins, TheTickActsWhenLeftAndTickedServerEditsReachTheNextJoin) {
+  HopvoxRun run("join_server_edits");
+  run.WriteFile(
+      "Hopvox.ini",
+      "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
+      "[Hopvox Ips]\r\nChannel 5=:T5\r\nMain Server=S.example\r\nMain Server Password=P \r\n"
+      "[Hopvox misc]\r\nUse Server=0\r\n");
+  run.Start();
+  run.ExpandFoldPanel(2);
+  run.ClickAt("serverbox", 6, 8);
+  ASSERT_TRUE(run.Checked("serverbox"));
+  e2e::Chord(VK_CONTROL, '6');  // the box keeps the focus meanwhile
+  auto log = run.WaitForRoger(1);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "/JOIN1 :T5");
+  EXPECT_EQ(run.QueryText("mainServer"), "");
+  CommitByPointer(run);
+  EXPECT_EQ(run.QueryText("mainServer"), "S.example");
+
+  run.PressCaptionButton("captionlockbtn");
+  run.Focus("serverip");
+  run.SetText("serverip", "N.example");
+  CommitByPointer(run);
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find("Main Server=N.example\r\n"), std::string::npos);
+  EXPECT_EQ(run.QueryText("mainServer"), "N.example");
+  run.Focus("serverpassword");
+  run.SetText("serverpassword", "pw2");
+  CommitByPointer(run);
+  EXPECT_EQ(run.QueryText("passwordArgument"), " pw2");
+  {
+    e2e::FocusThief other;
+    const size_t before = run.RogerLog().size();
+    e2e::Chord(VK_CONTROL, '6');
+    log = run.WaitForRoger(before + 1);
+    ASSERT_GT(log.size(), before);
+    EXPECT_EQ(log.back(), "/JOIN1 N.example:T5 pw2");
+  }
+  run.Kill();
+}

@@ -107,15 +107,29 @@ TEST(LevelPanels, ARefusedWriteKeepsAcceptOfferedWithTheFirstCodeInForce) {
   EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
   run.DismissMessageBox();
   EXPECT_TRUE(run.Enabled("Acceptvolume"));
+  // The mic gain panel the same way.
+  ToggleFoldPanel(run, 3);
+  ToggleFoldPanel(run, 5);
+  run.ClickAt("HotKey16", 30, 9);
+  TypeKey(run, "HotKey16", 'N');
+  run.Click("Acceptmic");
+  EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("Hopvox.ini"));
+  run.DismissMessageBox();
+  EXPECT_TRUE(run.Enabled("Acceptmic"));
   SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), before);
   {
-    // The down key was taken before the write failed.
+    // Each down key was taken before its write failed.
     e2e::FocusThief other;
     e2e::Chord(VK_SHIFT, 'D');
-    const auto log = run.WaitForRoger(1);
+    auto log = run.WaitForRoger(1);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "/volume 0");
+    const size_t before = log.size();
+    e2e::Chord(VK_SHIFT, 'N');
+    log = run.WaitForRoger(before + 1);
+    ASSERT_GT(log.size(), before);
+    EXPECT_EQ(log.back(), "/gain 0");
   }
   run.Kill();  // closing would write the close-time keys
 }

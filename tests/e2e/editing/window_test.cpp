@@ -72,8 +72,14 @@ TEST(FoldPanels, GlyphsSurfaceClicksAndTheLevelArrows) {
   EXPECT_EQ(run.Query("lednumber2"), 1);
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), settings);
 
+  // A surface click on any of the other panels folds "System" too.
+  ClickGlyph(run, 5);  // "Mic Gain" would cover the System panel's bar
+  ClickGlyph(run, 6);
+  run.ClickAt("DFWFoldPanel2", 100, 6);  // the "Main Server" bar, beside its glyph
+  EXPECT_FALSE(Expanded(run, 6));
+  ASSERT_FALSE(Expanded(run, 5));
+
   // The two panels not met yet click as well.
-  ClickGlyph(run, 5);
   for (int n : {1, 2}) {
     ClickGlyph(run, n);
     ClickGlyph(run, n);

@@ -42,6 +42,13 @@ TEST(Hints, ControlsOnFoldPanelsShowTheirHints) {
             "Current speaker volume value (0-255)");
   EXPECT_EQ(e2e::HintOver(run, "Form1", run.Query("updown.UpX"), run.Query("updown.UpY")),
             "Adjust manually");
+  EXPECT_EQ(e2e::HintOver(run, "hotkey7", 20, 9), "Volume up hotkey");
+  EXPECT_EQ(e2e::HintOver(run, "hotkey6", 20, 9), "Volume down hotkey");
+  run.ClickAt("DFWFoldPanel3", run.Query("DFWFoldPanel3.GlyphX"),
+              run.Query("DFWFoldPanel3.GlyphY"));
+  run.ExpandFoldPanel(5);
+  EXPECT_EQ(e2e::HintOver(run, "HotKey15", 20, 9), "Mike gain up hotkey");
+  EXPECT_EQ(e2e::HintOver(run, "HotKey16", 20, 9), "Mike gain down hotkey");
 }
 
 TEST(Hints, TheTimingLabelShowsItsHint) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/Driver.h"
+#include "driver/FileDialog.h"
 #include "driver/Looks.h"
 
 using e2e::HopvoxRun;
@@ -117,6 +118,16 @@ std::string BitmapFile(int w, int h) {
   return f;
 }
 
+// "logo.emf" and "logo.wmf" in the run's folder: a filled rectangle each.
+void WriteMetafiles(const HopvoxRun& run) {
+  HDC emf = CreateEnhMetaFileA(nullptr, run.PathOf("logo.emf").c_str(), nullptr, nullptr);
+  Rectangle(emf, 0, 0, 60, 40);
+  DeleteEnhMetaFile(CloseEnhMetaFile(emf));
+  HDC wmf = CreateMetaFileA(run.PathOf("logo.wmf").c_str());
+  Rectangle(wmf, 0, 0, 60, 40);
+  DeleteMetaFile(CloseMetaFile(wmf));
+}
+
 // Clicks the logo, picks `file` in the dialog; returns the error box text, if any.
 std::string ChooseLogo(const HopvoxRun& run, const std::string& file) {
   run.ClickAt(kLogoX, kLogoY);
@@ -200,6 +211,9 @@ TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
 
 TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
   HopvoxRun run("logo_dialog");
+  // One file per picture type, named so each type lists its own first.
+  for (const char* file : {"a.jpg", "b.jpeg", "c.bmp", "d.ico", "e.emf", "f.wmf", "0.txt"})
+    run.WriteFile(file, "x");
   run.Start();
   EXPECT_EQ(run.Query("Image1.Kind"), kKindBitmap);
   EXPECT_EQ(run.Query("Image1.Width"), 170);
@@ -215,6 +229,18 @@ TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
                                              "Metafiles (*.wmf)"};
   EXPECT_EQ(run.FileDialogTypes("Browse for an image"), expected);
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
+  // Each type lists the files of its pattern: the first one listed is its own.
+  HWND dialog = run.WaitForWindow("Browse for an image");
+  ASSERT_NE(dialog, nullptr);
+  HWND types = GetDlgItem(dialog, 0x470);
+  const char* const first[] = {"a.jpg", "b.jpeg", "a.jpg", "c.bmp", "d.ico", "e.emf", "f.wmf"};
+  for (int i = 1; i < 7; ++i) {
+    SendMessageA(types, CB_SETCURSEL, i, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(types));
+    ASSERT_TRUE(e2e::FocusFileList(run, dialog));
+    EXPECT_EQ(e2e::SelectInFileList(run, dialog, VK_HOME), first[i]) << expected[i];
+  }
   // Cancel: nothing changes.
   PostMessageA(run.WaitForWindow("Browse for an image"), WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(e2e::WaitFor(
@@ -272,9 +298,33 @@ TEST(Logo, TheStoredLogoComesBackAtTheNextStart) {
   HopvoxRun run("logo_stored");
   run.WriteFile("small.bmp", BitmapFile(60, 50));
   run.WriteFile("Hopvox.ini", LogoEntry(run.PathOf("small.bmp")));
+  run.WriteFile("big.bmp", BitmapFile(400, 300));
+  WriteMetafiles(run);
   run.Start();
   EXPECT_EQ(run.Query("Image1.Width"), 60);
   EXPECT_EQ(run.Query("Image1.Height"), 50);
+
+  // The dialog opens on the stored picture; a larger picture fills the logo's
+  // place and is cut at its edges; metafiles are shown as such.
+  run.ClickAt(kLogoX, kLogoY);
+  HWND dialog = run.WaitForWindow("Browse for an image");
+  ASSERT_NE(dialog, nullptr);
+  char name[MAX_PATH] = {};
+  SendMessageA(e2e::FileNameBox(dialog), WM_GETTEXT, sizeof name, reinterpret_cast<LPARAM>(name));
+  EXPECT_NE(std::string(name).find("small.bmp"), std::string::npos) << name;
+  EXPECT_TRUE(run.ChooseFile("Browse for an image", run.PathOf("big.bmp")));
+  ASSERT_EQ(run.Query("Image1.Width"), 400);
+  const unsigned green = 0x00C800;
+  EXPECT_TRUE(e2e::WaitFor([&] {
+    return e2e::PixelsOf(run, "Form1", {205, 172, 206, 173}) == std::vector<unsigned>{green};
+  }));
+  for (RECT outside : {RECT{kLogoX, 168, kLogoX + 1, 169}, RECT{376, kLogoY, 377, kLogoY + 1}})
+    EXPECT_NE(e2e::PixelsOf(run, "Form1", outside), std::vector<unsigned>{green});
+  for (const char* file : {"logo.emf", "logo.wmf"}) {
+    EXPECT_EQ(ChooseLogo(run, run.PathOf(file)), "") << file;
+    EXPECT_EQ(run.Query("Image1.Kind"), kKindMetafile) << file;
+    EXPECT_NE(run.ReadFile("Hopvox.ini").find(LogoEntry(run.PathOf(file))), std::string::npos);
+  }
   run.Close();
 
   // Gone or damaged since: the built-in logo, and the start goes on.
@@ -293,6 +343,7 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   run.Click("aboutButton");
   HWND box = run.WaitForWindow("Information");
   ASSERT_NE(box, nullptr);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), run.Form());
   const std::string about = run.WaitForMessageBox();
   EXPECT_EQ(about.substr(about.size() - 16), "\n\rVersion 1.6 XP");
   EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 2);
@@ -335,6 +386,11 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   EXPECT_TRUE(e2e::WaitFor([&] { return shows("9. SUPPORT"); }));
   run.Click("helpButton");  // the help itself opens at its top
   EXPECT_TRUE(e2e::WaitFor([&] { return firstLine() == 0; }));
+  // Closed, it comes back at the next press.
+  PostMessageA(help, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(help); }));
+  run.Click("helpButton");
+  EXPECT_NE(run.WaitForWindow("Hopvox Help"), nullptr);
 }
 
 namespace {

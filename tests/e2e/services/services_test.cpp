@@ -2,6 +2,7 @@
 // timers driven by the window's controls, the channel and feedback sounds.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,12 @@ bool Ended(HANDLE process, DWORD ms = 0) {
 }
 
 // Reads the notice a later copy shows and presses its OK; empty if none came.
-std::string AnswerNotice(DWORD pid, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+// `whileShown` runs while the notice is up.
+std::string AnswerNotice(DWORD pid, std::chrono::milliseconds limit = std::chrono::seconds(20),
+                         const std::function<void()>& whileShown = {}) {
   HWND box = nullptr;
   if (!WaitFor([&] { return (box = WindowOf(pid, "#32770")) != nullptr; }, limit)) return {};
+  if (whileShown) whileShown();
   char text[512] = {};
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -37,9 +41,9 @@ std::string AnswerNotice(DWORD pid, std::chrono::milliseconds limit = std::chron
   return text;
 }
 
-std::string StartSecond(const HopvoxRun& run) {
+std::string StartSecond(const HopvoxRun& run, const std::function<void()>& whileShown = {}) {
   HANDLE second = run.StartAnother();
-  std::string notice = AnswerNotice(GetProcessId(second));
+  std::string notice = AnswerNotice(GetProcessId(second), std::chrono::seconds(20), whileShown);
   EXPECT_TRUE(Ended(second, 10000));
   CloseHandle(second);
   return notice;
@@ -52,10 +56,15 @@ TEST(SingleInstance, LaterStartsBringTheFirstForwardSaySoAndEnd) {
   run.Start();
   HWND app = WindowOf(run.ProcessId(), "HopvoxApplication", false);
   ASSERT_TRUE(app);
+  // The guard is the mutex named by the title.
+  HANDLE guard = OpenMutexA(SYNCHRONIZE, FALSE, "Hopvox XP");
+  EXPECT_NE(guard, nullptr);
+  if (guard) CloseHandle(guard);
   ShowWindow(app, SW_MINIMIZE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(app) != 0; }));
-  EXPECT_EQ(StartSecond(run), "Hopvox is already running");
-  EXPECT_FALSE(IsIconic(app));  // restored
+  bool restoredFirst = false;
+  EXPECT_EQ(StartSecond(run, [&] { restoredFirst = !IsIconic(app); }), "Hopvox is already running");
+  EXPECT_TRUE(restoredFirst) << "the first copy comes back before the notice shows";
   char title[64] = {};
   GetWindowTextA(app, title, sizeof title);
   EXPECT_STREQ(title, "Hopvox XP");  // still findable by the next start
@@ -68,6 +77,12 @@ TEST(SingleInstance, LaterStartsBringTheFirstForwardSaySoAndEnd) {
   GetWindowThreadProcessId(top, &topPid);
   EXPECT_EQ(topPid, run.ProcessId());
   EXPECT_TRUE(run.Running());
+
+  // A later copy still makes its window before it ends: started from an
+  // empty folder of its own, it leaves the first start's settings file there.
+  HopvoxRun elsewhere("run_once_elsewhere");
+  EXPECT_EQ(StartSecond(elsewhere), "Hopvox is already running");
+  EXPECT_EQ(elsewhere.ReadFile("Hopvox.ini"), "[Hopvox timing]\r\nTiming=70\r\n");
 }
 
 TEST(SingleInstance, EightStartsAtOnceLeaveOneAndAfterItANewStartRuns) {

@@ -67,6 +67,31 @@ TEST(AudioData, StatedLengthBeyondTheStreamKeepsOnlyWhatIsThere) {
   }
 }
 
+// The system plays asynchronously straight from a wave's buffer: an assigned
+// sound must own its bytes, not share the source's.
+TEST(AudioData, AssignCopiesTheBytes) {
+  TVrAudioData source = Holding(Pattern(40));
+  TVrAudioData copy = Holding(Pattern(7));
+  copy.Assign(source);
+  source.Data()[0] ^= 0xFF;
+  source.SetSize(3);
+  EXPECT_EQ(Bytes(copy.Data(), copy.Data() + copy.Size()), Pattern(40));
+  copy.Assign(TVrAudioData());
+  EXPECT_TRUE(copy.Empty());
+}
+
+TEST(AudioData, ResizingKeepsTheBytesUpToTheSmallerSize) {
+  TVrAudioData a = Holding(Pattern(10));
+  a.SetSize(4);
+  EXPECT_EQ(Bytes(a.Data(), a.Data() + a.Size()), Pattern(4));
+  a.SetSize(6);
+  ASSERT_EQ(a.Size(), 6);
+  EXPECT_EQ(Bytes(a.Data(), a.Data() + 4), Pattern(4));
+  a.Clear();
+  EXPECT_TRUE(a.Empty());
+  EXPECT_EQ(a.Data(), nullptr);
+}
+
 TEST(AudioData, FilesRoundTripAndAnEmptyFileEmptiesTheBuffer) {
   const auto dir =
       std::filesystem::temp_directory_path() / ("hopvox_audio_" + std::to_string(getpid()));

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "ImportSwap.h"
 #include "services/VrAudio.h"
 
 namespace hopvox {
@@ -28,6 +31,67 @@ TEST(VrWave, PlayLeavesTheCursorAsItWas) {
   click.SetOptions({vwoNoDefault});  // synchronous: the hourglass stays for the whole sound
   EXPECT_TRUE(CursorKeptAcross(click));
   EXPECT_FALSE(LoadEmbeddedSound(empty, "NOSUCHSOUND"));
+}
+
+// What the wave hands the system, seen through a stand-in for PlaySoundA.
+struct PlayCall {
+  const void* sound;
+  DWORD flags;
+  HCURSOR cursor;  // the pointer while the system has the call
+};
+std::vector<PlayCall> g_plays;
+
+BOOL WINAPI RecordPlay(LPCSTR sound, HMODULE, DWORD flags) {
+  g_plays.push_back({sound, flags, GetCursor()});
+  return TRUE;
+}
+
+using PlaySoundFn = decltype(&PlaySoundA);
+
+TEST(VrWave, EachOptionAddsItsFlagAndTheHourglassShowsDuringTheCall) {
+  test::ScopedImport<PlaySoundFn> play("winmm.dll", "PlaySoundA", &RecordPlay);
+  ASSERT_TRUE(play.Original());
+  TVrWave wave;
+  ASSERT_TRUE(LoadEmbeddedSound(wave, "WAVE"));
+  const HCURSOR mine = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS));
+  const HCURSOR hourglass = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT));
+  struct Case {
+    TVrWaveOptions options;
+    DWORD flags;
+  };
+  for (const Case& c :
+       {Case{{vwoNoDefault}, SND_MEMORY | SND_NODEFAULT},  // synchronous
+        Case{{vwoLoop}, SND_MEMORY | SND_LOOP}, Case{{vwoNoStop}, SND_MEMORY | SND_NOSTOP},
+        Case{{vwoNoWait}, SND_MEMORY | SND_NOWAIT},
+        Case{{vwoAsync, vwoNoDefault, vwoLoop, vwoNoStop, vwoNoWait},
+             SND_MEMORY | SND_ASYNC | SND_NODEFAULT | SND_LOOP | SND_NOSTOP | SND_NOWAIT}}) {
+    wave.SetOptions(c.options);
+    g_plays.clear();
+    SetCursor(mine);
+    wave.Play();
+    ASSERT_EQ(g_plays.size(), 1u);
+    EXPECT_EQ(g_plays[0].flags, c.flags);
+    EXPECT_EQ(g_plays[0].sound, wave.Sound().Data());
+    EXPECT_EQ(g_plays[0].cursor, hourglass) << c.flags;
+    EXPECT_EQ(GetCursor(), mine) << c.flags;
+  }
+}
+
+TEST(VrWave, DestroyingThePlayingWaveStopsTheSoundFirst) {
+  test::ScopedImport<PlaySoundFn> play("winmm.dll", "PlaySoundA", &RecordPlay);
+  ASSERT_TRUE(play.Original());
+  auto playing = std::make_unique<TVrWave>();
+  auto quiet = std::make_unique<TVrWave>();
+  ASSERT_TRUE(LoadEmbeddedSound(*playing, "WAVE"));
+  ASSERT_TRUE(LoadEmbeddedSound(*quiet, "WAVE2"));
+  playing->Play();
+  g_plays.clear();
+  quiet.reset();  // not the one the system may be reading
+  EXPECT_TRUE(g_plays.empty());
+  playing.reset();
+  ASSERT_EQ(g_plays.size(), 1u);
+  EXPECT_EQ(g_plays[0].sound, nullptr);
+  EXPECT_EQ(g_plays[0].flags, 0u);
 }
 
 TEST(VrWave, BrokenChannelFilesLoadUnchangedAndPlayWithoutHarm) {
