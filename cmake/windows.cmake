@@ -7,7 +7,11 @@
 #   program tree as an external project whose programs land beside the tests.
 enable_testing()
 
-set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi winmm advapi32 ole32 uuid msimg32)
+# Only known system libraries, which the system takes from its own folder
+# whatever lies beside the program, and the common controls (through the
+# manifest). Any other library is loaded at run time by full path
+# (framework/SystemLibrary.h); tests/package/system_imports.sh holds the line.
+set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 ole32 uuid)
 
 # What every Windows target of ours is built with: the system headers set to
 # Windows XP, and a self-contained program that needs only system DLLs.
@@ -86,6 +90,10 @@ add_dependencies(download program)
 add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
          ${CMAKE_BINARY_DIR}/hopvox.exe ${HOPVOX_ZIP})
 
+# Nothing planted beside the program is loaded in place of a system library.
+add_test(NAME system_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/system_imports.sh
+         ${CMAKE_BINARY_DIR}/hopvox.exe)
+
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -130,6 +138,17 @@ if(E2E_DRIVER_SOURCES)
     add_test(NAME e2e_${g} COMMAND e2e_${g})
     set_tests_properties(e2e_${g} PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
   endforeach()
+endif()
+
+# The library the planting test lays beside the program under the names of
+# system libraries.
+if(TARGET e2e_security)
+  add_library(plantmarker SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/security/marker/PlantMarker.cpp
+                                 ${CMAKE_SOURCE_DIR}/tests/e2e/security/marker/PlantMarker.def)
+  set_target_properties(plantmarker PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_link_options(plantmarker PRIVATE -static -static-libgcc -static-libstdc++)
+  target_link_libraries(plantmarker PRIVATE hopvox_warnings)
+  add_dependencies(e2e_security plantmarker)
 endif()
 
 # Writes that depend on file permissions, which root ignores: run as a user made for it.

@@ -95,8 +95,11 @@ void TApplication::CloseSynchronize() {
   TCriticalSection::Lock lock(syncLock_);
   syncClosed_ = true;
   // Nobody will run these any more: let their threads go on.
-  for (SyncCall* call : syncQueue_) SetEvent(call->done);
-  syncQueue_.clear();
+  while (SyncCall* call = syncHead_) {
+    syncHead_ = call->next;
+    SetEvent(call->done);
+  }
+  syncTail_ = nullptr;
 }
 
 bool TApplication::ProcessMessages() {
@@ -172,7 +175,8 @@ bool TApplication::Synchronize(const std::function<void()>& fn, HANDLE done) {
   {
     TCriticalSection::Lock lock(syncLock_);
     if (syncClosed_) return false;
-    syncQueue_.push_back(&call);
+    (syncTail_ ? syncTail_->next : syncHead_) = &call;
+    syncTail_ = &call;
   }
   SetEvent(syncEvent_.get());
   if (handle_) PostMessageA(handle_, kSyncMessage, 0, 0);
@@ -188,9 +192,10 @@ void TApplication::CheckSynchronize() {
     SyncCall* call;
     {
       TCriticalSection::Lock lock(syncLock_);
-      if (syncQueue_.empty()) return;
-      call = syncQueue_.front();
-      syncQueue_.pop_front();
+      call = syncHead_;
+      if (!call) return;
+      syncHead_ = call->next;
+      if (!syncHead_) syncTail_ = nullptr;
     }
     try {
       (*call->fn)();

@@ -4,7 +4,6 @@
 // calls from worker threads to the main thread, hints and the error display.
 #include <windows.h>
 
-#include <deque>
 #include <exception>
 #include <functional>
 #include <string>
@@ -92,11 +91,14 @@ class TApplication {
   bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
 
  private:
+  // Lives on the calling worker's stack for the length of its Synchronize;
+  // the queue links these records, so a hand-over allocates nothing.
   struct SyncCall {
     const std::function<void()>* fn;
     std::exception_ptr error;
     HANDLE done;
     bool ran = false;
+    SyncCall* next = nullptr;
   };
   void CloseSynchronize();
   // Shows the exception being handled in the error box.
@@ -113,7 +115,8 @@ class TApplication {
   HWND hintWindow_ = nullptr;
   DWORD mainThreadId_;
   TCriticalSection syncLock_;
-  std::deque<SyncCall*> syncQueue_;
+  SyncCall* syncHead_ = nullptr;  // oldest waiting call, run first
+  SyncCall* syncTail_ = nullptr;
   bool syncClosed_ = false;
   UniqueHandle syncEvent_;
 };

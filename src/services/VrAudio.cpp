@@ -1,9 +1,10 @@
 #include "services/VrAudio.h"
 
-#include <mmsystem.h>
+#include <mmsystem.h>  // the sound flags
 
 #include <array>
 
+#include "services/LibraryList.h"
 #include "services/logic/WaveImage.h"
 
 namespace hopvox {
@@ -30,11 +31,27 @@ class HourglassCursor {
   HCURSOR previous_;
 };
 
+// The multimedia library is no known system library, so it is not imported
+// by name but loaded from the system folder on the first sound. Without it
+// the program is silent, as with any other failure of the sound call.
+BOOL PlaySoundFromSystem(LPCSTR sound, HMODULE module, DWORD flags) {
+  using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+  static const PlaySoundFn play = []() -> PlaySoundFn {
+    try {
+      return reinterpret_cast<PlaySoundFn>(
+          reinterpret_cast<void*>(LibraryProc("winmm.dll", "PlaySoundA")));
+    } catch (const ELibraryError&) {
+      return nullptr;
+    }
+  }();
+  return play && play(sound, module, flags);
+}
+
 }  // namespace
 
 TVrWave::~TVrWave() {
   if (g_playing == this) {
-    PlaySoundA(nullptr, nullptr, 0);
+    PlaySoundFromSystem(nullptr, nullptr, 0);
     g_playing = nullptr;
   }
 }
@@ -52,7 +69,7 @@ void TVrWave::Play() {
   g_playing = this;
   const TPlayedSound played{this, sound_.Data(), sound_.Size(), playFlags_};
   g_played[g_playCount++ % kPlayedSoundsKept] = played;
-  PlaySoundA(static_cast<LPCSTR>(played.image), nullptr, played.flags);
+  PlaySoundFromSystem(static_cast<LPCSTR>(played.image), nullptr, played.flags);
 }
 
 std::uint32_t PlayedSoundCount() { return g_playCount; }
