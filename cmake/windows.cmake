@@ -195,4 +195,27 @@ if(HOPVOX_NATIVE_DIR)
   endif()
 endif()
 
+# A short run of every fuzz target, from its seed files, under ASan and UBSan:
+# a fixed number of inputs from a fixed seed, so the run is the same each
+# time. What it finds goes to a fresh folder in the build tree, never into the
+# seeds. Longer runs: scripts/fuzz.
+set(HOPVOX_FUZZ_DIR "" CACHE PATH "Build folder of the fuzz targets")
+if(HOPVOX_FUZZ_DIR)
+  file(GLOB HOPVOX_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+  foreach(f ${HOPVOX_FUZZ_SOURCES})
+    get_filename_component(n ${f} NAME_WE)
+    # Seeds: fuzz/<first word of the target's name>_seeds (jpeg_fuzz: jpeg_seeds).
+    string(REGEX REPLACE "_.*" "" stem ${n})
+    set(seeds ${CMAKE_SOURCE_DIR}/fuzz/${stem}_seeds)
+    if(NOT IS_DIRECTORY ${seeds})
+      set(seeds "")
+    endif()
+    set(found ${CMAKE_BINARY_DIR}/fuzzfound/${n})
+    add_test(NAME fuzz_${n}
+             COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && exec \"$2\" -seed=1 -runs=20000 -artifact_prefix=\"$1/\" \"$1\" ${3:+\"$3\"}"
+                     fuzz ${found} ${HOPVOX_FUZZ_DIR}/fuzz_${n} "${seeds}")
+    set_tests_properties(fuzz_${n} PROPERTIES TIMEOUT 300)
+  endforeach()
+endif()
+
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)
