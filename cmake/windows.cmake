@@ -212,7 +212,7 @@ if(HOPVOX_FUZZ_DIR)
     endif()
     set(found ${CMAKE_BINARY_DIR}/fuzzfound/${n})
     add_test(NAME fuzz_${n}
-             COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && exec \"$2\" -seed=1 -runs=20000 -artifact_prefix=\"$1/\" \"$1\" ${3:+\"$3\"}"
+             COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && exec \"$2\" -seed=1 -runs=20000 -artifact_prefix=\"$1/\" \"$1\" \${3:+\"$3\"}"
                      fuzz ${found} ${HOPVOX_FUZZ_DIR}/fuzz_${n} "${seeds}")
     set_tests_properties(fuzz_${n} PROPERTIES TIMEOUT 300)
   endforeach()

@@ -95,11 +95,7 @@ void TApplication::CloseSynchronize() {
   TCriticalSection::Lock lock(syncLock_);
   syncClosed_ = true;
   // Nobody will run these any more: let their threads go on.
-  while (SyncCall* call = syncHead_) {
-    syncHead_ = call->next;
-    SetEvent(call->done);
-  }
-  syncTail_ = nullptr;
+  while (SyncCall* call = syncQueue_.Pop()) SetEvent(call->done);
 }
 
 bool TApplication::ProcessMessages() {
@@ -175,8 +171,7 @@ bool TApplication::Synchronize(const std::function<void()>& fn, HANDLE done) {
   {
     TCriticalSection::Lock lock(syncLock_);
     if (syncClosed_) return false;
-    (syncTail_ ? syncTail_->next : syncHead_) = &call;
-    syncTail_ = &call;
+    syncQueue_.Push(call);
   }
   SetEvent(syncEvent_.get());
   if (handle_) PostMessageA(handle_, kSyncMessage, 0, 0);
@@ -192,10 +187,8 @@ void TApplication::CheckSynchronize() {
     SyncCall* call;
     {
       TCriticalSection::Lock lock(syncLock_);
-      call = syncHead_;
+      call = syncQueue_.Pop();
       if (!call) return;
-      syncHead_ = call->next;
-      if (!syncHead_) syncTail_ = nullptr;
     }
     try {
       (*call->fn)();

@@ -10,6 +10,7 @@
 
 #include "framework/CriticalSection.h"
 #include "framework/Handles.h"
+#include "framework/logic/HandOverQueue.h"
 
 namespace hopvox {
 
@@ -91,8 +92,7 @@ class TApplication {
   bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
 
  private:
-  // Lives on the calling worker's stack for the length of its Synchronize;
-  // the queue links these records, so a hand-over allocates nothing.
+  // Lives on the calling worker's stack for the length of its Synchronize.
   struct SyncCall {
     const std::function<void()>* fn;
     std::exception_ptr error;
@@ -115,8 +115,7 @@ class TApplication {
   HWND hintWindow_ = nullptr;
   DWORD mainThreadId_;
   TCriticalSection syncLock_;
-  SyncCall* syncHead_ = nullptr;  // oldest waiting call, run first
-  SyncCall* syncTail_ = nullptr;
+  THandOverQueue<SyncCall> syncQueue_;
   bool syncClosed_ = false;
   UniqueHandle syncEvent_;
 };

@@ -78,7 +78,8 @@ bool KillMidWrite(const std::string& stop, const std::string& path) {
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   SetEnvironmentVariableA(kWriterVariable, (stop + " " + event + " " + path).c_str());
   std::string commandLine = std::string("\"") + exe + "\"";
-  STARTUPINFOA si{sizeof si};
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   const bool started = CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                       nullptr, &si, &pi);
