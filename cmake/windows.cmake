@@ -7,7 +7,11 @@
 #   program tree as an external project whose programs land beside the tests.
 enable_testing()
 
-set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi winmm advapi32 ole32 uuid msimg32)
+# Only known system libraries, which the system takes from its own folder
+# whatever lies beside the program, and the common controls (through the
+# manifest). Any other library is loaded at run time by full path
+# (framework/SystemLibrary.h); tests/package/system_imports.sh holds the line.
+set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 ole32 uuid)
 
 # What every Windows target of ours is built with: the system headers set to
 # Windows XP, and a self-contained program that needs only system DLLs.
@@ -139,6 +143,10 @@ endif()
 add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
          ${HOPVOX_SHIPPED_EXE} ${HOPVOX_ZIP})
 
+# Nothing planted beside the program is loaded in place of a system library.
+add_test(NAME system_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/system_imports.sh
+         ${CMAKE_BINARY_DIR}/hopvox.exe)
+
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -205,6 +213,17 @@ if(TARGET e2e_sound)
   set_tests_properties(e2e_sound PROPERTIES FIXTURES_REQUIRED sound_waves)
 endif()
 
+# The library the planting test lays beside the program under the names of
+# system libraries.
+if(TARGET e2e_security)
+  add_library(plantmarker SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/security/marker/PlantMarker.cpp
+                                 ${CMAKE_SOURCE_DIR}/tests/e2e/security/marker/PlantMarker.def)
+  set_target_properties(plantmarker PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_link_options(plantmarker PRIVATE -static -static-libgcc -static-libstdc++)
+  target_link_libraries(plantmarker PRIVATE hopvox_warnings)
+  add_dependencies(e2e_security plantmarker)
+endif()
+
 # Writes that depend on file permissions, which root ignores: run as a user made for it.
 if(TARGET e2e_failure)
   add_test(NAME e2e_failure_unprivileged
@@ -251,6 +270,29 @@ if(HOPVOX_NATIVE_DIR)
          ${CMAKE_SOURCE_DIR}/bench/*.cpp ${CMAKE_SOURCE_DIR}/bench/*.h ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
     add_test(NAME clang_format_tree COMMAND ${HOPVOX_CLANG_FORMAT} --dry-run --Werror ${HOPVOX_ALL_SOURCES})
   endif()
+endif()
+
+# A short run of every fuzz target, from its seed files, under ASan and UBSan:
+# a fixed number of inputs from a fixed seed, so the run is the same each
+# time. What it finds goes to a fresh folder in the build tree, never into the
+# seeds. Longer runs: scripts/fuzz.
+set(HOPVOX_FUZZ_DIR "" CACHE PATH "Build folder of the fuzz targets")
+if(HOPVOX_FUZZ_DIR)
+  file(GLOB HOPVOX_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
+  foreach(f ${HOPVOX_FUZZ_SOURCES})
+    get_filename_component(n ${f} NAME_WE)
+    # Seeds: fuzz/<first word of the target's name>_seeds (jpeg_fuzz: jpeg_seeds).
+    string(REGEX REPLACE "_.*" "" stem ${n})
+    set(seeds ${CMAKE_SOURCE_DIR}/fuzz/${stem}_seeds)
+    if(NOT IS_DIRECTORY ${seeds})
+      set(seeds "")
+    endif()
+    set(found ${CMAKE_BINARY_DIR}/fuzzfound/${n})
+    add_test(NAME fuzz_${n}
+             COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && exec \"$2\" -seed=1 -runs=20000 -artifact_prefix=\"$1/\" \"$1\" \${3:+\"$3\"}"
+                     fuzz ${found} ${HOPVOX_FUZZ_DIR}/fuzz_${n} "${seeds}")
+    set_tests_properties(fuzz_${n} PROPERTIES TIMEOUT 300)
+  endforeach()
 endif()
 
 include(${CMAKE_SOURCE_DIR}/bench/windows/bench.cmake OPTIONAL)

@@ -10,8 +10,9 @@ RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw
   mingw-w64-i686-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick
   pulseaudio pulseaudio-utils sox"
-TEST_PACKAGES="$RUN_PACKAGES g++ clang clang-tidy clang-format libgtest-dev googletest libbenchmark-dev libjpeg62-turbo-dev
-  xdotool zip espeak-ng"
+# clang with its runtime libraries builds the fuzz targets (libFuzzer).
+TEST_PACKAGES="$RUN_PACKAGES g++ clang libclang-rt-14-dev clang-tidy clang-format libgtest-dev googletest
+  libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng"
 
 # Install what is missing from the lists given (as root with apt; otherwise
 # print the command).
@@ -101,13 +102,23 @@ build_native() {
   cmake --build "$BUILD/native"
 }
 
+# The fuzz targets (fuzz/*.cpp), with clang, libFuzzer and the sanitizers;
+# the test tree runs each briefly. Longer runs: scripts/fuzz.
+build_fuzz() {
+  cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DHOPVOX_FUZZ=ON \
+        -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
+  cmake --build "$BUILD/fuzz" --target fuzzers
+}
+
 # The test tree; it builds the program tree (hopvox.exe, roger.exe) and the
 # download (build/package/hopvox-1.6.zip) too.
 build_windows() {
   choose_win_arch
   cmake -S "$ROOT" -B "$BUILD/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH.cmake" \
-        -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_PACKAGE_DIR="$BUILD/package" \
+        -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_FUZZ_DIR="$BUILD/fuzz" \
+        -DHOPVOX_PACKAGE_DIR="$BUILD/package" \
         -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
   cmake --build "$BUILD/windows"
 }

@@ -8,9 +8,12 @@
 #include "chrome/mdTHEMES.h"
 #include "core/Form1.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace hopvox;
+  // Before anything is loaded by name.
+  RemoveWorkingFolderFromLibrarySearch();
   // The shell may hand a launch to its extensions, which need COM on this thread.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   // The theme library before any window.

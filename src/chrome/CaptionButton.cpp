@@ -281,8 +281,9 @@ void TCustomCaptionButton::PaintGlyph(HDC dc, bool pressed, int w, int h) {
     }
   } else if (glyphTransparent_) {
     FillRect(work.get(), &all, faceBrush.get());
-    TransparentBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, size.cx, size.cy,
-                   GetPixel(src.get(), 0, 0));
+    // The system's own: the imaging library's TransparentBlt only leads to it.
+    GdiTransparentBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, size.cx, size.cy,
+                      GetPixel(src.get(), 0, 0));
   } else {
     BitBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, SRCCOPY);
   }

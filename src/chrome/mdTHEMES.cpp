@@ -1,5 +1,7 @@
 #include "chrome/mdTHEMES.h"
 
+#include "framework/SystemLibrary.h"
+
 namespace hopvox {
 
 const std::array<const char*, ThemeLibrary::kEntryCount> kThemeEntryNames = {
@@ -69,7 +71,7 @@ const ThemeLibrary& ThemeLibraryStart() {
   started = true;
   lib.loaded = false;
   const UINT previous = SetErrorMode(SEM_NOOPENFILEERRORBOX);
-  lib.module = LoadLibraryA("uxtheme.dll");
+  lib.module = LoadSystemLibrary("uxtheme.dll");
   SetErrorMode(previous);
   if (!lib.module) return lib;
   for (std::size_t i = 0; i < kThemeEntryNames.size(); ++i)

@@ -95,8 +95,7 @@ void TApplication::CloseSynchronize() {
   TCriticalSection::Lock lock(syncLock_);
   syncClosed_ = true;
   // Nobody will run these any more: let their threads go on.
-  for (SyncCall* call : syncQueue_) SetEvent(call->done);
-  syncQueue_.clear();
+  while (SyncCall* call = syncQueue_.Pop()) SetEvent(call->done);
 }
 
 bool TApplication::ProcessMessages() {
@@ -172,7 +171,7 @@ bool TApplication::Synchronize(const std::function<void()>& fn, HANDLE done) {
   {
     TCriticalSection::Lock lock(syncLock_);
     if (syncClosed_) return false;
-    syncQueue_.push_back(&call);
+    syncQueue_.Push(call);
   }
   SetEvent(syncEvent_.get());
   if (handle_) PostMessageA(handle_, kSyncMessage, 0, 0);
@@ -188,9 +187,8 @@ void TApplication::CheckSynchronize() {
     SyncCall* call;
     {
       TCriticalSection::Lock lock(syncLock_);
-      if (syncQueue_.empty()) return;
-      call = syncQueue_.front();
-      syncQueue_.pop_front();
+      call = syncQueue_.Pop();
+      if (!call) return;
     }
     try {
       (*call->fn)();

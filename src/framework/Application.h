@@ -4,13 +4,13 @@
 // calls from worker threads to the main thread, hints and the error display.
 #include <windows.h>
 
-#include <deque>
 #include <exception>
 #include <functional>
 #include <string>
 
 #include "framework/CriticalSection.h"
 #include "framework/Handles.h"
+#include "framework/logic/HandOverQueue.h"
 
 namespace hopvox {
 
@@ -92,11 +92,13 @@ class TApplication {
   bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
 
  private:
+  // Lives on the calling worker's stack for the length of its Synchronize.
   struct SyncCall {
     const std::function<void()>* fn;
     std::exception_ptr error;
     HANDLE done;
     bool ran = false;
+    SyncCall* next = nullptr;
   };
   void CloseSynchronize();
   // Shows the exception being handled in the error box.
@@ -113,7 +115,7 @@ class TApplication {
   HWND hintWindow_ = nullptr;
   DWORD mainThreadId_;
   TCriticalSection syncLock_;
-  std::deque<SyncCall*> syncQueue_;
+  THandOverQueue<SyncCall> syncQueue_;
   bool syncClosed_ = false;
   UniqueHandle syncEvent_;
 };

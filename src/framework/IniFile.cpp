@@ -4,6 +4,7 @@
 
 #include "framework/Handles.h"
 #include "framework/logic/IniText.h"
+#include "framework/logic/WriteTempName.h"
 
 namespace hopvox {
 namespace {
@@ -73,27 +74,53 @@ bool HasOtherNames(const std::string& path) {
   return file && GetFileInformationByHandle(file.get(), &info) && info.nNumberOfLinks > 1;
 }
 
+// Takes away what earlier writes of the file `name` in `folder` left behind
+// when they were cut short. A leftover still open (another write going on
+// right now) cannot be deleted and stays.
+void RemoveLeftoverTemps(const std::string& folder, const std::string& name) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + WriteTempPattern(name)).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    // The search also matches short names; only our own long names count.
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        IsWriteTempOf(name, found.cFileName))
+      DeleteFileA((folder + found.cFileName).c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+// A new, empty file beside the settings file, named for it; `temp` gets its path.
+UniqueHandle CreateWriteTemp(const std::string& folder, const std::string& name,
+                             std::string& temp) {
+  const DWORD seed = (GetCurrentProcessId() << 16) ^ GetTickCount();
+  for (DWORD attempt = 0; attempt < 16; ++attempt) {
+    temp = folder + WriteTempName(name, seed + attempt);
+    UniqueHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return {};
+}
+
 // Writes a complete file next to `path` and only then puts it in its place,
 // so the settings file is always either the old one or the new one.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
+  const std::size_t slash = path.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string name = path.substr(folder.size());
+  RemoveLeftoverTemps(folder, name);
   if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path))
     return RewriteInPlace(path, bytes);
-  std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
-  if (folder.empty()) folder.push_back('.');
-  char temp[MAX_PATH];
-  if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return RewriteInPlace(path, bytes);
-  UniqueHandle file(
-      CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    DeleteFileA(temp);
-    return RewriteInPlace(path, bytes);
-  }
+  std::string temp;
+  UniqueHandle file = CreateWriteTemp(folder, name, temp);
+  if (!file) return RewriteInPlace(path, bytes);
   bool ok = WriteAll(file.get(), bytes);
   ok = CloseHandle(file.release()) && ok;  // a late write error can show only here
   if (ok && oldAttributes != INVALID_FILE_ATTRIBUTES) {
     DWORD keep = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
-    if (keep) SetFileAttributesA(temp, keep);
+    if (keep) SetFileAttributesA(temp.c_str(), keep);
   }
   if (ok) {
     // Another program reading the file at this moment (an editor, a virus
@@ -101,13 +128,14 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWOR
     // calling the write failed.
     ok = false;
     for (int attempt = 0; attempt < 10 && !ok; ++attempt) {
-      ok = MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      ok = MoveFileExA(temp.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
       const DWORD error = GetLastError();
       if (ok || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) break;
       Sleep(20);
     }
   }
-  if (!ok) DeleteFileA(temp);
+  if (!ok) DeleteFileA(temp.c_str());
   return ok;
 }
 

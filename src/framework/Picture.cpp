@@ -1,9 +1,11 @@
 #include "framework/Picture.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "framework/logic/JpegDecoder.h"
+#include "framework/logic/PictureHeaders.h"
 #include "framework/logic/PictureFormat.h"
 
 namespace hopvox {
@@ -12,8 +14,6 @@ namespace {
 
 // Larger files are not pictures anyone chooses as a 170 x 174 logo.
 constexpr DWORD kMaxFileSize = 64 * 1024 * 1024;
-// Metafiles claiming more than this are treated as damaged.
-constexpr int kMaxMetafileSide = 8192;
 
 [[noreturn]] void Invalid(const std::string& what, const std::string& why) {
   throw EInvalidGraphic("Cannot show the picture " + what + ": " + why);
@@ -61,50 +61,30 @@ UniqueBitmap BitmapFromRgb(const TRgbImage& img) {
   return bmp;
 }
 
-// Size in pixels of an enhanced metafile's frame (stored in 0.01 mm).
-bool MetafileSize(HENHMETAFILE emf, int& w, int& h) {
-  ENHMETAHEADER hdr{};
-  if (GetEnhMetaFileHeader(emf, sizeof hdr, &hdr) < sizeof hdr) return false;
-  const RECTL& f = hdr.rclFrame;
-  if (hdr.szlMillimeters.cx > 0 && hdr.szlMillimeters.cy > 0 && f.right > f.left &&
-      f.bottom > f.top) {
-    w = MulDiv(f.right - f.left, hdr.szlDevice.cx, hdr.szlMillimeters.cx * 100);
-    h = MulDiv(f.bottom - f.top, hdr.szlDevice.cy, hdr.szlMillimeters.cy * 100);
-  } else {
-    w = hdr.rclBounds.right - hdr.rclBounds.left + 1;
-    h = hdr.rclBounds.bottom - hdr.rclBounds.top + 1;
-  }
-  return w > 0 && h > 0 && w <= kMaxMetafileSide && h <= kMaxMetafileSide;
-}
-
 // A Windows metafile, with or without the placeable header most files carry,
 // converted to an enhanced one for drawing.
 UniqueEnhMetaFile WmfToEmf(const std::vector<std::uint8_t>& bytes, int& w, int& h) {
-  auto u16 = [&](size_t at) { return static_cast<int>(bytes[at] | bytes[at + 1] << 8); };
-  auto s16 = [&](size_t at) { return static_cast<int>(static_cast<std::int16_t>(u16(at))); };
-  size_t skip = 0;
-  METAFILEPICT mfp{MM_ANISOTROPIC, 0, 0, nullptr};
-  bool placeable = bytes.size() >= 22 && u16(0) == 0xCDD7 && u16(2) == 0x9AC6;
-  if (placeable) {
-    const int inch = u16(14);
-    const int bw = s16(10) - s16(6), bh = s16(12) - s16(8);
-    if (inch <= 0 || bw <= 0 || bh <= 0) return {};
-    w = MulDiv(bw, 96, inch);
-    h = MulDiv(bh, 96, inch);
-    if (w <= 0 || h <= 0 || w > kMaxMetafileSide || h > kMaxMetafileSide) return {};
-    mfp.xExt = MulDiv(bw, 2540, inch);
-    mfp.yExt = MulDiv(bh, 2540, inch);
-    skip = 22;
-  }
-  // The metafile header: type 1 or 2, header size 9 words.
-  if (bytes.size() < skip + 18) return {};
-  const int type = u16(skip), headerWords = u16(skip + 2);
-  if ((type != 1 && type != 2) || headerWords != 9) return {};
-  UniqueEnhMetaFile emf(SetWinMetaFileBits(static_cast<UINT>(bytes.size() - skip),
-                                           bytes.data() + skip, nullptr,
-                                           placeable ? &mfp : nullptr));
+  const std::optional<TWmfLayout> layout = ReadWmfHeader(bytes.data(), bytes.size());
+  if (!layout) return {};
+  METAFILEPICT mfp{MM_ANISOTROPIC, layout->xExt, layout->yExt, nullptr};
+  UniqueEnhMetaFile emf(SetWinMetaFileBits(static_cast<UINT>(bytes.size() - layout->recordsAt),
+                                           bytes.data() + layout->recordsAt, nullptr,
+                                           layout->placeable ? &mfp : nullptr));
   if (!emf) return {};
-  if (!placeable && !MetafileSize(emf.get(), w, h)) return {};
+  if (layout->placeable) {
+    w = layout->size.width;
+    h = layout->size.height;
+    return emf;
+  }
+  // Without a placeable header the size is what the system made of the records.
+  const UINT headerSize = GetEnhMetaFileBits(emf.get(), 0, nullptr);
+  std::vector<std::uint8_t> header(headerSize);
+  if (!headerSize || GetEnhMetaFileBits(emf.get(), headerSize, header.data()) != headerSize)
+    return {};
+  const std::optional<TPictureSize> size = ReadEmfHeader(header.data(), header.size());
+  if (!size) return {};
+  w = size->width;
+  h = size->height;
   return emf;
 }
 
@@ -140,7 +120,8 @@ TPicture TPicture::FromFile(const std::string& path) {
       return FromJpeg(bytes.data(), bytes.size(), path);
     }
     case TPictureFormat::Bitmap: {
-      ReadWholeFile(path);  // the same size limit and a clear message for a missing file
+      const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+      if (!ReadBitmapHeader(bytes.data(), bytes.size())) Invalid(path, "not a valid bitmap");
       p.bitmap_.reset(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                       LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
       BITMAP bm{};
@@ -153,7 +134,8 @@ TPicture TPicture::FromFile(const std::string& path) {
       return p;
     }
     case TPictureFormat::Icon: {
-      ReadWholeFile(path);
+      const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+      if (!ReadIconHeader(bytes.data(), bytes.size())) Invalid(path, "not a valid icon");
       p.icon_.reset(
           static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
       ICONINFO info{};
@@ -173,10 +155,13 @@ TPicture TPicture::FromFile(const std::string& path) {
       return p;
     }
     case TPictureFormat::Emf: {
-      ReadWholeFile(path);
-      p.metafile_.reset(GetEnhMetaFileA(path.c_str()));
-      if (!p.metafile_ || !MetafileSize(p.metafile_.get(), p.width_, p.height_))
-        Invalid(path, "not a valid enhanced metafile");
+      const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+      const std::optional<TPictureSize> size = ReadEmfHeader(bytes.data(), bytes.size());
+      if (size)
+        p.metafile_.reset(SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data()));
+      if (!p.metafile_) Invalid(path, "not a valid enhanced metafile");
+      p.width_ = size->width;
+      p.height_ = size->height;
       p.kind_ = TKind::Metafile;
       return p;
     }

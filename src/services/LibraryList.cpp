@@ -6,6 +6,7 @@
 
 #include "framework/CriticalSection.h"
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 
 namespace hopvox {
 namespace {
@@ -30,7 +31,7 @@ FARPROC LibraryProc(const std::string& libName, const std::string& procName) {
   TCriticalSection::Lock guard(list.lock);
   auto it = list.modules.find(key);
   if (it == list.modules.end()) {
-    UniqueModule module(LoadLibraryA(libName.c_str()));
+    UniqueModule module(LoadSystemLibrary(libName.c_str()));
     if (!module) throw ELibraryError(libName + " is not loaded");
     it = list.modules.emplace(key, std::move(module)).first;
   }

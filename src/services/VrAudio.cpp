@@ -1,9 +1,10 @@
 #include "services/VrAudio.h"
 
-#include <mmsystem.h>
+#include <mmsystem.h>  // the sound flags
 
 #include <array>
 
+#include "services/LibraryList.h"
 #include "services/logic/WaveImage.h"
 
 namespace hopvox {
@@ -30,10 +31,26 @@ class HourglassCursor {
   HCURSOR previous_;
 };
 
+// The multimedia library is no known system library, so it is not imported
+// by name but loaded from the system folder on the first sound. Without it
+// the program is silent, as with any other failure of the sound call.
+BOOL PlaySoundFromSystem(LPCSTR sound, HMODULE module, DWORD flags) {
+  using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+  static const PlaySoundFn play = []() -> PlaySoundFn {
+    try {
+      return reinterpret_cast<PlaySoundFn>(
+          reinterpret_cast<void*>(LibraryProc("winmm.dll", "PlaySoundA")));
+    } catch (const ELibraryError&) {
+      return nullptr;
+    }
+  }();
+  return play && play(sound, module, flags);
+}
+
 // Ends the process's sound; the system waits for its player to let go of
 // the buffer before it returns.
 void StopPlaying() {
-  PlaySoundA(nullptr, nullptr, 0);
+  PlaySoundFromSystem(nullptr, nullptr, 0);
   g_playing = nullptr;
 }
 
@@ -62,7 +79,8 @@ void TVrWave::Play() {
   // Only a call the system took makes this the wave it reads from: refused
   // (with vwoNoStop while another sound plays), the earlier one plays on and
   // stays the one to stop before its buffer goes.
-  if (PlaySoundA(static_cast<LPCSTR>(played.image), nullptr, played.flags)) g_playing = this;
+  if (PlaySoundFromSystem(static_cast<LPCSTR>(played.image), nullptr, played.flags))
+    g_playing = this;
 }
 
 std::uint32_t PlayedSoundCount() { return g_playCount; }

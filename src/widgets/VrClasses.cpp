@@ -60,7 +60,8 @@ void DrawTransparent(HDC dc, int x, int y, int w, int h, HBITMAP bmp, int sx, in
   if (!bmp || w <= 0 || h <= 0) return;
   UniqueDC src(CreateCompatibleDC(dc));
   ScopedSelectObject s(src.get(), bmp);
-  TransparentBlt(dc, x, y, w, h, src.get(), sx, sy, w, h, transparent);
+  // The system's own: the imaging library's TransparentBlt only leads to it.
+  GdiTransparentBlt(dc, x, y, w, h, src.get(), sx, sy, w, h, transparent);
 }
 
 COLORREF BottomLeftColor(HBITMAP bmp) {

@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-#include "ImportSwap.h"
+#include "../SwapImport.h"
 #include "Pump.h"
 #include "framework/Form.h"
 #include "services/DXInput.h"

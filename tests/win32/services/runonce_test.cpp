@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ImportSwap.h"
+#include "../SwapImport.h"
 #include "framework/Application.h"
 #include "services/VrSystem.h"
 

@@ -1,11 +1,14 @@
-// A polling timer runs for hours at 50 ms: its ticks must not make (and
-// close) kernel objects. Counted through this program's own import table.
+// A polling timer runs for weeks at 50 ms: its ticks must not make (and
+// close) kernel objects, counted through this program's own import table, nor
+// take memory from the heap, counted by this program's own operator new.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <new>
 
-#include "ImportSwap.h"
+#include "../SwapImport.h"
 #include "Pump.h"
 #include "services/ThdTimer.h"
 
@@ -14,6 +17,8 @@ using namespace hopvox;
 namespace {
 
 std::atomic<int> eventsMade{0};
+std::atomic<bool> countingNews{false};
+std::atomic<int> newsCounted{0};
 decltype(&CreateEventA) realCreateEvent = nullptr;
 
 // Only the workers' calls count: the main thread may make objects of its own meanwhile.
@@ -63,3 +68,30 @@ TEST(TimerHandOver, TheWorkerWaitsUntilItsTickHasRun) {
   EXPECT_TRUE(test::PumpUntil([&] { return ticks >= 3; }, 10000));
   timer.SetEnabled(false);
 }
+
+TEST(TimerHandOver, TicksTakeNothingFromTheHeap) {
+  Application().Handle();
+  TThreadedTimer timer;
+  int ticks = 0;
+  timer.OnTimer = [&] { ++ticks; };
+  timer.AllowZero = true;
+  timer.SetInterval(0);
+  const std::function<bool()> done = [&] { return ticks >= 10000; };
+  newsCounted = 0;
+  countingNews = true;
+  timer.SetEnabled(true);
+  const bool ran = test::PumpUntil(done, 120000);
+  timer.SetEnabled(false);
+  countingNews = false;
+  ASSERT_TRUE(ran) << ticks << " ticks";
+  EXPECT_EQ(newsCounted.load(), 0);
+}
+
+// Every allocation of this program, on any thread, goes through here.
+void* operator new(std::size_t size) {
+  if (countingNews.load()) ++newsCounted;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ImportSwap.h"
+#include "../SwapImport.h"
 #include "services/VrAudio.h"
 
 namespace hopvox {

@@ -1,14 +1,14 @@
 #pragma once
-// Points this test program's own import of a system function at a stand-in,
-// so a test can count or refuse the calls the code under test makes.
+// Points this program's import of `dll`!`function` at `replacement` and
+// returns the previous target (null when the program does not import it).
+// Everything the program's own code calls goes through these slots, so a test
+// can count or stop such calls.
 #include <windows.h>
 
 #include <cstring>
 
 namespace hopvox::test {
 
-// Points this module's import of `dll`!`function` at `replacement`; returns
-// the previous target, or null when the module does not import it.
 inline void* SwapImport(const char* dll, const char* function, void* replacement) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
   auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
