@@ -16,9 +16,6 @@ class THotKey : public TWindow {
   explicit THotKey(const Args& args);
   int HotKey() const;
   void SetHotKey(int code);
-  // Every key that can be a hotkey is captured, Tab included: the box is no
-  // tab stop either, so a keyboard tour never lands in it and types a Tab there.
-  bool WantsAllKeys() const override { return true; }
 };
 
 }  // namespace hopvox

@@ -33,7 +33,10 @@ void Collect(HWND parent, TTour& tour, int& groups) {
     const bool usable = IsWindowVisible(wnd) && IsWindowEnabled(wnd);
     auto* radio = dynamic_cast<TRadioButton*>(w);
     tour.controls.push_back(w);
-    tour.order.push_back({.focusable = usable && (GetWindowLongA(wnd, GWL_STYLE) & WS_TABSTOP),
+    // The system keeps the tab-stop style on the checked radio button only;
+    // the group's other buttons are reached by the arrows all the same.
+    const bool stop = radio || (GetWindowLongA(wnd, GWL_STYLE) & WS_TABSTOP);
+    tour.order.push_back({.focusable = usable && stop,
                           .group = radio ? group : -1,
                           .checked = radio && radio->Checked()});
     if (usable) Collect(wnd, tour, groups);
@@ -110,7 +113,6 @@ bool SwitchPage(HWND focus, bool forward) {
 bool NavigateByKey(TWindow& window, WPARAM key) {
   HWND focus = GetFocus();
   TWindow* focused = TWindow::FromHandle(focus);
-  if (focused && focused->WantsAllKeys()) return false;
   if (GetKeyState(VK_MENU) < 0) return false;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
   bool used = false;
