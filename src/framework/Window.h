@@ -69,9 +69,6 @@ class TWindow {
   // Its place in the order the controls were made: the order of the window
   // definition, which keyboard navigation follows.
   unsigned CreationOrder() const { return creationOrder_; }
-  // A control that takes every key itself (Tab included): no keyboard
-  // navigation while it has the focus.
-  virtual bool WantsAllKeys() const { return false; }
   // Enter on the focused control: a button or check box acts as on a click
   // and returns true.
   virtual bool KeyClick() { return false; }
