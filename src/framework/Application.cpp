@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "framework/KeyNavigation.h"
 #include "framework/Window.h"
 
 namespace hopvox {
@@ -84,6 +85,7 @@ int TApplication::Run() {
       terminated_ = true;
       break;
     }
+    if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -105,10 +107,59 @@ bool TApplication::ProcessMessages() {
       terminated_ = true;
       return false;
     }
+    if (PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   return !terminated_;
+}
+
+bool TApplication::PreTranslate(const MSG& msg) {
+  switch (msg.message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      Guard([&] { RelayDisabledHint(msg); });
+      return false;
+    case WM_KEYDOWN: {
+      TWindow* top = msg.hwnd ? TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
+      bool used = false;
+      if (top) Guard([&] { used = NavigateByKey(*top, msg.wParam); });
+      return used;
+    }
+    default:
+      return false;
+  }
+}
+
+HWND TApplication::DisabledHintControlAt(HWND window, POINT screen) {
+  for (HWND wnd = window; wnd;) {
+    if (!IsWindowEnabled(wnd)) {
+      const TWindow* control = TWindow::FromHandle(wnd);
+      return wnd != window && control && control->ShowHint() && !control->Hint().empty() ? wnd
+                                                                                         : nullptr;
+    }
+    POINT pt = screen;
+    ScreenToClient(wnd, &pt);
+    HWND child = ChildWindowFromPointEx(wnd, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    wnd = child == wnd ? nullptr : child;
+  }
+  return nullptr;
+}
+
+void TApplication::RelayDisabledHint(const MSG& msg) {
+  if (!hintWindow_ || !msg.hwnd) return;
+  HWND control = DisabledHintControlAt(msg.hwnd, msg.pt);
+  if (!control) return;
+  // As if the control itself had seen the pointer: its tool is its window.
+  POINT pt = msg.pt;
+  ScreenToClient(control, &pt);
+  MSG relayed{control, msg.message, msg.wParam, MAKELPARAM(pt.x, pt.y), msg.time, msg.pt};
+  SendMessageA(hintWindow_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }
@@ -132,6 +183,19 @@ HWND TApplication::HintWindow() {
   SendMessageA(hintWindow_, TTM_SETMAXTIPWIDTH, 0, 300);
   SendMessageA(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, hintHidePause_);
   SendMessageA(hintWindow_, TTM_ACTIVATE, showHint_, 0);
+  // A disabled window gets no mouse messages and the system's search for the
+  // window under the pointer passes over it: the hint window asks us, so the
+  // tip of a disabled (locked) control stays up while the pointer rests on it.
+  hintFinder_.Attach(hintWindow_, [this](UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = hintFinder_.CallNext(msg, wp, lp);
+    if (msg == TTM_WINDOWFROMPOINT && lp)
+      Guard([&] {
+        auto* under = reinterpret_cast<HWND>(result);
+        if (HWND control = DisabledHintControlAt(under, *reinterpret_cast<POINT*>(lp)))
+          result = reinterpret_cast<LRESULT>(control);
+      });
+    return result;
+  });
   return hintWindow_;
 }
 

@@ -11,6 +11,7 @@
 #include "framework/CriticalSection.h"
 #include "framework/Handles.h"
 #include "framework/logic/HandOverQueue.h"
+#include "framework/Subclass.h"
 
 namespace hopvox {
 
@@ -58,6 +59,9 @@ class TApplication {
   void SetHintHidePause(int ms);
   // The one tooltip window all control hints go through.
   HWND HintWindow();
+  // The disabled control with a hint under the screen point, inside `window`
+  // (which gets its mouse messages, as a disabled window gets none), or null.
+  static HWND DisabledHintControlAt(HWND window, POINT screen);
 
   // The standard error box.
   void ShowError(const std::string& message);
@@ -101,6 +105,10 @@ class TApplication {
     SyncCall* next = nullptr;
   };
   void CloseSynchronize();
+  // What the loop does with a message before it is dispatched: keyboard
+  // navigation and the hints of disabled controls. True when it was used up.
+  bool PreTranslate(const MSG& msg);
+  void RelayDisabledHint(const MSG& msg);
   // Shows the exception being handled in the error box.
   void ShowCurrentException() noexcept;
   static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -113,6 +121,7 @@ class TApplication {
   bool showHint_ = true;
   int hintHidePause_ = 2500;
   HWND hintWindow_ = nullptr;
+  TSubclass hintFinder_;  // answers the hint window's question for disabled controls
   DWORD mainThreadId_;
   TCriticalSection syncLock_;
   THandOverQueue<SyncCall> syncQueue_;

@@ -14,6 +14,10 @@ class TButton : public TWindow {
   explicit TButton(const Args& args);
   // Same as a user click.
   void Click();
+  bool KeyClick() override {
+    Click();
+    return true;
+  }
 };
 
 }  // namespace hopvox

@@ -16,6 +16,10 @@ class TCheckBox : public TWindow {
   explicit TCheckBox(const Args& args);
   bool Checked() const;
   void SetChecked(bool on);
+  bool KeyClick() override {
+    SetChecked(!Checked());
+    return true;
+  }
 
  protected:
   bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -14,6 +14,8 @@ void TEdit::SetPasswordChar(char c) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void TEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+
 bool TEdit::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
   if (msg == WM_COMMAND && HIWORD(wp) == EN_CHANGE && OnChange) {
     OnChange();

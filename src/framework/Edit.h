@@ -13,6 +13,7 @@ class TEdit : public TWindow {
   explicit TEdit(const Args& args);
   // Shows every character as `c`; 0 shows the text itself.
   void SetPasswordChar(char c);
+  void SelectAll();
   std::function<void()> OnChange;
 
  protected:

@@ -57,6 +57,19 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       // No error box: nobody is left to close it, and it would hold up the log-off.
       if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); }, TErrorPolicy::epDrop);
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        // Already gone when another thread's window took it: keep what we had.
+        if (HWND focus = GetFocus(); focus == Handle() || IsChild(Handle(), focus))
+          lastFocus_ = focus == Handle() ? nullptr : focus;
+      } else if (!HIWORD(wp) && lastFocus_ && IsChild(Handle(), lastFocus_) &&
+                 IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        // Back where the user left off: the edit there is still in progress, and
+        // its exit handler runs when the user moves on, not never.
+        ::SetFocus(lastFocus_);
+        return 0;
+      }
+      return TWindow::WndProc(msg, wp, lp);
     case WM_DESTROY:
       if (OnDestroy) OnDestroy();
       if (Application().MainForm() == this) Application().Terminate();

@@ -29,6 +29,9 @@ class TForm : public TWindow {
 
  private:
   UniqueFont font_;
+  // The control that had the focus when the window was last deactivated; it
+  // gets the focus back when the window is activated again.
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace hopvox

@@ -48,6 +48,8 @@ void TGraphicControl::UpdateHintTool() {
 void RelayHintEvent(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   MSG m{window, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
   GetCursorPos(&m.pt);
+  // Over a disabled control the message loop relays on that control's behalf.
+  if (TApplication::DisabledHintControlAt(window, m.pt)) return;
   SendMessageA(Application().HintWindow(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 

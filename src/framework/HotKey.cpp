@@ -10,7 +10,11 @@ static_assert(query::kBoxShift == HOTKEYF_SHIFT && query::kBoxCtrl == HOTKEYF_CO
               query::kBoxAlt == HOTKEYF_ALT);
 
 THotKey::THotKey(const Args& a) {
-  CreateStandard(HOTKEY_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE, a.parent,
+  // No tab stop: a box is entered by a click, which clears it and offers its
+  // Accept; a keyboard tour typing into it would leave a key shown but never
+  // offered for storing. Tab leaves the box as in any dialog: the system's box
+  // keeps no Tab as a key (it empties itself on one). Every other key goes to it.
+  CreateStandard(HOTKEY_CLASSA, "", WS_CHILD | WS_VISIBLE, WS_EX_CLIENTEDGE, a.parent,
                  a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
   SendMessageA(Handle(), HKM_SETRULES,
                HKCOMB_A | HKCOMB_C | HKCOMB_CA | HKCOMB_S | HKCOMB_SA | HKCOMB_SC | HKCOMB_SCA, 0);

@@ -27,6 +27,11 @@ void ReleaseNameAtom(HWND wnd) {
 
 TWindow* ChildWrapper(HWND child) { return child ? TWindow::FromHandle(child) : nullptr; }
 
+unsigned NextCreationOrder() {
+  static unsigned made = 0;
+  return ++made;
+}
+
 TShiftState ShiftOf(WPARAM wp) {
   TShiftState s = static_cast<TShiftState>(wp);
   if (GetKeyState(VK_MENU) < 0) s |= 0x1000;  // Alt is not in the MK_* bits
@@ -109,6 +114,7 @@ void TWindow::FontChanged() {
 
 void TWindow::Attach(HWND wnd) {
   handle_ = wnd;
+  creationOrder_ = NextCreationOrder();
   SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetPropA(wnd, kWindowProp, this);
 }
@@ -447,7 +453,15 @@ RECT TWindow::ClientRect() const {
 
 bool TWindow::Enabled() const { return handle_ && IsWindowEnabled(handle_); }
 void TWindow::SetEnabled(bool on) {
-  if (handle_) EnableWindow(handle_, on);
+  if (!handle_) return;
+  if (!on) {
+    // The system would drop the focus into nowhere, and the control's exit
+    // handler would never run: the edit in progress would be lost.
+    HWND focus = GetFocus();
+    if (focus && (focus == handle_ || IsChild(handle_, focus)))
+      ::SetFocus(GetAncestor(handle_, GA_ROOT));
+  }
+  EnableWindow(handle_, on);
 }
 bool TWindow::Visible() const {
   return handle_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE);

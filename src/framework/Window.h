@@ -50,6 +50,8 @@ class TWindow {
   RECT ClientRect() const;
 
   bool Enabled() const;
+  // Disabling the control that has the focus (or holds it) moves the focus to
+  // the window first, so its exit handler runs as for any move inside the window.
   void SetEnabled(bool on);
   bool Visible() const;
   void SetVisible(bool on);
@@ -64,6 +66,12 @@ class TWindow {
   bool ParentFont() const { return parentFont_; }
   void SetFocus();
   bool Focused() const;
+  // Its place in the order the controls were made: the order of the window
+  // definition, which keyboard navigation follows.
+  unsigned CreationOrder() const { return creationOrder_; }
+  // Enter on the focused control: a button or check box acts as on a click
+  // and returns true.
+  virtual bool KeyClick() { return false; }
 
   // Tooltip text; shown when both ShowHint and the application's hints are on.
   const std::string& Hint() const { return hint_; }
@@ -125,6 +133,7 @@ class TWindow {
 
   HWND handle_ = nullptr;
   TWindow* parent_ = nullptr;
+  unsigned creationOrder_ = 0;
   std::string name_;
   TSubclass subclass_;  // standard controls only
   std::string hint_;
