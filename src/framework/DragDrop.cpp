@@ -42,25 +42,35 @@ void TDragSource::AfterPress(POINT screen) {
   RunDrag();
 }
 
-const TDragSource::Target* TDragSource::Accepting(POINT screen) const {
+TDragSource::Drop TDragSource::Accepting(POINT screen) const {
   HWND under = WindowFromPoint(screen);
   for (HWND w = under; w; w = GetParent(w)) {
-    for (const Target& t : targets_) {
-      if (t.window->Handle() != w) continue;
-      if (!IsWindowEnabled(w) || !IsWindowVisible(w)) return nullptr;
-      return t.over && t.over(source_) ? &t : nullptr;
-    }
+    TWindow* window = TWindow::FromHandle(w);
+    const Target* target = nullptr;
+    for (const Target& t : targets_)
+      if (t.window->Handle() == w) target = &t;
+    if (!target && !(window && window->OnDragOver)) continue;
+    if (!IsWindowEnabled(w) || !IsWindowVisible(w)) return {};
+    if (target)
+      return target->over && target->over(source_) ? Drop{target->window, target} : Drop{};
+    POINT pt = screen;
+    ScreenToClient(w, &pt);
+    bool accept = true;
+    window->OnDragOver(source_, pt.x, pt.y, accept);
+    return accept ? Drop{window, nullptr} : Drop{};
   }
-  return nullptr;
+  return {};
 }
 
 void TDragSource::RunDrag() {
   HWND wnd = source_.Handle();
   dragging_ = true;
+  if (source_.OnStartDrag) source_.OnStartDrag();
   SetCapture(wnd);
   HCURSOR yes = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   HCURSOR no = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_NO));
-  const Target* dropOn = nullptr;
+  Drop dropOn;
+  POINT at{};
   bool done = false;
   while (!done) {
     MSG msg;
@@ -73,16 +83,14 @@ void TDragSource::RunDrag() {
       case WM_MOUSEMOVE: {
         POINT pt;
         GetCursorPos(&pt);
-        ::SetCursor(Accepting(pt) ? yes : no);
+        ::SetCursor(Accepting(pt).window ? yes : no);
         break;
       }
-      case WM_LBUTTONUP: {
-        POINT pt;
-        GetCursorPos(&pt);
-        dropOn = Accepting(pt);
+      case WM_LBUTTONUP:
+        GetCursorPos(&at);
+        dropOn = Accepting(at);
         done = true;
         break;
-      }
       case WM_KEYDOWN:
         if (msg.wParam == VK_ESCAPE) done = true;
         break;
@@ -101,7 +109,14 @@ void TDragSource::RunDrag() {
   }
   if (GetCapture() == wnd) ReleaseCapture();
   dragging_ = false;
-  if (dropOn && dropOn->drop) dropOn->drop(source_);
+  POINT inTarget = at;
+  if (dropOn.window) ScreenToClient(dropOn.window->Handle(), &inTarget);
+  if (dropOn.target) {
+    if (dropOn.target->drop) dropOn.target->drop(source_);
+  } else if (dropOn.window && dropOn.window->OnDragDrop) {
+    dropOn.window->OnDragDrop(source_, inTarget.x, inTarget.y);
+  }
+  if (source_.OnEndDrag) source_.OnEndDrag(dropOn.window, inTarget.x, inTarget.y);
 }
 
 }  // namespace hopvox

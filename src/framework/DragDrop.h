@@ -4,7 +4,9 @@
 // the system's drag distance starts a drag, which holds the mouse capture
 // until the button goes up; the control under the pointer is asked whether it
 // takes the drop (the cursor says so), and the release runs its drop handler.
-// Escape or a lost capture cancels.
+// Escape or a lost capture cancels. A window takes drops when it is added as
+// a target here or has an OnDragOver handler of its own; the source hears
+// OnStartDrag and OnEndDrag.
 #include <windows.h>
 
 #include <functional>
@@ -37,8 +39,13 @@ class TDragSource {
   };
   LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
   void AfterPress(POINT screen);
-  // The target under the screen point that takes the drop, or null.
-  const Target* Accepting(POINT screen) const;
+  // Who takes a drop at a screen point: a target added here, or a window
+  // with its own OnDragOver; both empty for nobody.
+  struct Drop {
+    TWindow* window = nullptr;
+    const Target* target = nullptr;
+  };
+  Drop Accepting(POINT screen) const;
   void RunDrag();
 
   TWindow& source_;

@@ -96,6 +96,14 @@ class TWindow {
   std::function<void(TShiftState, int, int)> OnMouseMove;
   std::function<void(TMouseButton, TShiftState, int, int)> OnMouseDown;
   std::function<void(TMouseButton, TShiftState, int, int)> OnMouseUp;
+  // Dragging (framework/DragDrop.h), in this window's client coordinates.
+  // Over a window: whether it takes the drop (`accept` starts true); the
+  // drop itself. On the window the drag comes from: its start, and its end
+  // with the window that took the drop (null for none).
+  std::function<void(TWindow& source, int x, int y, bool& accept)> OnDragOver;
+  std::function<void(TWindow& source, int x, int y)> OnDragDrop;
+  std::function<void()> OnStartDrag;
+  std::function<void(TWindow* target, int x, int y)> OnEndDrag;
 
   // Paints the window's own surface and its graphic children into `dc`; used
   // by WM_PAINT and WM_PRINTCLIENT alike.

@@ -22,6 +22,13 @@ void TDFWPaneles::SetBevels(TPanelBevel inner, TPanelBevel outer, int width) {
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TDFWPaneles::SetBorderWidth(int width) {
+  if (width < 0) width = 0;
+  if (width == borderWidth_) return;
+  borderWidth_ = width;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TDFWPaneles::SetColor(TColor c) {
   if (c == color_) return;
   color_ = c;
@@ -46,6 +53,10 @@ void TDFWPaneles::PaintBackground(HDC dc) {
     }
   };
   bevel(bevelOuter_);
+  for (int i = 0; i < borderWidth_; ++i) {
+    frames.push_back({r, color_, color_});
+    r.Inflate(-1);
+  }
   bevel(bevelInner_);
   DrawFrames(dc, frames);
   FillSolid(dc, ToRECT(r), ToColorRef(color_));
@@ -136,6 +147,25 @@ TDFWFoldPanel::TDFWFoldPanel(const Args& a) {
   client_->OnExit = [this] {
     if (OnExit) OnExit();
   };
+  // Without a handler of the panel's, the client takes no drops.
+  client_->OnDragOver = [this, toPanel](TWindow& source, int x, int y, bool& accept) {
+    toPanel(x, y);
+    if (OnDragOver)
+      OnDragOver(source, x, y, accept);
+    else
+      accept = false;
+  };
+  client_->OnDragDrop = [this, toPanel](TWindow& source, int x, int y) {
+    toPanel(x, y);
+    if (OnDragDrop) OnDragDrop(source, x, y);
+  };
+  client_->OnStartDrag = [this] {
+    if (OnStartDrag) OnStartDrag();
+  };
+  client_->OnEndDrag = [this, toPanel](TWindow* target, int x, int y) {
+    toPanel(x, y);
+    if (OnEndDrag) OnEndDrag(target, x, y);
+  };
   captionFont_ = MakeFont("Small Fonts", 7);
   LoadDefaultGlyph(Glyph::Expand);
   LoadDefaultGlyph(Glyph::Collaps);
@@ -157,10 +187,12 @@ TRect TDFWFoldPanel::Bounds() const {
 }
 
 void TDFWFoldPanel::SetOwnBounds(const TRect& r) {
-  ownBoundsChange_ = true;
+  // The lock holds off everyone's size changes but the panel's own.
+  const bool held = sizeLock_;
+  sizeLock_ = false;
   SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  ownBoundsChange_ = false;
+  sizeLock_ = held;
 }
 
 TSize TDFWFoldPanel::GlyphSize(HBITMAP bmp) const {
@@ -216,7 +248,14 @@ HBITMAP TDFWFoldPanel::CurrentGlyph() const {
 }
 
 void TDFWFoldPanel::UpdateGlyphRect() {
-  glyphRect_ = FoldGlyphRect(cfg_, GlyphSize(CurrentGlyph()), Width(), Height());
+  RECT c = ClientRect();
+  glyphRect_ = FoldGlyphRect(cfg_, GlyphSize(CurrentGlyph()), c.right, c.bottom);
+}
+
+void TDFWFoldPanel::Relayout() {
+  LayoutClient();
+  UpdateGlyphRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TDFWFoldPanel::InvalidateGlyph() {
@@ -229,18 +268,32 @@ void TDFWFoldPanel::LayoutClient() {
   int offset = FoldClientOffset(cfg_, GlyphSize(CurrentGlyph()));
   RECT c = ClientRect();
   TRect aligned{c.left, c.top, c.right, c.bottom};
-  aligned.Inflate(-FoldBevelInset(cfg_));
+  aligned.Inflate(-FoldAlignInset(cfg_));
   TRect r = FoldClientBounds(cfg_, aligned, offset, !cfg_.Folding);
   MoveWindow(client_->Handle(), r.Left, r.Top, std::max(r.Width(), 0), std::max(r.Height(), 0),
              TRUE);
+}
+
+void TDFWFoldPanel::SetGlyph(Glyph which, HBITMAP bmp) {
+  if (!bmp) {
+    LoadDefaultGlyph(which);
+  } else {
+    (which == Glyph::Expand ? expand_ : collaps_) = CopyBitmap(bmp);
+    (which == Glyph::Expand ? customExpand_ : customCollaps_) = true;
+    // The highlight under the pointer must be of the glyph that is shown.
+    RebuildHighlights();
+  }
+  GlyphChanged();
 }
 
 void TDFWFoldPanel::LoadDefaultGlyph(Glyph which) {
   bool vertical = cfg_.Orientation == TFoldOrientation::foVertical;
   if (which == Glyph::Expand) {
     expand_ = LoadResourceBitmap(vertical ? "EXPAND_V" : "EXPAND_H");
+    customExpand_ = false;
   } else {
     collaps_ = LoadResourceBitmap(vertical ? "COLLAPS_V" : "COLLAPS_H");
+    customCollaps_ = false;
   }
   RebuildHighlights();
 }
@@ -265,18 +318,14 @@ void TDFWFoldPanel::RebuildHighlights() {
 void TDFWFoldPanel::GlyphChanged() {
   if (!expand_) LoadDefaultGlyph(Glyph::Expand);
   if (!collaps_) LoadDefaultGlyph(Glyph::Collaps);
-  LayoutClient();
-  UpdateGlyphRect();
-  InvalidateRect(Handle(), nullptr, FALSE);
+  Relayout();
 }
 
 void TDFWFoldPanel::SetFolding(bool on) {
   if (on == cfg_.Folding) return;
   if (!on && status_ == TFoldStatus::fsCollapsed) Expand();
   cfg_.Folding = on;
-  LayoutClient();
-  UpdateGlyphRect();
-  InvalidateRect(Handle(), nullptr, FALSE);
+  Relayout();
 }
 
 void TDFWFoldPanel::SetOrientation(TFoldOrientation o) {
@@ -285,12 +334,60 @@ void TDFWFoldPanel::SetOrientation(TFoldOrientation o) {
   if (wasCollapsed) Expand();
   savedSize_ = o == TFoldOrientation::foHorizontal ? Width() : Height();
   cfg_.Orientation = o;
-  LoadDefaultGlyph(Glyph::Expand);
-  LoadDefaultGlyph(Glyph::Collaps);
+  if (!customExpand_) LoadDefaultGlyph(Glyph::Expand);
+  if (!customCollaps_) LoadDefaultGlyph(Glyph::Collaps);
   if (wasCollapsed) Collapse();
-  LayoutClient();
-  UpdateGlyphRect();
-  InvalidateRect(Handle(), nullptr, FALSE);
+  Relayout();
+}
+
+void TDFWFoldPanel::SetFoldPosition(TFoldPosition p) {
+  if (p == cfg_.Position) return;
+  cfg_.Position = p;
+  if (cfg_.Folding) Relayout();
+}
+
+void TDFWFoldPanel::SetFoldActiveColor(TColor c) {
+  if (c == foldActiveColor_) return;
+  foldActiveColor_ = c;
+  RebuildHighlights();
+  if (hot_) InvalidateGlyph();
+}
+
+void TDFWFoldPanel::SetSeperated(bool on) {
+  if (on == cfg_.Seperated) return;
+  cfg_.Seperated = on;
+  // The band beside the glyph is 2 pixels wider with the line: the client
+  // moves with it.
+  if (cfg_.Folding) Relayout();
+}
+
+void TDFWFoldPanel::SetSeperatorLineStyle(TSeparatorStyle s) {
+  if (s == cfg_.SeperatorLineStyle) return;
+  cfg_.SeperatorLineStyle = s;
+  if (cfg_.Folding) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TDFWFoldPanel::SetBorderStyle(TBorderStyle s) {
+  const bool single = s == TBorderStyle::bsSingle;
+  if (single == cfg_.BorderSingle) return;
+  cfg_.BorderSingle = single;
+  LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+  SetWindowLongA(Handle(), GWL_STYLE, single ? style | WS_BORDER : style & ~WS_BORDER);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  // The frame takes its pixels from the inside: a bar keeps room for its glyph.
+  if (status_ == TFoldStatus::fsCollapsed)
+    SetOwnBounds(
+        ResizeFolded(cfg_, Bounds(), FoldedSize(cfg_, GlyphSize(expand_.get()), Bounds())));
+  Relayout();
+}
+
+void TDFWFoldPanel::SetBorderWidth(int width) {
+  if (width < 0) width = 0;
+  if (width == cfg_.BorderWidth) return;
+  cfg_.BorderWidth = width;
+  TDFWPaneles::SetBorderWidth(width);
+  Relayout();
 }
 
 void TDFWFoldPanel::SetCaption(const std::string& caption) {
@@ -307,12 +404,13 @@ void TDFWFoldPanel::SetCaptionFont(HFONT font) {
 }
 
 void TDFWFoldPanel::SetPanelBevels(TPanelBevel inner, TPanelBevel outer, int width) {
+  if (width < 1) width = 1;
+  if (inner == cfg_.BevelInner && outer == cfg_.BevelOuter && width == cfg_.BevelWidth) return;
   cfg_.BevelInner = inner;
   cfg_.BevelOuter = outer;
-  cfg_.BevelWidth = width < 1 ? 1 : width;
+  cfg_.BevelWidth = width;
   SetBevels(inner, outer, width);
-  LayoutClient();
-  UpdateGlyphRect();
+  Relayout();
 }
 
 void TDFWFoldPanel::SetClientBevels(TPanelBevel inner, TPanelBevel outer, int width) {
@@ -323,7 +421,8 @@ void TDFWFoldPanel::PaintTo(HDC dc) {
   TDFWPaneles::PaintTo(dc);
   if (!cfg_.Folding) return;
   const bool collapsed = status_ == TFoldStatus::fsCollapsed;
-  const int w = Width(), h = Height();
+  const RECT client = ClientRect();
+  const int w = client.right, h = client.bottom;
   if (collapsed && cfg_.BevelInner == TPanelBevel::bvNone && cfg_.BevelOuter == TPanelBevel::bvNone)
     DrawFrames(dc, {BevelFrame{{0, 0, w, h}, clBtnHighlight, clBtnShadow}});
 
@@ -467,20 +566,17 @@ LRESULT TDFWFoldPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_WINDOWPOSCHANGING: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-      if (sizeLock_ && !ownBoundsChange_ && !(pos->flags & SWP_NOSIZE)) {
-        if (cfg_.Orientation == TFoldOrientation::foHorizontal)
-          pos->cx = Width();
-        else
-          pos->cy = Height();
+      if (sizeLock_ && !(pos->flags & SWP_NOSIZE)) {
+        TRect kept = LockFolded(cfg_, TRect::Bounds(pos->x, pos->y, pos->cx, pos->cy), Bounds());
+        pos->cx = kept.Width();
+        pos->cy = kept.Height();
       }
       break;
     }
     case WM_SIZE:
       if (status_ == TFoldStatus::fsExpanded && !sizeLock_)
         savedSize_ = FoldedDimension(cfg_, Bounds());
-      LayoutClient();
-      UpdateGlyphRect();
-      InvalidateRect(Handle(), nullptr, FALSE);
+      Relayout();
       break;
     case WM_PARENTNOTIFY:
       // Controls belong in the client, whoever created them on the panel.

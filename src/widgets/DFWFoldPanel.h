@@ -12,7 +12,8 @@
 
 namespace hopvox {
 
-// Panel painting with both bevels: outer bevel, border, inner bevel, fill.
+// Panel painting with both bevels: outer bevel, border (BorderWidth pixels
+// in Color), inner bevel, fill.
 class TDFWPaneles : public TPanel {
  public:
   TDFWPaneles() = default;
@@ -22,6 +23,8 @@ class TDFWPaneles : public TPanel {
   TPanelBevel BevelOuter() const { return bevelOuter_; }
   int BevelWidth() const { return bevelWidth_; }
   void SetBevels(TPanelBevel inner, TPanelBevel outer, int width);
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width);
   TColor Color() const { return color_; }
   void SetColor(TColor c);
 
@@ -32,6 +35,7 @@ class TDFWPaneles : public TPanel {
   TPanelBevel bevelInner_ = TPanelBevel::bvNone;
   TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;
   int bevelWidth_ = 1;
+  int borderWidth_ = 0;
   TColor color_ = clBtnFace;
 };
 
@@ -66,9 +70,24 @@ class TDFWFoldPanel : public TDFWPaneles {
   TFoldOrientation Orientation() const { return cfg_.Orientation; }
   void SetOrientation(TFoldOrientation o);
   TFoldPosition FoldPosition() const { return cfg_.Position; }
+  void SetFoldPosition(TFoldPosition p);
   TColor FoldActiveColor() const { return foldActiveColor_; }
+  void SetFoldActiveColor(TColor c);
   bool Seperated() const { return cfg_.Seperated; }
+  void SetSeperated(bool on);
   TSeparatorStyle SeperatorLineStyle() const { return cfg_.SeperatorLineStyle; }
+  void SetSeperatorLineStyle(TSeparatorStyle s);
+  // A null bitmap brings back the default glyph of the orientation; any
+  // other is copied and kept across orientation changes.
+  HBITMAP GlyphExpand() const { return expand_.get(); }
+  void SetGlyphExpand(HBITMAP bmp) { SetGlyph(Glyph::Expand, bmp); }
+  HBITMAP GlyphCollaps() const { return collaps_.get(); }
+  void SetGlyphCollaps(HBITMAP bmp) { SetGlyph(Glyph::Collaps, bmp); }
+  TBorderStyle BorderStyle() const {
+    return cfg_.BorderSingle ? TBorderStyle::bsSingle : TBorderStyle::bsNone;
+  }
+  void SetBorderStyle(TBorderStyle s);
+  void SetBorderWidth(int width);
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   HFONT CaptionFont() const { return captionFont_.get(); }
@@ -98,6 +117,7 @@ class TDFWFoldPanel : public TDFWPaneles {
   void Collapse();
   void Expand();
   void LayoutClient();
+  void SetGlyph(Glyph which, HBITMAP bmp);
   void LoadDefaultGlyph(Glyph which);
   void GlyphChanged();
   void RebuildHighlights();
@@ -105,6 +125,7 @@ class TDFWFoldPanel : public TDFWPaneles {
   TSize GlyphSize(HBITMAP bmp) const;
   void UpdateGlyphRect();
   void InvalidateGlyph();
+  void Relayout();
   void SetOwnBounds(const TRect& r);
   TRect Bounds() const;
   void FoldClick();
@@ -115,13 +136,13 @@ class TDFWFoldPanel : public TDFWPaneles {
   FoldConfig cfg_;
   TFoldStatus status_ = TFoldStatus::fsExpanded;
   UniqueBitmap expand_, collaps_, expandHi_, collapsHi_;
+  bool customExpand_ = false, customCollaps_ = false;
   bool hot_ = false;
   TColor foldActiveColor_ = clAqua;
   std::string caption_;
   UniqueFont captionFont_;
   int savedSize_ = 0;
   bool sizeLock_ = false;
-  bool ownBoundsChange_ = false;
   bool pressedHere_ = false;
   bool tracking_ = false;
   TRect glyphRect_;

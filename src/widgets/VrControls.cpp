@@ -11,6 +11,12 @@ void TVrGraphicControl::EndLoad() {
   AdjustControlSize();
 }
 
+void TVrGraphicControl::SetAutoSize(bool on) {
+  if (on == autoSize_) return;
+  autoSize_ = on;
+  if (on) AdjustControlSize();
+}
+
 void TVrGraphicControl::UpdateControlCanvas() {
   if (loading_) return;
   Invalidate();

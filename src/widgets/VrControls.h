@@ -25,6 +25,8 @@ class TVrGraphicControl : public TGraphicControl {
   bool Loading() const { return loading_; }
 
   bool AutoSize() const { return autoSize_; }
+  // Switching it on fits the bounds to the content at once.
+  void SetAutoSize(bool on);
 
   // Repaints at once (unless loading).
   virtual void UpdateControlCanvas();

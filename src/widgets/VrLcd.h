@@ -23,6 +23,7 @@ class TVrCustomNum : public TVrGraphicImageControl {
   int Digits() const { return model_.Digits(); }
   void SetDigits(int v) { Apply(model_.SetDigits(v)); }
   std::int32_t Spacing() const { return model_.Spacing(); }
+  void SetSpacing(std::int32_t v) { Apply(model_.SetSpacing(v)); }
   TVrNumStyle Style() const { return model_.Style(); }
   void SetStyle(TVrNumStyle v) { Apply(model_.SetStyle(v)); }
   bool LeadingZero() const { return model_.LeadingZero(); }
@@ -34,6 +35,7 @@ class TVrCustomNum : public TVrGraphicImageControl {
 
   // The owned palette; changing its colours recolours the strip.
   TVrPalette& Palette() { return palette_; }
+  void SetPalette(const TVrPalette& palette) { palette_.Assign(palette); }
 
   // For a system colour change: the marker colours are recoloured afresh.
   void SysColorChanged() override { LoadStrip(); }

@@ -10,6 +10,10 @@ TVrUserLed::TVrUserLed() {
   palette_.SetLow2(clBlack);
   palette_.SetHigh1(clRed);
   palette_.SetHigh2(clBlack);
+  // A lamp has no inner edge of its own; its inner colours are the greens.
+  bevel_.SetInnerStyle(TVrBevelStyle::bsNone);
+  bevel_.SetInnerShadow(clGreen);
+  bevel_.SetInnerHighlight(clLime);
   bevel_.OnChange = [this] { UpdateControlCanvas(); };
   palette_.OnChange = [this] { UpdateControlCanvas(); };
 }

@@ -17,7 +17,10 @@ class TVrUserLed : public TVrGraphicControl {
   bool Active() const { return active_; }
   void SetActive(bool on);
   TVrBevel& Bevel() { return bevel_; }
+  // Copies the values: the lamp keeps its own objects.
+  void SetBevel(const TVrBevel& bevel) { bevel_.Assign(bevel); }
   TVrPaletteEx& PaletteEx() { return palette_; }
+  void SetPaletteEx(const TVrPaletteEx& palette) { palette_.Assign(palette); }
   TColor OutlineColor() const { return outlineColor_; }
   void SetOutlineColor(TColor c);
   int OutlineWidth() const { return outlineWidth_; }

@@ -30,10 +30,18 @@ void TVrUpDown::SetGlyphsDown(HBITMAP bmp) {
   GlyphsChanged();
 }
 
+void TVrUpDown::SetNumGlyphs(int n) {
+  n = NumGlyphsInRange(n);
+  if (n == numGlyphs_) return;
+  numGlyphs_ = n;
+  GlyphsChanged();
+}
+
 void TVrUpDown::GlyphsChanged() {
   auto glyphSize = [this](HBITMAP strip) {
     SIZE s = BitmapSize(strip);
-    return s.cx == 0 ? SIZE{0, 0} : SIZE{s.cx / numGlyphs_, s.cy};
+    TPoint g = UpDownGlyphSize(s.cx, s.cy, numGlyphs_);
+    return SIZE{g.X, g.Y};
   };
   upSize_ = glyphSize(glyphsUp_.get());
   downSize_ = glyphSize(glyphsDown_.get());

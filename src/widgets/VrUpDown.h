@@ -19,10 +19,13 @@ class TVrUpDown : public TVrGraphicImageControl {
   HBITMAP GlyphsUp() const { return glyphsUp_.get(); }
   HBITMAP GlyphsDown() const { return glyphsDown_.get(); }
   int NumGlyphs() const { return numGlyphs_; }
+  void SetNumGlyphs(int n);
   TVrOrientation Orientation() const { return orientation_; }
   void SetOrientation(TVrOrientation o);
-  bool RepeatClick() const { return tracker_.RepeatClick; }
-  std::uint32_t RepeatPause() const { return tracker_.RepeatPause; }
+  bool RepeatClick() const { return tracker_.RepeatClick(); }
+  void SetRepeatClick(bool on) { tracker_.SetRepeatClick(on); }
+  std::int32_t RepeatPause() const { return tracker_.RepeatPause(); }
+  void SetRepeatPause(std::int32_t ms) { tracker_.SetRepeatPause(ms); }
   void SetEnabled(bool on);
 
   std::function<void()> OnUpClick;

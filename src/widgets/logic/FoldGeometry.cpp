@@ -11,6 +11,8 @@ int FoldBevelInset(const FoldConfig& c) {
   return inset;
 }
 
+int FoldAlignInset(const FoldConfig& c) { return c.BorderWidth + FoldBevelInset(c); }
+
 int FoldClientOffset(const FoldConfig& c, TSize currentGlyph) {
   int offset = 0;
   if (!currentGlyph.Empty())

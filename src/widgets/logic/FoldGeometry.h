@@ -14,6 +14,7 @@ enum class TFoldOrientation { foHorizontal, foVertical };
 enum class TFoldPosition { fpLeftTop, fpRightTop, fpLeftBottom, fpRightBottom };
 enum class TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 enum class TSeparatorStyle { bsLowered, bsRaised };
+enum class TBorderStyle { bsNone, bsSingle };
 
 struct TSize {
   int Width = 0;
@@ -29,6 +30,7 @@ struct FoldConfig {
   TPanelBevel BevelOuter = TPanelBevel::bvRaised;
   int BevelWidth = 1;
   bool BorderSingle = false;
+  int BorderWidth = 0;
   bool Folding = true;
   bool Seperated = true;
   TSeparatorStyle SeperatorLineStyle = TSeparatorStyle::bsLowered;
@@ -43,6 +45,9 @@ inline bool GlyphAtTop(TFoldPosition p) {
 
 // BevelWidth once for each of the panel's bevels that is not none.
 int FoldBevelInset(const FoldConfig& c);
+// How far the client's area lies inside the panel's client rectangle: the
+// border width and the bevels.
+int FoldAlignInset(const FoldConfig& c);
 // Width (vertical) or height (horizontal) of the glyph band beside the client.
 int FoldClientOffset(const FoldConfig& c, TSize currentGlyph);
 // The client's bounds once the band is taken off the side of the glyph;

@@ -53,6 +53,8 @@ class TVrBevel : public TVrPersistent {
   void SetOuterWidth(int v) { Set(f_.OuterWidth, v < 1 ? 1 : v); }
   void SetOuterShadow(TColor v) { Set(f_.OuterShadow, v); }
   void SetOuterHighlight(TColor v) { Set(f_.OuterHighlight, v); }
+  void SetOuterSpace(int v) { Set(f_.OuterSpace, v < 0 ? 0 : v); }
+  void SetOuterColor(TColor v) { Set(f_.OuterColor, v); }
   void SetInnerOutline(TVrBevelOutlineStyle v) { Set(f_.InnerOutline, v); }
   void SetInnerStyle(TVrBevelStyle v) { Set(f_.InnerStyle, v); }
   void SetInnerWidth(int v) { Set(f_.InnerWidth, v < 1 ? 1 : v); }

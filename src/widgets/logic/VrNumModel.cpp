@@ -50,6 +50,12 @@ NumEffect TVrNumModel::SetDigits(int v) {
   return NumEffect::AdjustSize;
 }
 
+NumEffect TVrNumModel::SetSpacing(std::int32_t v) {
+  if (v == spacing_) return NumEffect::None;
+  spacing_ = v;
+  return NumEffect::AdjustSize;
+}
+
 NumEffect TVrNumModel::SetStyle(TVrNumStyle v) {
   if (v == style_) return NumEffect::None;
   style_ = v;

@@ -56,6 +56,7 @@ class TVrNumModel {
   NumEffect SetMin(std::int32_t v);
   NumEffect SetMax(std::int32_t v);
   NumEffect SetDigits(int v);
+  NumEffect SetSpacing(std::int32_t v);
   NumEffect SetStyle(TVrNumStyle v);
   NumEffect SetLeadingZero(bool v);
   NumEffect SetZeroBlank(bool v);

@@ -19,6 +19,13 @@ TRect UpDownGlyphRect(const TRect& button, int glyphWidth, int glyphHeight) {
                        button.Top + (button.Height() - glyphHeight) / 2, glyphWidth, glyphHeight);
 }
 
+int NumGlyphsInRange(int numGlyphs) { return numGlyphs < 1 ? 1 : numGlyphs > 4 ? 4 : numGlyphs; }
+
+TPoint UpDownGlyphSize(int stripWidth, int stripHeight, int numGlyphs) {
+  if (stripWidth <= 0 || stripHeight <= 0) return {0, 0};
+  return {stripWidth / NumGlyphsInRange(numGlyphs), stripHeight};
+}
+
 int UpDownGlyphState(bool hot, bool pressedInside, bool enabled, int numGlyphs) {
   int state = hot ? 1 : 0;
   if (pressedInside) state *= 2;
@@ -36,7 +43,7 @@ void TUpDownTracker::LeftButtonDown(int hit) {
   pressedInside_ = true;
   pressed_ = hit;
   timer_.SetInterval(kFirstRepeatDelay);
-  timer_.SetEnabled(RepeatClick);
+  timer_.SetEnabled(repeatClick_);
   if (Refresh) Refresh();
 }
 
@@ -64,7 +71,7 @@ void TUpDownTracker::MouseLeave() {
 }
 
 void TUpDownTracker::Tick() {
-  timer_.SetInterval(RepeatPause);
+  timer_.SetInterval(std::uint32_t(repeatPause_));
   if (!(tracking_ && pressedInside_)) return;
   try {
     FireClick();

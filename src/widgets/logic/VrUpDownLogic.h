@@ -21,6 +21,11 @@ TRect UpDownButtonRect(int index, TVrOrientation o, int width, int height);
 int UpDownHitTest(TPoint p, TVrOrientation o, int width, int height);
 // Glyph centred in its button.
 TRect UpDownGlyphRect(const TRect& button, int glyphWidth, int glyphHeight);
+// Strips hold 1 to 4 glyphs; a count outside is taken to the nearest end.
+int NumGlyphsInRange(int numGlyphs);
+// One glyph of a strip: the strip's width shared by the glyphs, its full
+// height; (0, 0) for an empty strip.
+TPoint UpDownGlyphSize(int stripWidth, int stripHeight, int numGlyphs);
 // Glyph index: 0 normal, 1 hot, 2 pressed, 3 disabled; 0 when the strip
 // has fewer glyphs than that.
 int UpDownGlyphState(bool hot, bool pressedInside, bool enabled, int numGlyphs);
@@ -34,8 +39,12 @@ class TUpDownTracker {
   std::function<void()> OnDownClick;
   std::function<void()> Refresh;
 
-  bool RepeatClick = true;
-  std::uint32_t RepeatPause = 100;
+  bool RepeatClick() const { return repeatClick_; }
+  // Takes effect at the next press.
+  void SetRepeatClick(bool on) { repeatClick_ = on; }
+  std::int32_t RepeatPause() const { return repeatPause_; }
+  // Milliseconds, at least 1: a pause of 0 would stop the timer for good.
+  void SetRepeatPause(std::int32_t ms) { repeatPause_ = ms < 1 ? 1 : ms; }
 
   int HotIndex() const { return hot_; }
   int PressedIndex() const { return pressed_; }
@@ -53,6 +62,8 @@ class TUpDownTracker {
   void FireClick();
 
   TVrTimerCore& timer_;
+  bool repeatClick_ = true;
+  std::int32_t repeatPause_ = 100;
   int hot_ = -1;
   int pressed_ = -1;
   bool tracking_ = false;

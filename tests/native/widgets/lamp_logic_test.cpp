@@ -54,6 +54,28 @@ TEST(VrBevel, FullSequenceAndInvisible) {
   EXPECT_EQ(r2, (TRect{0, 0, 40, 40}));
 }
 
+TEST(VrBevel, OuterSpaceLiesBetweenTheOuterEdgeAndTheInnerSet) {
+  TVrBevel b;
+  int changes = 0;
+  b.OnChange = [&] { ++changes; };
+  b.SetOuterSpace(2);
+  b.SetOuterColor(clRed);
+  b.SetOuterColor(clRed);
+  EXPECT_EQ(changes, 2);
+  b.SetOuterSpace(-1);
+  EXPECT_EQ(b.Get().OuterSpace, 0);
+  b.SetOuterSpace(2);
+  TRect r{0, 0, 30, 30};
+  auto f = b.Frames(r);
+  // black outline, raised edge, two red bands, lowered inner edge, inner space
+  ASSERT_EQ(f.size(), 6u);
+  EXPECT_EQ(f[1].TopLeft, clBtnHighlight);
+  EXPECT_EQ(f[2], (BevelFrame{{2, 2, 28, 28}, clRed, clRed}));
+  EXPECT_EQ(f[3], (BevelFrame{{3, 3, 27, 27}, clRed, clRed}));
+  EXPECT_EQ(f[4].TopLeft, clBtnShadow);
+  EXPECT_EQ(r, (TRect{6, 6, 24, 24}));
+}
+
 TEST(Gradient, RowsStepTowardTheEndColour) {
   EXPECT_EQ(GradientRow(clLime, clBlack, 0, 12), clLime);
   EXPECT_EQ(GradientRow(clLime, clBlack, 1, 12), Rgb(0, 255 - 21, 0));  // 255 - 255/12

@@ -95,6 +95,20 @@ TEST(VrNum, AlignmentPlacesTheRow) {
   EXPECT_EQ(m.SetAlignment(TVrNumAlignment::naRightJustify), NumEffect::None);
 }
 
+TEST(VrNum, SpacingResizesAndMovesTheCells) {
+  auto m = LevelDisplay();
+  EXPECT_EQ(m.SetSpacing(2), NumEffect::None);
+  EXPECT_EQ(m.SetSpacing(4), NumEffect::AdjustSize);
+  EXPECT_EQ(m.ContentWidth(11), 3 * 11 + 2 * 4);
+  // 41 wide: the row fills the display exactly.
+  auto cells = LevelCells(m);
+  EXPECT_EQ(cells[0].X, 0);
+  EXPECT_EQ(cells[1].X, 15);
+  EXPECT_EQ(cells[2].X, 30);
+  EXPECT_EQ(m.SetSpacing(-1), NumEffect::AdjustSize) << "cells may overlap";
+  EXPECT_EQ(m.ContentWidth(11), 31);
+}
+
 TEST(VrPalette, AssignIsOneChangeAndLookupSplitsAtZero) {
   TVrPalette a, b;
   int changes = 0;

@@ -34,6 +34,15 @@ TEST(UpDownGeometry, GlyphStates) {
   EXPECT_EQ(UpDownGlyphState(false, false, false, 3), 0);
 }
 
+TEST(UpDownGeometry, GlyphSizeSharesTheStripAmongOneToFourGlyphs) {
+  EXPECT_EQ(UpDownGlyphSize(36, 6, 4), (TPoint{9, 6}));
+  EXPECT_EQ(UpDownGlyphSize(36, 6, 2), (TPoint{18, 6}));
+  EXPECT_EQ(UpDownGlyphSize(36, 6, 0), (TPoint{36, 6})) << "below 1 counts as 1";
+  EXPECT_EQ(UpDownGlyphSize(36, 6, 9), (TPoint{9, 6})) << "above 4 counts as 4";
+  EXPECT_EQ(UpDownGlyphSize(0, 0, 4), (TPoint{0, 0}));
+  EXPECT_EQ(NumGlyphsInRange(3), 3);
+}
+
 // A platform timer on a fake clock: SetTimer semantics, one periodic timer.
 struct FakeClock {
   int now = 0;
@@ -118,7 +127,7 @@ TEST(UpDownRepeat, LeavingThePressedButtonSuspendsAndReleaseElsewhereFiresNothin
 
 TEST(UpDownRepeat, NoRepeatWhenSwitchedOffAndFailingHandlerStopsTheTimer) {
   Rig r;
-  r.tracker.RepeatClick = false;
+  r.tracker.SetRepeatClick(false);
   r.tracker.LeftButtonDown(0);
   r.clock.RunTo(2000);
   EXPECT_TRUE(r.ups.empty());
@@ -130,6 +139,24 @@ TEST(UpDownRepeat, NoRepeatWhenSwitchedOffAndFailingHandlerStopsTheTimer) {
   f.tracker.LeftButtonDown(0);
   EXPECT_THROW(f.clock.RunTo(400), std::runtime_error);
   EXPECT_FALSE(f.clock.timer.Enabled());
+}
+
+TEST(UpDownRepeat, RepeatPauseSpacesTheRepeatsAndStaysPositive) {
+  Rig r;
+  r.tracker.SetRepeatPause(250);
+  r.tracker.LeftButtonDown(1);
+  r.clock.RunTo(1000);
+  EXPECT_EQ(r.downs, (std::vector<int>{400, 650, 900}));
+  r.tracker.LeftButtonUp();
+  r.tracker.SetRepeatPause(0);
+  EXPECT_EQ(r.tracker.RepeatPause(), 1);
+  r.tracker.SetRepeatPause(-5);
+  // A pause of 0 or less would spin the fake clock for ever.
+  ASSERT_EQ(r.tracker.RepeatPause(), 1);
+  r.tracker.LeftButtonDown(0);
+  r.clock.RunTo(1000 + 400 + 3);
+  EXPECT_EQ(r.ups.size(), 4u) << "first repeat, then every millisecond";
+  r.tracker.LeftButtonUp();
 }
 
 TEST(VrTimerCore, RefusedPlatformTimerIsReported) {

@@ -159,6 +159,115 @@ TEST_F(MainServerPanel, ChildrenLiveInTheClientAndItsClicksAreThePanels) {
   DestroyWindow(child);
 }
 
+// A 20 x 20 white glyph; its olive bottom-left pixel is the transparent colour.
+UniqueBitmap WhiteGlyph() {
+  ClientDC screen(nullptr);
+  UniqueBitmap bmp(CreateCompatibleBitmap(screen.get(), 20, 20));
+  UniqueDC dc(CreateCompatibleDC(screen.get()));
+  ScopedSelectObject s(dc.get(), bmp.get());
+  RECT all{0, 0, 20, 20};
+  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetPixel(dc.get(), 0, 19, RGB(128, 128, 0));
+  return bmp;
+}
+
+TEST_F(MainServerPanel, CustomGlyphStaysThroughOrientationChangesAndLightsUp) {
+  UniqueBitmap white = WhiteGlyph();
+  panel.SetGlyphCollaps(white.get());
+  EXPECT_EQ(panel.GlyphRect(), (TRect{1, 1, 21, 21}));
+  EXPECT_EQ(panel.Client().BoundsRect().left, 23) << "band: glyph, bevel, separator";
+  Send(WM_MOUSEMOVE, 16, 16);
+  EXPECT_EQ(Snapshot(panel.Handle()).At(16, 16), clAqua) << "the custom glyph lit";
+  Send(WM_MOUSEMOVE, 100, 100);
+
+  panel.SetOrientation(TFoldOrientation::foHorizontal);
+  EXPECT_EQ(BitmapSize(panel.GlyphCollaps()).cx, 20) << "custom glyph kept";
+  EXPECT_EQ(BitmapSize(panel.GlyphExpand()).cx, 12) << "default glyph follows: EXPAND_H";
+  panel.SetGlyphCollaps(nullptr);
+  EXPECT_EQ(BitmapSize(panel.GlyphCollaps()).cx, 41) << "COLLAPS_H";
+  panel.SetOrientation(TFoldOrientation::foVertical);
+  EXPECT_EQ(BitmapSize(panel.GlyphCollaps()).cx, 12) << "default again: follows back";
+}
+
+TEST_F(MainServerPanel, GlyphCornerSeparatorAndHighlightColour) {
+  panel.SetFoldPosition(TFoldPosition::fpRightTop);
+  EXPECT_EQ(panel.GlyphRect(), (TRect{160, 1, 172, 42}));
+  EXPECT_EQ(panel.Client().BoundsRect().right, 157);
+  panel.SetFoldPosition(TFoldPosition::fpLeftTop);
+  EXPECT_EQ(panel.Client().BoundsRect().left, 15);
+
+  panel.SetSeperatorLineStyle(TSeparatorStyle::bsRaised);
+  Snapshot raised(panel.Handle());
+  EXPECT_EQ(raised.At(13, 100), Sys(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(raised.At(14, 100), Sys(COLOR_BTNSHADOW));
+  panel.SetSeperated(false);
+  EXPECT_EQ(panel.Client().BoundsRect().left, 13) << "no room kept for the line";
+  EXPECT_EQ(Snapshot(panel.Handle()).At(13, 100), Sys(COLOR_BTNFACE));
+
+  panel.SetFoldActiveColor(Rgb(255, 255, 0));
+  Send(WM_MOUSEMOVE, 5, 5);
+  EXPECT_EQ(Snapshot(panel.Handle()).At(2, 1), Rgb(255, 255, 0)) << "white AND yellow";
+}
+
+TEST_F(MainServerPanel, BorderWidthAndSingleBorderInsetTheClient) {
+  panel.SetBorderWidth(3);
+  EXPECT_EQ(panel.Client().BoundsRect().left, 15);
+  EXPECT_EQ(panel.Client().BoundsRect().top, 4);
+  EXPECT_EQ(panel.Client().BoundsRect().right, 169);
+  panel.SetBorderWidth(0);
+  panel.SetBorderStyle(TBorderStyle::bsSingle);
+  RECT c = panel.Client().BoundsRect();
+  EXPECT_EQ(c.right, 170) << "171 inside the frame, less the bevel";
+  EXPECT_EQ(c.bottom, 161);
+  panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(panel.Height(), 16) << "glyph 12, bevels 2, frame 2";
+  EXPECT_EQ(panel.GlyphRect(), (TRect{1, 1, 42, 13}));
+  panel.SetBorderStyle(TBorderStyle::bsNone);
+  EXPECT_EQ(panel.Height(), 14) << "a bar keeps fitting its glyph";
+}
+
+TEST_F(MainServerPanel, ClientDragEventsAreThePanelsInItsCoordinates) {
+  TDFWFoldPanelClient& client = panel.Client();
+  test::Host other;
+  bool accept = true;
+  client.OnDragOver(other, 100, 50, accept);
+  EXPECT_FALSE(accept) << "no handler on the panel: no drop";
+  int x = -1, y = -1, drops = 0, starts = 0, ends = 0;
+  TWindow* source = nullptr;
+  panel.OnDragOver = [&](TWindow& s, int px, int py, bool& ok) {
+    source = &s;
+    x = px;
+    y = py;
+    ok = px > 100;
+  };
+  accept = true;
+  client.OnDragOver(other, 100, 50, accept);
+  EXPECT_TRUE(accept);
+  EXPECT_EQ(source, &other);
+  EXPECT_EQ(x, 115);
+  EXPECT_EQ(y, 51);
+  panel.OnDragDrop = [&](TWindow&, int px, int py) {
+    ++drops;
+    x = px;
+    y = py;
+  };
+  client.OnDragDrop(other, 2, 3);
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(x, 17);
+  EXPECT_EQ(y, 4);
+  panel.OnStartDrag = [&] { ++starts; };
+  client.OnStartDrag();
+  EXPECT_EQ(starts, 1);
+  panel.OnEndDrag = [&](TWindow* target, int px, int) {
+    ++ends;
+    EXPECT_EQ(target, nullptr);
+    x = px;
+  };
+  client.OnEndDrag(nullptr, 0, 0);
+  EXPECT_EQ(ends, 1);
+  EXPECT_EQ(x, 15);
+}
+
 TEST(FoldPanel, FoldingOffShowsNoGlyphAndKeepsTheClientFull) {
   test::Host host;
   TDFWFoldPanel panel{{.parent = &host, .bounds = {0, 0, 173, 100}}};

@@ -73,5 +73,21 @@ TEST_F(SavedLamp, OutlineAndOwnerDraw) {
   EXPECT_EQ(At(s, 10, 9), clWhite);
 }
 
+TEST(UserLed, NewLampHasNoInnerEdge) {
+  test::Host host;
+  TVrUserLed led;
+  led.SetParent(&host);
+  led.SetBounds(30, 40, 20, 10);
+  Snapshot s(host.Handle());
+  EXPECT_EQ(s.At(30, 40), clBlack);
+  EXPECT_EQ(s.At(31, 41), Sys(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(s.At(32, 42), Sys(COLOR_BTNFACE)) << "inner space right inside the raised edge";
+  EXPECT_EQ(s.At(33, 43), clMaroon) << "first row of the face";
+  TVrPaletteEx blue;
+  blue.SetLow1(Rgb(0, 0, 255));
+  led.SetPaletteEx(blue);
+  EXPECT_EQ(Snapshot(host.Handle()).At(33, 43), Rgb(0, 0, 255)) << "assigned palette repaints";
+}
+
 }  // namespace
 }  // namespace hopvox

@@ -59,6 +59,10 @@ TEST_F(LevelDisplay, PaletteChangeRecoloursTheStrip) {
   Snapshot s(host.Handle());
   EXPECT_EQ(At(s, 28 + 5, 2 + 1), clRed);
   EXPECT_EQ(At(s, 2 + 5, 2 + 1), Rgb(0, 0, 128));
+  TVrPalette yellow;
+  yellow.SetHigh(Rgb(255, 255, 0));
+  num.SetPalette(yellow);
+  EXPECT_EQ(At(Snapshot(host.Handle()), 28 + 5, 2 + 1), Rgb(255, 255, 0)) << "assigned palette";
 }
 
 TEST_F(LevelDisplay, UnlitSilverStaysApartFromLit) {
@@ -67,6 +71,23 @@ TEST_F(LevelDisplay, UnlitSilverStaysApartFromLit) {
   Snapshot s(host.Handle());
   EXPECT_EQ(At(s, 28 + 5, 2 + 9), clSilver);
   EXPECT_EQ(At(s, 28 + 5, 2 + 1), clLime);
+}
+
+TEST_F(LevelDisplay, AutoSizeFitsTheRowAndSpacingMovesIt) {
+  num.SetAutoSize(true);
+  EXPECT_EQ(num.Width(), 37);
+  EXPECT_EQ(num.Height(), 20);
+  num.SetSpacing(4);
+  EXPECT_EQ(num.Width(), 41) << "3 cells of 11 and two gaps of 4";
+  // Cells at x 0, 15, 30, y 0: the 0 is in the last one.
+  EXPECT_EQ(At(Snapshot(host.Handle()), 30 + 5, 1), clLime);
+  num.SetAutoSize(false);
+  num.SetSpacing(0);
+  EXPECT_EQ(num.Width(), 41) << "without AutoSize the bounds stay";
+  // Cells at x 4, 15, 26.
+  Snapshot s(host.Handle());
+  EXPECT_EQ(At(s, 26 + 5, 1), clLime);
+  EXPECT_EQ(At(s, 30 + 5, 1), clBlack);
 }
 
 TEST_F(LevelDisplay, TransparentDisplayKeepsTheParentBackground) {

@@ -86,6 +86,24 @@ TEST_F(Arrows, TimerTicksRepeatWhileHeldOnTheButton) {
   EXPECT_EQ(ups, 3) << "ticks after release are dropped";
 }
 
+TEST_F(Arrows, NumGlyphsRecutsTheStrips) {
+  updown.SetNumGlyphs(2);
+  // 18 x 6 glyphs at (1, 3): the normal and the hot triangle side by side.
+  EXPECT_EQ(UpGlyph(), test::Sys(COLOR_BTNFACE)) << "between the two triangles";
+  Snapshot s(host.Handle());
+  EXPECT_EQ(s.At(60 + 1 + 4, 50 + 3 + 2), clGreen);
+  EXPECT_EQ(s.At(60 + 10 + 4, 50 + 3 + 2), clLime);
+  EXPECT_EQ(s.At(60 + 10 + 4, 50 + 16 + 2), clLime);
+  // Pressed wants glyph 2, which a strip of two lacks: glyph 0.
+  Send(WM_MOUSEMOVE, 10, 5);
+  Send(WM_LBUTTONDOWN, 10, 5);
+  EXPECT_EQ(Snapshot(host.Handle()).At(60 + 1 + 4, 50 + 3 + 2), clGreen);
+  Send(WM_LBUTTONUP, 10, 5);
+  updown.SetNumGlyphs(7);
+  EXPECT_EQ(updown.NumGlyphs(), 4);
+  EXPECT_EQ(UpGlyph(), clLime) << "back to 9 x 6, the hot glyph under the pointer";
+}
+
 TEST_F(Arrows, OrientationSwapsTheSize) {
   TVrUpDown fresh;
   EXPECT_EQ(fresh.Width(), 20);
