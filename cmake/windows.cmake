@@ -42,7 +42,11 @@ if(HOPVOX_PROGRAM_ONLY)
   # A windows program, as the voice-chat program is: a console one would come
   # with a console window that shows up after the start, takes the activation
   # from the window the user works in and goes again.
-  add_executable(roger WIN32 ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+  # Beside the program in a folder named in the user's language, as Hopvox is.
+  add_executable(roger WIN32 ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp
+                 ${CMAKE_SOURCE_DIR}/src/framework/SystemCodePage.cpp
+                 ${CMAKE_SOURCE_DIR}/src/framework/logic/AnsiCodePage.cpp)
+  target_include_directories(roger PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(roger PRIVATE hopvox_win_options)
   # "Another program" that has the focus in scripts/run's demonstration.
   add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
+#include "framework/SystemCodePage.h"
 #include "framework/logic/IniText.h"
 
 namespace hopvox {
@@ -78,7 +79,7 @@ bool HasOtherNames(const std::string& path) {
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
   if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path))
     return RewriteInPlace(path, bytes);
-  std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+  std::string folder = path.substr(0, FolderLength(path, SystemCodePage()));
   if (folder.empty()) folder.push_back('.');
   char temp[MAX_PATH];
   if (!GetTempFileNameA(folder.c_str(), "hvx", 0, temp)) return RewriteInPlace(path, bytes);
@@ -117,7 +118,7 @@ IniText TIniFile::Load() const {
   std::string bytes;
   // An unreadable file reads like a missing one: every value is its default.
   if (ReadWholeFile(fileName_, bytes) != ReadResult::rrRead) bytes.clear();
-  return IniText::Parse(bytes);
+  return IniText::Parse(bytes, SystemCodePage());
 }
 
 void TIniFile::Fail() const { throw EIniFileError("Unable to write to " + fileName_); }
@@ -135,7 +136,7 @@ void TIniFile::Modify(Edit edit) {
   // The rename would happily replace a read-only file: refuse as the platform does.
   const bool readOnly =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  IniText ini = IniText::Parse(before);
+  IniText ini = IniText::Parse(before, SystemCodePage());
   bool changed = false;
   if (!edit(ini, changed, readOnly)) Fail();
   if (!changed) return;

@@ -22,6 +22,7 @@
 #include <random>
 
 #include "framework/IniFile.h"
+#include "framework/SystemCodePage.h"
 #include "framework/logic/IniText.h"
 #include "ini_test_folder.h"
 
@@ -92,7 +93,8 @@ TEST(IniDifferential, ReadsMatchThePlatformReader) {
     const std::string bytes = g.File();
     WriteBytes(path, bytes);
     const hopvox::TIniFile ini(path);
-    const auto text = hopvox::IniText::Parse(bytes);  // values from the text: not 25,000 file reads
+    const auto text = hopvox::IniText::Parse(
+        bytes, hopvox::SystemCodePage());  // values from the text: not 25,000 file reads
     for (const char* section : kSections) {
       // Blanks around the name count for a list, not for a value.
       const std::string s =
