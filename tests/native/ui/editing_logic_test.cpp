@@ -15,8 +15,8 @@ TEST(Database, AddPlanAndEntryUnderThePointer) {
   const std::vector<std::string> listed{"Alpha", "bravo"};
   EXPECT_TRUE(PlanAdd("", listed, WesternCodePage()).refused);
   EXPECT_FALSE(PlanAdd("   ", listed, WesternCodePage()).refused);  // blanks are a name
-  EXPECT_EQ(PlanAdd("BRAVO", listed, WesternCodePage()).existing,
-            1);  // listed already: keeps its one entry
+  // Listed already: keeps its one entry.
+  EXPECT_EQ(PlanAdd("BRAVO", listed, WesternCodePage()).existing, 1);
   // The same key of the file as the settings layer reads it: blanks at the
   // ends and the case of Western letters do not count.
   EXPECT_EQ(PlanAdd("Alpha ", listed, WesternCodePage()).existing, 0);
