@@ -136,6 +136,20 @@ if(E2E_DRIVER_SOURCES)
   endforeach()
 endif()
 
+# Names and paths on a Japanese and a Russian system: the same programs under
+# each system locale, in a Wine prefix of their own.
+file(GLOB LOCALE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/locale/*.cpp)
+file(GLOB LOCALE_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/locale/*.cpp)
+if(LOCALE_WIN32_SOURCES AND LOCALE_E2E_SOURCES AND TARGET e2e_driver)
+  add_executable(win32_locale ${LOCALE_WIN32_SOURCES} $<TARGET_OBJECTS:hopvox_res>)
+  target_link_libraries(win32_locale PRIVATE hopvox_lib gtest gtest_main)
+  add_executable(e2e_locale ${LOCALE_E2E_SOURCES})
+  target_link_libraries(e2e_locale PRIVATE e2e_driver gtest gtest_main)
+  add_dependencies(e2e_locale program)
+  add_test(NAME locales COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/locale/locales.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(locales PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
+endif()
+
 # Writes that depend on file permissions, which root ignores: run as a user made for it.
 if(TARGET e2e_failure)
   add_test(NAME e2e_failure_unprivileged
