@@ -18,10 +18,6 @@ const std::string kA = "\x83\x41", kDi = "\x83\x61";
 // Centre of the logo in the window's client area.
 constexpr int kLogoX = 204 + 85, kLogoY = 171 + 87;
 
-void SkipUnlessCodePage(UINT codePage) {
-  if (GetACP() != codePage) GTEST_SKIP() << "the system's code page is " << GetACP();
-}
-
 void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
   run.SetText("listnamebox", name);
   run.SetText("listipbox", address);
@@ -52,7 +48,7 @@ std::string PlatformRead(const HopvoxRun& run, const std::string& name) {
 }  // namespace
 
 TEST(Japanese, RunFromAFolderNamedInJapanese) {
-  SkipUnlessCodePage(932);
+  if (GetACP() != 932) GTEST_SKIP() << "the system's code page is " << GetACP();
   HopvoxRun run(kSoftTable);
   const std::string logo = run.PathOf("\x95\x5C.jpg");  // "表.jpg"
   char source[MAX_PATH];
@@ -80,9 +76,6 @@ TEST(Japanese, RunFromAFolderNamedInJapanese) {
   EXPECT_NE(run.ReadFile("Hopvox.ini").find("[Hopvox logo]\r\nlogo=" + logo + "\r\n"),
             std::string::npos);
 
-  run.Click("helpButton");
-  EXPECT_NE(run.WaitForWindow("Hopvox Help"), nullptr);
-
   // Names that differ only in a trail byte are two entries with their own
   // addresses, in the list and in the file as the platform reads it.
   run.ExpandFoldPanel(1);
@@ -97,11 +90,14 @@ TEST(Japanese, RunFromAFolderNamedInJapanese) {
   EXPECT_EQ(run.ListCount("ListBox"), 1);
   EXPECT_EQ(PlatformRead(run, kA), "error");
   EXPECT_EQ(PlatformRead(run, kDi), "2.2.2.2");
+
+  run.Click("helpButton");
+  EXPECT_NE(run.WaitForWindow("Hopvox Help"), nullptr);
   run.Close();
 }
 
 TEST(Russian, DatabaseNamesInUpperAndLowerCase) {
-  SkipUnlessCodePage(1251);
+  if (GetACP() != 1251) GTEST_SKIP() << "the system's code page is " << GetACP();
   HopvoxRun run("db_russian");
   run.WriteFile("HopVoxIPs.ini", "");
   run.Start();
