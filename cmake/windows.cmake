@@ -51,7 +51,11 @@ if(HOPVOX_PROGRAM_ONLY)
   # A windows program, as the voice-chat program is: a console one would come
   # with a console window that shows up after the start, takes the activation
   # from the window the user works in and goes again.
-  add_executable(roger WIN32 ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp)
+  # Beside the program in a folder named in the user's language, as Hopvox is.
+  add_executable(roger WIN32 ${CMAKE_SOURCE_DIR}/tools/roger/roger.cpp
+                 ${CMAKE_SOURCE_DIR}/src/framework/SystemCodePage.cpp
+                 ${CMAKE_SOURCE_DIR}/src/framework/logic/AnsiCodePage.cpp)
+  target_include_directories(roger PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(roger PRIVATE hopvox_win_options)
   # "Another program" that has the focus in scripts/run's demonstration.
   add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)
@@ -222,6 +226,20 @@ if(TARGET e2e_security)
   target_link_options(plantmarker PRIVATE -static -static-libgcc -static-libstdc++)
   target_link_libraries(plantmarker PRIVATE hopvox_warnings)
   add_dependencies(e2e_security plantmarker)
+endif()
+
+# Names and paths on a Japanese and a Russian system: the same programs under
+# each system locale, in a Wine prefix of their own.
+file(GLOB LOCALE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/locale/*.cpp)
+file(GLOB LOCALE_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/locale/*.cpp)
+if(LOCALE_WIN32_SOURCES AND LOCALE_E2E_SOURCES AND TARGET e2e_driver)
+  add_executable(win32_locale ${LOCALE_WIN32_SOURCES} $<TARGET_OBJECTS:hopvox_res>)
+  target_link_libraries(win32_locale PRIVATE hopvox_lib gtest gtest_main)
+  add_executable(e2e_locale ${LOCALE_E2E_SOURCES})
+  target_link_libraries(e2e_locale PRIVATE e2e_driver gtest gtest_main)
+  add_dependencies(e2e_locale program)
+  add_test(NAME locales COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/locale/locales.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(locales PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
 endif()
 
 # Writes that depend on file permissions, which root ignores: run as a user made for it.

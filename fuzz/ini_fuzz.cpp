@@ -10,6 +10,8 @@
 
 using hopvox::IniText;
 
+static const hopvox::TAnsiCodePage& kWestern = hopvox::WesternCodePage();
+
 #define Check(ok)                                                    \
   do {                                                               \
     if (!(ok)) {                                                     \
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.remove_prefix(nul + 1);
   }
   const auto [section, key, value] = parts;
-  const IniText before = IniText::Parse(in);
+  const IniText before = IniText::Parse(in, kWestern);
   Check(before.Format() == in);
 
   const auto names = before.KeyNames(section);
@@ -42,11 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   IniText after = before;
   if (after.WriteString(section, key, value)) {
-    const IniText reread = IniText::Parse(after.Format());
+    const IniText reread = IniText::Parse(after.Format(), kWestern);
     std::string stored(value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3))));
-    std::string expect = IniText::Parse("[s]\nk=" + stored).ReadString("s", "k", "");
+    std::string expect = IniText::Parse("[s]\nk=" + stored, kWestern).ReadString("s", "k", "");
     Check(reread.ReadString(section, key, "?") == expect);
-    IniText sameKey;
+    IniText sameKey(kWestern);
     sameKey.WriteString("s", key, "1");
     for (const auto& n : names) {
       if (sameKey.ReadString("s", n, "") == "1") continue;

@@ -12,7 +12,10 @@ RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw
   pulseaudio pulseaudio-utils sox"
 # clang with its runtime libraries builds the fuzz targets (libFuzzer).
 TEST_PACKAGES="$RUN_PACKAGES g++ clang libclang-rt-14-dev clang-tidy clang-format libgtest-dev googletest
-  libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng"
+  libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng locales"
+# The system locales the locale tests run Wine under: Wine takes its ANSI code
+# page (932 Japanese, 1251 Cyrillic) from LANG, and only from a generated locale.
+TEST_LOCALES="ja_JP.UTF-8 ru_RU.UTF-8"
 
 # Install what is missing from the lists given (as root with apt; otherwise
 # print the command).
@@ -96,6 +99,25 @@ runs_32bit_natively() {
   [ -x /lib/ld-linux.so.2 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1
 }
 
+# Generates the locales of TEST_LOCALES that are missing (as root; otherwise
+# prints the command). Needs the locales package.
+ensure_locales() {
+  local l missing=()
+  for l in $TEST_LOCALES; do
+    locale -a 2>/dev/null | grep -qx "${l%%.*}.utf8" || missing+=("$l")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing locales. Run as root:" >&2
+    for l in "${missing[@]}"; do echo "  localedef -i ${l%%.*} -f UTF-8 $l" >&2; done
+    return 1
+  fi
+  for l in "${missing[@]}"; do
+    echo "== generating the locale $l"
+    localedef -i "${l%%.*}" -f UTF-8 "$l"
+  done
+}
+
 build_native() {
   cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
@@ -132,14 +154,15 @@ build_program() {
   cmake --build "$BUILD/windows/program"
 }
 
-# The Wine prefix in build/, made once: 32-bit (64-bit for a 64-bit test
-# build), quiet, with Wine's fonts (or title-bar buttons draw as letters).
+# The Wine prefix in build/ (or the one named), made once: 32-bit (64-bit
+# for a 64-bit test build), quiet, with Wine's fonts (or title-bar buttons
+# draw as letters).
 prepare_prefix() {
   choose_win_arch
   if [ "$HOPVOX_WIN_ARCH" = x86_64 ]; then
-    export WINEPREFIX="$BUILD/wineprefix64" WINEARCH=win64 WINEDEBUG=-all
+    export WINEPREFIX="${1:-$BUILD/wineprefix64}" WINEARCH=win64 WINEDEBUG=-all
   else
-    export WINEPREFIX="$BUILD/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+    export WINEPREFIX="${1:-$BUILD/wineprefix}" WINEARCH=win32 WINEDEBUG=-all
   fi
   # No sound card here: without the ALSA driver sounds fail at once and quietly.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv=d"

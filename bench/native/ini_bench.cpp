@@ -33,15 +33,17 @@ std::string CrowdedFile() {
 void BM_ReadOneValue(benchmark::State& state) {
   const std::string file = SettingsFile();
   for (auto _ : state)
-    benchmark::DoNotOptimize(
-        hopvox::IniText::Parse(file).ReadInteger("hopvox timing", "Timing", -1));
+    benchmark::DoNotOptimize(hopvox::IniText::Parse(file, hopvox::WesternCodePage())
+                                 .ReadInteger("hopvox timing", "Timing", -1));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(file.size()));
 }
 BENCHMARK(BM_ReadOneValue);
 
 void BM_KeyNamesOfCrowdedSection(benchmark::State& state) {
   const std::string file = CrowdedFile();
-  for (auto _ : state) benchmark::DoNotOptimize(hopvox::IniText::Parse(file).KeyNames("HopVoxIps"));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        hopvox::IniText::Parse(file, hopvox::WesternCodePage()).KeyNames("HopVoxIps"));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(file.size()));
 }
 BENCHMARK(BM_KeyNamesOfCrowdedSection);
@@ -49,7 +51,7 @@ BENCHMARK(BM_KeyNamesOfCrowdedSection);
 void BM_WriteIntoCrowdedSection(benchmark::State& state) {
   const std::string file = CrowdedFile();
   for (auto _ : state) {
-    auto ini = hopvox::IniText::Parse(file);
+    auto ini = hopvox::IniText::Parse(file, hopvox::WesternCodePage());
     ini.WriteString("HopVoxIPs", "Server number 1999", "1.2.3.4");
     benchmark::DoNotOptimize(ini.Format());
   }

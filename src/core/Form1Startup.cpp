@@ -6,6 +6,7 @@
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
+#include "framework/SystemCodePage.h"
 
 namespace hopvox {
 
@@ -13,7 +14,7 @@ std::string ProgramDir() {
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
   std::string dir(path, n);
-  dir.erase(dir.find_last_of("\\/") + 1);
+  dir.erase(FolderLength(dir, SystemCodePage()));
   return dir;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
+#include "framework/SystemCodePage.h"
 #include "framework/logic/IniText.h"
 #include "framework/logic/WriteTempName.h"
 
@@ -106,8 +107,7 @@ UniqueHandle CreateWriteTemp(const std::string& folder, const std::string& name,
 // Writes a complete file next to `path` and only then puts it in its place,
 // so the settings file is always either the old one or the new one.
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, DWORD oldAttributes) {
-  const std::size_t slash = path.find_last_of("\\/");
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string folder = path.substr(0, FolderLength(path, SystemCodePage()));
   const std::string name = path.substr(folder.size());
   RemoveLeftoverTemps(folder, name);
   if (oldAttributes != INVALID_FILE_ATTRIBUTES && HasOtherNames(path))
@@ -145,7 +145,7 @@ IniText TIniFile::Load() const {
   std::string bytes;
   // An unreadable file reads like a missing one: every value is its default.
   if (ReadWholeFile(fileName_, bytes) != ReadResult::rrRead) bytes.clear();
-  return IniText::Parse(bytes);
+  return IniText::Parse(bytes, SystemCodePage());
 }
 
 void TIniFile::Fail() const { throw EIniFileError("Unable to write to " + fileName_); }
@@ -163,7 +163,7 @@ void TIniFile::Modify(Edit edit) {
   // The rename would happily replace a read-only file: refuse as the platform does.
   const bool readOnly =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  IniText ini = IniText::Parse(before);
+  IniText ini = IniText::Parse(before, SystemCodePage());
   bool changed = false;
   if (!edit(ini, changed, readOnly)) Fail();
   if (!changed) return;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/SystemCodePage.h"
 #include "framework/logic/JpegDecoder.h"
 #include "framework/logic/PictureHeaders.h"
 #include "framework/logic/PictureFormat.h"
@@ -114,7 +115,7 @@ TPicture TPicture::FromJpegResource(const char* name) {
 
 TPicture TPicture::FromFile(const std::string& path) {
   TPicture p;
-  switch (PictureFormatOf(path)) {
+  switch (PictureFormatOf(path, SystemCodePage())) {
     case TPictureFormat::Jpeg: {
       std::vector<std::uint8_t> bytes = ReadWholeFile(path);
       return FromJpeg(bytes.data(), bytes.size(), path);
@@ -175,11 +176,7 @@ TPicture TPicture::FromFile(const std::string& path) {
     case TPictureFormat::Unknown:
       break;
   }
-  const size_t dot = path.find_last_of('.');
-  const size_t slash = path.find_last_of("\\/");
-  const std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash)
-                              ? ""
-                              : path.substr(dot);
+  const std::string ext = FileExtension(path, SystemCodePage());
   Invalid(path, ext.empty() ? "the file name has no picture extension"
                             : "\"" + ext + "\" is not a picture type Hopvox can show");
 }

@@ -6,6 +6,7 @@
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
+#include "framework/SystemCodePage.h"
 #include "ui/logic/Database.h"
 
 namespace hopvox {
@@ -48,7 +49,7 @@ void TForm1::DFWFoldPanel1AfterCollaps() { listdelete->SetEnabled(false); }
 void TForm1::ListaddClick() {
   Wave2.Play();
   const std::string name = listnamebox->Text();
-  const DatabaseAddPlan plan = PlanAdd(name, ListBox->Items());
+  const DatabaseAddPlan plan = PlanAdd(name, ListBox->Items(), SystemCodePage());
   if (plan.refused) {
     Wave3.Play();
     MessageBoxA(Handle(), plan.refusal, Application().Title().c_str(), MB_OK);

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/SystemCodePage.h"
+
 namespace {
 
 // The command line less the program name and the one blank the shell puts
@@ -35,7 +37,7 @@ std::string LogPath() {
   if (n > 0 && n < sizeof buf) return buf;
   n = GetModuleFileNameA(nullptr, buf, sizeof buf);
   std::string path(buf, n);
-  path.erase(path.find_last_of("\\/") + 1);
+  path.erase(hopvox::FolderLength(path, hopvox::SystemCodePage()));
   return path + "roger.log";
 }
 

@@ -1,6 +1,5 @@
 #include "framework/logic/IniText.h"
 
-#include <array>
 #include <cstdint>
 
 namespace hopvox {
@@ -22,30 +21,6 @@ std::string_view Trim(std::string_view s) {
 // The platform works on C strings: a NUL ends a name or a value.
 std::string_view CutAtNul(std::string_view s) { return s.substr(0, s.find('\0')); }
 
-// Names are compared without regard to case over the Western ANSI code page
-// (Windows-1252), the way the platform folds them: "MÜLLER" is "müller".
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
-  std::array<unsigned char, 256> t{};
-  for (int i = 0; i < 256; ++i) t[i] = static_cast<unsigned char>(i);
-  for (int c = 'A'; c <= 'Z'; ++c) t[c] = static_cast<unsigned char>(c + 32);
-  for (int c = 0xC0; c <= 0xDE; ++c)
-    if (c != 0xD7) t[c] = static_cast<unsigned char>(c + 32);
-  t[0x8A] = 0x9A;  // S caron
-  t[0x8C] = 0x9C;  // OE
-  t[0x8E] = 0x9E;  // Z caron
-  t[0x9F] = 0xFF;  // Y diaeresis
-  return t;
-}
-constexpr auto kFold = MakeFoldTable();
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])])
-      return false;
-  return true;
-}
-
 // A name as the caller asks for it: the platform reads it as a C string and
 // ignores blanks around it.
 std::string_view RequestedName(std::string_view name) { return Trim(CutAtNul(name)); }
@@ -59,8 +34,8 @@ int HexDigit(char c) {
 
 }  // namespace
 
-bool SameIniName(std::string_view a, std::string_view b) {
-  return EqualNoCase(RequestedName(a), RequestedName(b));
+bool SameIniName(std::string_view a, std::string_view b, const TAnsiCodePage& codePage) {
+  return codePage.SameIgnoringCase(RequestedName(a), RequestedName(b));
 }
 
 int ParseIniInteger(std::string_view text, int def) {
@@ -97,8 +72,8 @@ int ParseIniInteger(std::string_view text, int def) {
   return static_cast<int>(v);
 }
 
-IniText IniText::Parse(std::string_view bytes) {
-  IniText ini;
+IniText IniText::Parse(std::string_view bytes, const TAnsiCodePage& codePage) {
+  IniText ini(codePage);
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     std::size_t brk = bytes.find_first_of("\r\n", pos);
@@ -113,7 +88,7 @@ IniText IniText::Parse(std::string_view bytes) {
       line.eol.assign(bytes.substr(brk, len));
       pos = brk + len;
     }
-    Classify(line, ini.lines_.empty());
+    ini.Classify(line, ini.lines_.empty());
     ini.lines_.push_back(std::move(line));
   }
   return ini;
@@ -131,7 +106,7 @@ std::string IniText::Format() const {
   return out;
 }
 
-void IniText::Classify(Line& line, bool firstLine) {
+void IniText::Classify(Line& line, bool firstLine) const {
   const std::string_view text = line.text;
   std::size_t begin = 0;
   if (firstLine && text.substr(0, 3) == "\xEF\xBB\xBF") begin = 3;  // UTF-8 mark of some editors
@@ -146,7 +121,8 @@ void IniText::Classify(Line& line, bool firstLine) {
   const std::string_view content = text.substr(begin, end - begin);
   if (content[0] == '[') {
     // The last "]" closes the name; a line without one is read as an entry.
-    std::size_t close = content.rfind(']');
+    // A trail byte that equals "]" is part of a character, not a bracket.
+    std::size_t close = codePage_->FindLastOf(content, "]");
     if (close != npos && close > 0) {
       std::string_view name = CutAtNul(Trim(content.substr(1, close - 1)));
       line.kind = LineKind::lkSection;
@@ -174,8 +150,8 @@ std::optional<IniText::Range> IniText::FindSection(std::string_view want) const 
   Range range{npos, 0, 0};
   if (!want.empty()) {
     // Only the first section of a name is seen; later ones of the same name are not.
-    while (i < lines_.size() &&
-           !(lines_[i].kind == LineKind::lkSection && EqualNoCase(lines_[i].Name(), want)))
+    while (i < lines_.size() && !(lines_[i].kind == LineKind::lkSection &&
+                                  codePage_->SameIgnoringCase(lines_[i].Name(), want)))
       ++i;
     if (i == lines_.size()) return std::nullopt;
     range.header = i++;
@@ -190,7 +166,8 @@ std::optional<std::size_t> IniText::FindKey(const Range& range, std::string_view
   const std::string_view want = RequestedName(key);
   if (want.empty()) return std::nullopt;
   for (std::size_t i = range.begin; i < range.end; ++i)
-    if (lines_[i].kind == LineKind::lkKey && EqualNoCase(lines_[i].Name(), want)) return i;
+    if (lines_[i].kind == LineKind::lkKey && codePage_->SameIgnoringCase(lines_[i].Name(), want))
+      return i;
   return std::nullopt;
 }
 
@@ -326,7 +303,7 @@ bool IniText::WriteString(std::string_view section, std::string_view key, std::s
     line.text.resize(cut);
     line.text += v;
     Classify(line, *index == 0);
-    if (line.kind != LineKind::lkKey || !EqualNoCase(line.Name(), k)) {
+    if (line.kind != LineKind::lkKey || !codePage_->SameIgnoringCase(line.Name(), k)) {
       line = saved;  // cannot happen for the names let through above; the fuzzer holds us to it
       return false;
     }

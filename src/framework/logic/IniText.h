@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/logic/AnsiCodePage.h"
+
 namespace hopvox {
 
 // A string read returns at most this many characters.
@@ -24,9 +26,9 @@ inline constexpr std::size_t kIniKeyListBytes = 16384;
 int ParseIniInteger(std::string_view text, int def);
 
 // Whether two section or key names name the same entry, as the file reads
-// them: blanks at their ends do not count, nor does the case of letters of
-// the Western ANSI code page (Windows-1252).
-bool SameIniName(std::string_view a, std::string_view b);
+// them: blanks at their ends do not count, nor does the case of letters as
+// the code page has them.
+bool SameIniName(std::string_view a, std::string_view b, const TAnsiCodePage& codePage);
 
 // Why a section or key name cannot be written so that it reads back as the
 // same entry; inNone when it can.
@@ -45,8 +47,9 @@ const char* IniNameFaultText(TIniNameFault fault);
 
 class IniText {
  public:
-  IniText() = default;
-  static IniText Parse(std::string_view bytes);
+  // An empty file whose names are in `codePage`, which must outlive it.
+  explicit IniText(const TAnsiCodePage& codePage) : codePage_(&codePage) {}
+  static IniText Parse(std::string_view bytes, const TAnsiCodePage& codePage);
   // The file's bytes: exactly what Parse was given, plus the edits.
   std::string Format() const;
 
@@ -96,12 +99,13 @@ class IniText {
     std::size_t begin, end;  // its entry lines
   };
 
-  static void Classify(Line& line, bool firstLine);
+  void Classify(Line& line, bool firstLine) const;
   // `want` as the caller's request turned out: trimmed or not.
   std::optional<Range> FindSection(std::string_view want) const;
   std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
   std::string DefaultEol() const;
 
+  const TAnsiCodePage* codePage_;
   std::vector<Line> lines_;
 };
 

@@ -4,12 +4,16 @@
 
 namespace hopvox {
 
-TPictureFormat PictureFormatOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-    return TPictureFormat::Unknown;
-  std::string ext = path.substr(dot + 1);
+std::string FileExtension(const std::string& path, const TAnsiCodePage& codePage) {
+  const std::string_view name = std::string_view(path).substr(FolderLength(path, codePage));
+  const size_t dot = codePage.FindLastOf(name, ".");
+  return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
+}
+
+TPictureFormat PictureFormatOf(const std::string& path, const TAnsiCodePage& codePage) {
+  std::string ext = FileExtension(path, codePage);
+  if (ext.empty()) return TPictureFormat::Unknown;
+  ext.erase(0, 1);
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext == "jpg" || ext == "jpeg") return TPictureFormat::Jpeg;
   if (ext == "bmp") return TPictureFormat::Bitmap;

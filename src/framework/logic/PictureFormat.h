@@ -3,12 +3,17 @@
 // the logo's open dialog, which offers exactly these kinds.
 #include <string>
 
+#include "framework/logic/AnsiCodePage.h"
+
 namespace hopvox {
 
 enum class TPictureFormat { Unknown, Jpeg, Bitmap, Icon, Emf, Wmf };
 
-// The extension after the last dot of the file name, without regard to case.
-TPictureFormat PictureFormatOf(const std::string& path);
+// The file name's extension: its last dot and what follows; empty when the
+// name has no dot.
+std::string FileExtension(const std::string& path, const TAnsiCodePage& codePage);
+// By the extension, without regard to case.
+TPictureFormat PictureFormatOf(const std::string& path, const TAnsiCodePage& codePage);
 
 inline constexpr char kPictureFilter[] =
     "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|JPEG "

@@ -5,9 +5,12 @@
 
 namespace hopvox {
 
-bool SameName(const std::string& a, const std::string& b) { return SameIniName(a, b); }
+bool SameName(const std::string& a, const std::string& b, const TAnsiCodePage& codePage) {
+  return SameIniName(a, b, codePage);
+}
 
-DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed) {
+DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed,
+                        const TAnsiCodePage& codePage) {
   DatabaseAddPlan plan;
   if (name.empty()) {
     plan.refusal = kNothingAdded;
@@ -32,7 +35,7 @@ DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>&
   plan.refused = plan.refusal != nullptr;
   if (plan.refused) return plan;
   for (size_t i = 0; i < listed.size(); ++i)
-    if (SameName(listed[i], name)) {
+    if (SameName(listed[i], name, codePage)) {
       plan.existing = static_cast<int>(i);
       break;
     }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/logic/AnsiCodePage.h"
+
 namespace hopvox {
 
 inline constexpr const char* kNothingAdded = "Nothing added, you must include a name first";
@@ -24,7 +26,8 @@ struct DatabaseAddPlan {
   int existing = -1;
 };
 
-DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed);
+DatabaseAddPlan PlanAdd(const std::string& name, const std::vector<std::string>& listed,
+                        const TAnsiCodePage& codePage);
 
 // Decodes the list's item-from-point reply: the entry under the pointer, or
 // -1 when the reply's high word is set (the point is outside every entry) or
@@ -33,6 +36,6 @@ int EntryFromPointReply(unsigned long reply, int count);
 
 // Names compare as the settings file compares its keys (SameIniName), so the
 // list shows one entry for each key the file can hold.
-bool SameName(const std::string& a, const std::string& b);
+bool SameName(const std::string& a, const std::string& b, const TAnsiCodePage& codePage);
 
 }  // namespace hopvox

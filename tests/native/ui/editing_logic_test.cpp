@@ -13,15 +13,16 @@ namespace {
 
 TEST(Database, AddPlanAndEntryUnderThePointer) {
   const std::vector<std::string> listed{"Alpha", "bravo"};
-  EXPECT_TRUE(PlanAdd("", listed).refused);
-  EXPECT_EQ(PlanAdd("BRAVO", listed).existing, 1);  // listed already: keeps its one entry
+  EXPECT_TRUE(PlanAdd("", listed, WesternCodePage()).refused);
+  // Listed already: keeps its one entry.
+  EXPECT_EQ(PlanAdd("BRAVO", listed, WesternCodePage()).existing, 1);
   // The same key of the file as the settings layer reads it: blanks at the
   // ends and the case of Western letters do not count.
-  EXPECT_EQ(PlanAdd("Alpha ", listed).existing, 0);
-  EXPECT_EQ(PlanAdd(" alpha", listed).existing, 0);
-  EXPECT_EQ(PlanAdd("Alphas", listed).existing, -1);
-  EXPECT_EQ(PlanAdd("M\xDCLLER", {"m\xFCller"}).existing, 0);
-  EXPECT_EQ(PlanAdd("M\xDCller", {"Muller"}).existing, -1);
+  EXPECT_EQ(PlanAdd("Alpha ", listed, WesternCodePage()).existing, 0);
+  EXPECT_EQ(PlanAdd(" alpha", listed, WesternCodePage()).existing, 0);
+  EXPECT_EQ(PlanAdd("Alphas", listed, WesternCodePage()).existing, -1);
+  EXPECT_EQ(PlanAdd("M\xDCLLER", {"m\xFCller"}, WesternCodePage()).existing, 0);
+  EXPECT_EQ(PlanAdd("M\xDCller", {"Muller"}, WesternCodePage()).existing, -1);
   EXPECT_EQ(EntryFromPointReply(0x00000001u, 2), 1);
   EXPECT_EQ(EntryFromPointReply(0x00000002u, 2), -1);  // past the end
   EXPECT_EQ(EntryFromPointReply(0x00010000u, 2), -1);  // outside the entries

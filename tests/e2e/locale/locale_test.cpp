@@ -1,0 +1,128 @@
+// Hopvox on a Japanese and on a Russian system, as their users run it; the
+// database file is read back with the platform's own reader. Run by
+// locales.sh, once per system locale.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/Driver.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+// "ソフト表": two of its trail bytes are "\".
+const std::string kSoftTable = "\x83\x5C\x83\x74\x83\x67\x95\x5C";
+// "ア" and "ヂ": the same lead byte, trail bytes "A" and "a".
+const std::string kA = "\x83\x41", kDi = "\x83\x61";
+// Centre of the logo in the window's client area.
+constexpr int kLogoX = 204 + 85, kLogoY = 171 + 87;
+
+void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
+  run.SetText("listnamebox", name);
+  run.SetText("listipbox", address);
+  run.Click("listadd");
+}
+
+int EntryOf(const HopvoxRun& run, const std::string& name) {
+  for (int i = 0; i < run.ListCount("ListBox"); ++i)
+    if (run.ListItem("ListBox", i) == name) return i;
+  return -1;
+}
+
+// Selects the entry as a user does, by a click on it (entries are 17 pixels high).
+std::string Select(const HopvoxRun& run, const std::string& name) {
+  const int i = EntryOf(run, name);
+  EXPECT_GE(i, 0) << name;
+  run.ClickAt("ListBox", 30, i * 17 + 8);
+  return run.Text("listipbox");
+}
+
+std::string PlatformRead(const HopvoxRun& run, const std::string& name) {
+  char buf[256];
+  GetPrivateProfileStringA("HopVoxIps", name.c_str(), "error", buf, sizeof buf,
+                           run.PathOf("HopVoxIPs.ini").c_str());
+  return buf;
+}
+
+}  // namespace
+
+TEST(Japanese, RunFromAFolderNamedInJapanese) {
+  if (GetACP() != 932) GTEST_SKIP() << "the system's code page is " << GetACP();
+  HopvoxRun run(kSoftTable);
+  const std::string logo = run.PathOf("\x95\x5C.jpg");  // "表.jpg"
+  char source[MAX_PATH];
+  GetEnvironmentVariableA("HOPVOX_SOURCE", source, sizeof source);
+  ASSERT_TRUE(CopyFileA((std::string(source) + "\\resources\\pictures\\banner.jpg").c_str(),
+                        logo.c_str(), FALSE));
+  run.WriteFile("Hopvox.ini",
+                "[Hopvox keys]\r\nChannel 5=54\r\n[Hopvox key modifier]\r\nModifier=1\r\n"
+                "[Hopvox Ips]\r\nChannel 5=" +
+                    kA + ":5\r\n[Hopvox timing]\r\nTiming=90\r\n");
+  run.Start();
+  // The settings file was found in the program's folder.
+  EXPECT_EQ(run.Query("pollInterval"), 90);
+  {
+    e2e::FocusThief other;
+    e2e::Chord(VK_CONTROL, '6');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "/JOIN1 " + kA + ":5");
+  }
+
+  run.ClickAt(kLogoX, kLogoY);
+  ASSERT_TRUE(run.ChooseFile("Browse for an image", logo));
+  EXPECT_EQ(run.Query("Image1.Width"), 155);
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find("[Hopvox logo]\r\nlogo=" + logo + "\r\n"),
+            std::string::npos);
+
+  // Names that differ only in a trail byte are two entries with their own
+  // addresses, in the list and in the file as the platform reads it.
+  run.ExpandFoldPanel(1);
+  Add(run, kA, "1.1.1.1");
+  Add(run, kDi, "2.2.2.2");
+  EXPECT_EQ(run.ListCount("ListBox"), 2);
+  EXPECT_EQ(PlatformRead(run, kA), "1.1.1.1");
+  EXPECT_EQ(PlatformRead(run, kDi), "2.2.2.2");
+  EXPECT_EQ(Select(run, kDi), "2.2.2.2");
+  EXPECT_EQ(Select(run, kA), "1.1.1.1");
+  run.Click("listdelete");
+  EXPECT_EQ(run.ListCount("ListBox"), 1);
+  EXPECT_EQ(PlatformRead(run, kA), "error");
+  EXPECT_EQ(PlatformRead(run, kDi), "2.2.2.2");
+
+  run.Click("helpButton");
+  EXPECT_NE(run.WaitForWindow("Hopvox Help"), nullptr);
+  run.Close();
+}
+
+TEST(Russian, DatabaseNamesInUpperAndLowerCase) {
+  if (GetACP() != 1251) GTEST_SKIP() << "the system's code page is " << GetACP();
+  HopvoxRun run("db_russian");
+  run.WriteFile("HopVoxIPs.ini", "");
+  run.Start();
+  run.ExpandFoldPanel(1);
+  const std::string moscow = "\xCC\xEE\xF1\xEA\xE2\xE0", upper = "\xCC\xCE\xD1\xCA\xC2\xC0";
+  Add(run, moscow, "1.1.1.1");
+  Add(run, upper, "2.2.2.2");   // "МОСКВА": the same name, its address replaced
+  Add(run, "\xA8", "3.3.3.3");  // "Ё" and "Е" are other letters
+  Add(run, "\xC5", "4.4.4.4");
+  Add(run, "\x9F", "5.5.5.5");  // "џ" and "я", which a Western table folds together
+  Add(run, "\xFF", "6.6.6.6");
+  EXPECT_EQ(run.ListCount("ListBox"), 5);
+  EXPECT_EQ(run.ReadLines("HopVoxIPs.ini"), "[HopVoxIPs]\n" + moscow +
+                                                "=2.2.2.2\n\xA8=3.3.3.3\n\xC5=4.4.4.4\n"
+                                                "\x9F=5.5.5.5\n\xFF=6.6.6.6\n");
+  // The platform finds every other letter under its own key. Wine's reader
+  // folds only A-Z, so the case pair is compared with the system's
+  // case-blind comparison instead.
+  for (const char* name : {"\xA8", "\xC5", "\x9F", "\xFF"})
+    EXPECT_EQ(PlatformRead(run, name), Select(run, name)) << name;
+  EXPECT_EQ(PlatformRead(run, moscow), "2.2.2.2");
+  EXPECT_EQ(lstrcmpiA(moscow.c_str(), upper.c_str()), 0);
+  EXPECT_EQ(Select(run, moscow), "2.2.2.2");
+  run.Click("listdelete");
+  EXPECT_EQ(PlatformRead(run, moscow), "error");
+  EXPECT_EQ(run.ListCount("ListBox"), 4);
+  run.Close();
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The locale tests under a Japanese and a Russian system locale. Wine takes
+# its ANSI code page from LANG and keeps the locale in the prefix's settings,
+# so they run in a prefix of their own: the suite's keeps its Western one.
+# Usage: locales.sh <build/windows folder>; run by ctest with DISPLAY set.
+set -euo pipefail
+BIN=$(cd "$1" && pwd)
+source "$(dirname "$0")/../../../scripts/lib.sh"
+ensure_locales
+prepare_prefix "$BIN/wineprefix-locale"
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+rc=0
+for choice in ja_JP.UTF-8:932 ru_RU.UTF-8:1251; do
+  export LANG=${choice%:*} LC_ALL=${choice%:*} HOPVOX_EXPECT_ACP=${choice#*:}
+  echo "== $LANG"
+  # One warm server per locale: the server's processes keep the locale they started with.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p
+  if ! grep -q '"Managed"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    # As start_headless sets the suite's prefix: Wine draws the title bars and
+    # waits for no window manager.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  fi
+  wine "$BIN/win32_locale.exe" || rc=1
+  wine "$BIN/e2e_locale.exe" || rc=1
+done
+exit $rc
