@@ -30,7 +30,9 @@ TEST(PictureFilter, EachEntryListsWhatItsCaptionNamesAndTheLogoCanShowIt) {
     EXPECT_EQ(caption.substr(open + 1, close - open - 1), pattern) << caption;
     for (const std::string& each : Split(pattern, ';')) {
       ASSERT_EQ(each.rfind("*.", 0), 0u) << each;
-      EXPECT_NE(PictureFormatOf("logo" + each.substr(1)), TPictureFormat::Unknown) << each;
+      EXPECT_NE(PictureFormatOf("logo" + each.substr(1), WesternCodePage()),
+                TPictureFormat::Unknown)
+          << each;
     }
   }
   // The first entry takes every kind the logo shows.

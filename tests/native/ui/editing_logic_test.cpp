@@ -30,15 +30,16 @@ TEST(Database, AddPlanAndEntryUnderThePointer) {
 
 TEST(Database, NamesTheFileCannotHoldAreRefusedSayingWhy) {
   const std::vector<std::string> listed{"Alpha"};
-  EXPECT_STREQ(PlanAdd("", listed).refusal, kNothingAdded);
-  EXPECT_STREQ(PlanAdd("   ", listed).refusal, kNameOnlyBlanks);
-  EXPECT_STREQ(PlanAdd("a=b", listed).refusal, kNameWithEquals);
-  EXPECT_STREQ(PlanAdd("[x", listed).refusal, kNameWithBracket);
-  EXPECT_STREQ(PlanAdd("  [x]", listed).refusal, kNameWithBracket);  // the file drops the blanks
-  EXPECT_STREQ(PlanAdd("a\r\nb", listed).refusal, kNameWithLineBreak);
+  EXPECT_STREQ(PlanAdd("", listed, WesternCodePage()).refusal, kNothingAdded);
+  EXPECT_STREQ(PlanAdd("   ", listed, WesternCodePage()).refusal, kNameOnlyBlanks);
+  EXPECT_STREQ(PlanAdd("a=b", listed, WesternCodePage()).refusal, kNameWithEquals);
+  EXPECT_STREQ(PlanAdd("[x", listed, WesternCodePage()).refusal, kNameWithBracket);
+  EXPECT_STREQ(PlanAdd("  [x]", listed, WesternCodePage()).refusal,
+               kNameWithBracket);  // the file drops the blanks
+  EXPECT_STREQ(PlanAdd("a\r\nb", listed, WesternCodePage()).refusal, kNameWithLineBreak);
   for (const auto* name : {"x[1]", "a]", "two words", " Alpha "}) {
-    EXPECT_FALSE(PlanAdd(name, listed).refused) << name;
-    EXPECT_EQ(PlanAdd(name, listed).refusal, nullptr) << name;
+    EXPECT_FALSE(PlanAdd(name, listed, WesternCodePage()).refused) << name;
+    EXPECT_EQ(PlanAdd(name, listed, WesternCodePage()).refusal, nullptr) << name;
   }
 }
 
