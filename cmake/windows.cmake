@@ -149,7 +149,7 @@ add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_impor
 
 # Nothing planted beside the program is loaded in place of a system library.
 add_test(NAME system_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/system_imports.sh
-         ${CMAKE_BINARY_DIR}/hopvox.exe)
+         ${HOPVOX_SHIPPED_EXE})
 
 # GoogleTest for the Windows target, from Debian's sources.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

@@ -198,7 +198,9 @@ void TcbFormHookComponent::SetTopmost(bool value) {
   if (value == Topmost()) return;
   SetWindowPos(hookedWindow_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-  SendMessageA(hookedWindow_, kTopmostNotifyMessage, value ? 1 : 0, 0);
+  // Only a change the system made is news for the other components; each of
+  // them would otherwise ask again on hearing it, without end.
+  if (Topmost() == value) SendMessageA(hookedWindow_, kTopmostNotifyMessage, value ? 1 : 0, 0);
 }
 
 }  // namespace hopvox

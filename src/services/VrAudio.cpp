@@ -34,17 +34,17 @@ class HourglassCursor {
 // The multimedia library is no known system library, so it is not imported
 // by name but loaded from the system folder on the first sound. Without it
 // the program is silent, as with any other failure of the sound call.
+// The library stays loaded once found; the entry is looked up per sound.
 BOOL PlaySoundFromSystem(LPCSTR sound, HMODULE module, DWORD flags) {
   using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-  static const PlaySoundFn play = []() -> PlaySoundFn {
-    try {
-      return reinterpret_cast<PlaySoundFn>(
-          reinterpret_cast<void*>(LibraryProc("winmm.dll", "PlaySoundA")));
-    } catch (const ELibraryError&) {
-      return nullptr;
-    }
-  }();
-  return play && play(sound, module, flags);
+  PlaySoundFn play = nullptr;
+  try {
+    play = reinterpret_cast<PlaySoundFn>(
+        reinterpret_cast<void*>(LibraryProc("winmm.dll", "PlaySoundA")));
+  } catch (const ELibraryError&) {
+    return FALSE;
+  }
+  return play(sound, module, flags);
 }
 
 // Ends the process's sound; the system waits for its player to let go of

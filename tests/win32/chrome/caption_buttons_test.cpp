@@ -84,7 +84,7 @@ class CaptionButtons : public ::testing::Test {
   std::string ToolText(TCustomCaptionButton& b, RECT* rect = nullptr) {
     char text[256] = {};
     TOOLINFOA ti{};
-    ti.cbSize = 44;
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
     ti.hwnd = window_;
     ti.uId = b.ToolId();
     ti.lpszText = text;

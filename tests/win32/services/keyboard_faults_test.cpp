@@ -82,7 +82,7 @@ class FakeDirectInput : public IDirectInputA {
 FakeDirectInput g_directInput;
 bool g_noLibrary = false;
 bool g_noEntry = false;
-decltype(&LoadLibraryA) g_loadLibrary = nullptr;
+decltype(&LoadLibraryExA) g_loadLibrary = nullptr;
 decltype(&GetProcAddress) g_getProcAddress = nullptr;
 
 HRESULT WINAPI FakeCreate(HINSTANCE, DWORD, IDirectInputA** out, IUnknown*) {
@@ -90,12 +90,14 @@ HRESULT WINAPI FakeCreate(HINSTANCE, DWORD, IDirectInputA** out, IUnknown*) {
   return DI_OK;
 }
 
-HMODULE WINAPI FakeLoadLibrary(LPCSTR name) {
-  if (g_noLibrary && lstrcmpiA(name, "DInput.dll") == 0) {
+// The reader loads the library by its full path in the system folder.
+HMODULE WINAPI FakeLoadLibrary(LPCSTR name, HANDLE file, DWORD flags) {
+  const char* base = std::strrchr(name, '\\');
+  if (g_noLibrary && base && lstrcmpiA(base + 1, "DInput.dll") == 0) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }
-  return g_loadLibrary(name);
+  return g_loadLibrary(name, file, flags);
 }
 
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
@@ -117,7 +119,7 @@ class KeyboardFaults : public ::testing::Test {
  protected:
   KeyboardFaults()
       : form_("keyboard faults", 200, 100, WS_OVERLAPPEDWINDOW),
-        load_("kernel32.dll", "LoadLibraryA", &FakeLoadLibrary),
+        load_("kernel32.dll", "LoadLibraryExA", &FakeLoadLibrary),
         proc_("kernel32.dll", "GetProcAddress", &FakeGetProcAddress) {
     g_loadLibrary = load_.Original();
     g_getProcAddress = proc_.Original();
@@ -141,7 +143,7 @@ class KeyboardFaults : public ::testing::Test {
   }
 
   TForm form_;
-  test::ScopedImport<decltype(&LoadLibraryA)> load_;
+  test::ScopedImport<decltype(&LoadLibraryExA)> load_;
   test::ScopedImport<decltype(&GetProcAddress)> proc_;
 };
 

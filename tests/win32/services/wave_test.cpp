@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,11 +47,29 @@ BOOL WINAPI RecordPlay(LPCSTR sound, HMODULE, DWORD flags) {
   return TRUE;
 }
 
-using PlaySoundFn = decltype(&PlaySoundA);
+// The wave takes PlaySoundA from the system's library at each sound: the
+// stand-in is handed out in its place.
+decltype(&GetProcAddress) g_getProcAddress = nullptr;
+FARPROC WINAPI HandOutRecordPlay(HMODULE module, LPCSTR name) {
+  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, "PlaySoundA") == 0)
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordPlay));
+  return g_getProcAddress(module, name);
+}
+
+class PlayRecorded {
+ public:
+  PlayRecorded() : proc_("kernel32.dll", "GetProcAddress", &HandOutRecordPlay) {
+    g_getProcAddress = proc_.Original();
+  }
+  bool Active() const { return proc_.Original() != nullptr; }
+
+ private:
+  test::ScopedImport<decltype(&GetProcAddress)> proc_;
+};
 
 TEST(VrWave, EachOptionAddsItsFlagAndTheHourglassShowsDuringTheCall) {
-  test::ScopedImport<PlaySoundFn> play("winmm.dll", "PlaySoundA", &RecordPlay);
-  ASSERT_TRUE(play.Original());
+  PlayRecorded play;
+  ASSERT_TRUE(play.Active());
   TVrWave wave;
   ASSERT_TRUE(LoadEmbeddedSound(wave, "WAVE"));
   const HCURSOR mine = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS));
@@ -78,8 +97,8 @@ TEST(VrWave, EachOptionAddsItsFlagAndTheHourglassShowsDuringTheCall) {
 }
 
 TEST(VrWave, DestroyingThePlayingWaveStopsTheSoundFirst) {
-  test::ScopedImport<PlaySoundFn> play("winmm.dll", "PlaySoundA", &RecordPlay);
-  ASSERT_TRUE(play.Original());
+  PlayRecorded play;
+  ASSERT_TRUE(play.Active());
   auto playing = std::make_unique<TVrWave>();
   auto quiet = std::make_unique<TVrWave>();
   ASSERT_TRUE(LoadEmbeddedSound(*playing, "WAVE"));
