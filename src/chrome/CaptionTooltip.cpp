@@ -3,14 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+
 #include "chrome/CaptionButton.h"
 
 namespace hopvox {
 
 namespace {
-// The 44-byte ANSI form of the tool record, understood by every version
-// of the common controls.
-constexpr UINT kToolInfoSize = 44;
+// The ANSI tool record without the fields of later common controls (44
+// bytes in a 32-bit program), understood by every version of them.
+constexpr UINT kToolInfoSize = offsetof(TOOLINFOA, lParam) + sizeof(LPARAM);
 
 class TooltipWindow {
  public:

@@ -7,7 +7,11 @@ using e2e::HopvoxRun;
 
 namespace {
 
-void CommitByPointer(const HopvoxRun& run) { run.MoveMouse("Panel1", 2, 150); }
+// Two moves, so that a pointer already resting there still moves.
+void CommitByPointer(const HopvoxRun& run) {
+  run.MoveMouse("Panel1", 2, 150);
+  run.MoveMouse("Panel1", 3, 151);
+}
 
 }  // namespace
 

@@ -238,8 +238,13 @@ TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
     SendMessageA(types, CB_SETCURSEL, i, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(types));
-    ASSERT_TRUE(e2e::FocusFileList(run, dialog));
-    EXPECT_EQ(e2e::SelectInFileList(run, dialog, VK_HOME), first[i]) << expected[i];
+    // The dialog fills the list again in its own time after the change.
+    std::string shown;
+    EXPECT_TRUE(e2e::WaitFor([&] {
+      return e2e::FocusFileList(run, dialog) &&
+             (shown = e2e::SelectInFileList(run, dialog, VK_HOME)) == first[i];
+    })) << expected[i]
+        << " listed " << shown << " first";
   }
   // Cancel: nothing changes.
   PostMessageA(run.WaitForWindow("Browse for an image"), WM_COMMAND, IDCANCEL, 0);

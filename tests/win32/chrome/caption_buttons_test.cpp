@@ -88,7 +88,7 @@ class CaptionButtons : public ::testing::Test {
     ti.hwnd = window_;
     ti.uId = b.ToolId();
     ti.lpszText = text;
-    HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+    HWND tips = CaptionTooltipWindow();
     SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
     if (rect) *rect = ti.rect;
     return text;
