@@ -36,9 +36,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.SetMainForm(form.get());
     app.Guard([&] { form->FormCreate(); });
     form->CenterOnScreen();
-    // The application window carries the taskbar button: shown with the
-    // window from the start, not only after a trip to the tray.
-    ShowWindow(app.Handle(), SW_SHOWNA);
     ShowWindow(form->Handle(), SW_SHOW);
     code = app.Run();
     app.SetMainForm(nullptr);

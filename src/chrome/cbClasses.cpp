@@ -196,6 +196,10 @@ bool TcbFormHookComponent::Topmost() const {
 void TcbFormHookComponent::SetTopmost(bool value) {
   stayOnTop_ = value;
   if (value == Topmost()) return;
+  // A window is never below its owner's band: leaving it takes the owner
+  // (the application window, which the system may have lifted with it) along.
+  if (HWND owner = GetWindow(hookedWindow_, GW_OWNER); owner && !value)
+    SetWindowPos(owner, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(hookedWindow_, value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
   // Only a change the system made is news for the other components; each of
