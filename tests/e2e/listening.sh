@@ -7,4 +7,9 @@ source "$(dirname "$0")/../../scripts/lib.sh"
 start_listening "$1"
 shift
 trap stop_listening EXIT
+# What is heard depends on the sound server keeping up: on a busy machine
+# Wine's stream runs dry and a sound comes out with gaps. A run that failed
+# is run once more, and only a second failure counts.
+"$@" && exit 0
+echo "== the listening tests failed once; once more, on a machine that may have been busy"
 "$@"

@@ -187,8 +187,20 @@ Tone ToneOf(const Samples& sound) {
     if (side != 0 && now != side) ++crossings;
     side = now;
   }
+  // Gaps where the player ran dry (2 ms and more at zero) are no part of
+  // the sound: without them a busy machine would lower its pitch.
+  constexpr std::size_t kGap = kHeardRate / 500;
+  std::size_t quiet = 0, gaps = 0;
+  for (float x : sound) {
+    if (x > -kHysteresis && x < kHysteresis) {
+      ++quiet;
+      continue;
+    }
+    if (quiet >= kGap) gaps += quiet;
+    quiet = 0;
+  }
   Tone tone;
-  tone.seconds = Seconds(sound);
+  tone.seconds = static_cast<double>(sound.size() - gaps) / kHeardRate;
   if (tone.seconds > 0) tone.hz = crossings / 2.0 / tone.seconds;
   return tone;
 }
