@@ -360,7 +360,11 @@ void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
             })) != nullptr;
   };
   if (!WaitFor(open)) throw std::runtime_error("the tray menu did not open");
-  // Posted: the menu's own loop reads them from the queue, in order.
+  // Posted: the menu's own loop reads them from the queue, in order. The menu
+  // opens under the pointer, which may light the item it rests on: Home
+  // starts from the first item, so the first Up lands on the last one, as it
+  // does from no selection.
+  PostMessageA(menu, WM_KEYDOWN, VK_HOME, 0);
   for (WPARAM key : keys) PostMessageA(menu, WM_KEYDOWN, key, 0);
   WaitFor([&] { return !IsWindowVisible(menu) || MessageBoxOf(pid_) != nullptr; });
 }

@@ -8,52 +8,18 @@
 #include <string>
 
 #include "driver/Driver.h"
+#include "driver/Keyboard.h"
 #include "driver/Looks.h"
-#include "framework/logic/QueryProtocol.h"
 
+using e2e::AwayAndBack;
+using e2e::FocusName;
 using e2e::HopvoxRun;
+using e2e::Press;
 
 namespace {
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
-}
-
-// The definition's name of the control with the focus ("" for none or the window).
-std::string FocusName(const HopvoxRun& run) {
-  HWND focus = run.FocusedWindow();
-  auto atom =
-      static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(focus, hopvox::query::kNameProperty)));
-  char name[256];
-  return focus && atom && GlobalGetAtomNameA(atom, name, sizeof name) ? name : "";
-}
-
-// Presses `vk` with the modifiers held; returns where the focus is then,
-// once it has moved (or after a short wait when it stays).
-std::string Press(const HopvoxRun& run, WORD vk, std::initializer_list<WORD> held = {}) {
-  const HWND before = run.FocusedWindow();
-  for (WORD m : held) e2e::KeyDown(m);
-  e2e::Tap(vk, 60);
-  for (WORD m : held) e2e::KeyUp(m);
-  e2e::WaitFor([&] { return run.FocusedWindow() != before; }, std::chrono::seconds(2));
-  run.Settle();
-  return FocusName(run);
-}
-
-void Type(const HopvoxRun& run, const std::string& box, const std::string& text) {
-  for (char c : text) e2e::Tap(c == '.' ? VK_OEM_PERIOD : static_cast<WORD>(c), 30);
-  ASSERT_TRUE(e2e::WaitFor([&] { return run.Text(box).ends_with(text); })) << run.Text(box);
-}
-
-// Another program takes the focus; then the user comes back with a click on
-// the bare surface of the address page, where nothing takes the focus.
-void AwayAndBack(const HopvoxRun& run) {
-  {
-    e2e::FocusThief other;
-    ASSERT_TRUE(e2e::WaitFor([&] { return run.FocusedWindow() == nullptr; }));
-  }
-  run.ClickAt("TabSheet4", 3, 3);
-  ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == run.Form(); }));
 }
 
 bool Shown(const HopvoxRun& run, const std::string& page) {
@@ -70,8 +36,8 @@ TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnAndWhenLo
 
   // Away in the middle of typing, back, then the pointer moves on.
   run.ClickAt("ipbox3", 20, 8);
-  Type(run, "ipbox3", "10.0.0.3");
-  AwayAndBack(run);
+  ASSERT_TRUE(e2e::Type(run, "ipbox3", "10.0.0.3")) << run.Text("ipbox3");
+  ASSERT_TRUE(AwayAndBack(run));
   EXPECT_EQ(FocusName(run), "ipbox3") << "the focus is back in the box";
   run.MoveMouse("Panel1", 2, 150);
   run.MoveMouse("Panel1", 3, 160);
@@ -79,10 +45,10 @@ TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnAndWhenLo
 
   // Addresses typed one after the other with Tab, away and back in between.
   run.ClickAt("ipbox1", 20, 8);
-  Type(run, "ipbox1", "1.1.1.1");
+  ASSERT_TRUE(e2e::Type(run, "ipbox1", "1.1.1.1")) << run.Text("ipbox1");
   EXPECT_EQ(Press(run, VK_TAB), "ipbox2");
-  Type(run, "ipbox2", "2.2.2.2");
-  AwayAndBack(run);
+  ASSERT_TRUE(e2e::Type(run, "ipbox2", "2.2.2.2")) << run.Text("ipbox2");
+  ASSERT_TRUE(AwayAndBack(run));
   EXPECT_EQ(Press(run, VK_TAB), "ipbox3");
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Base Channel=1.1.1.1\r\n"));
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 1=2.2.2.2\r\n"));
@@ -90,7 +56,7 @@ TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnAndWhenLo
 
   // Tab selected the box's text; what is typed replaces it, and the lock
   // stores it before the box is disabled.
-  Type(run, "ipbox3", "9.9.9.9");
+  ASSERT_TRUE(e2e::Type(run, "ipbox3", "9.9.9.9")) << run.Text("ipbox3");
   EXPECT_EQ(run.Text("ipbox3"), "9.9.9.9");
   run.PressCaptionButton("captionlockbtn");
   EXPECT_FALSE(run.Enabled("ipbox3"));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/Driver.h"
+#include "driver/Keyboard.h"
 
 using e2e::HopvoxRun;
 
@@ -59,6 +60,14 @@ void RunWinebootEndSession() {
   CloseHandle(pi.hProcess);
 }
 
+// The section a key is read from: the text after "[section]" up to the next one.
+std::string Section(const std::string& ini, const std::string& name) {
+  const size_t start = ini.find("[" + name + "]");
+  if (start == std::string::npos) return {};
+  const size_t end = ini.find("\n[", start);
+  return ini.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 void ExpectHolds(const std::string& ini, std::initializer_list<const char*> lines) {
   for (const char* line : lines)
     EXPECT_NE(ini.find(std::string(line) + "\n"), std::string::npos) << line << " missing in\n"
@@ -99,4 +108,76 @@ TEST(EndOfSession, WritesTheCloseTimeSettingsWithoutABoxStopsPollingAndLeavesThe
   RunWinebootEndSession();
   EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
   ExpectHolds(run.ReadLines("Hopvox.ini"), {"Modifier=2", "Hints Enabled=1", "Timing=70"});
+}
+
+// A whole day, as a user lives it: nothing of what was done along the way is
+// lost when the session ends with Hopvox in the tray.
+TEST(ADay, EverythingDoneOnTheWayIsInTheFileWhenTheSessionEnds) {
+  HopvoxRun run("a_day");
+  run.Start();  // the first start, in an empty folder
+  HWND app = GetWindow(run.Form(), GW_OWNER);
+  ASSERT_TRUE(app);
+
+  // Three addresses typed one after the other, moving on with Tab; another
+  // program takes the focus in the middle of the third.
+  run.PressCaptionButton("captionlockbtn");
+  run.Click("ctrlbutton");
+  run.ClickAt("ipbox1", 20, 8);
+  ASSERT_TRUE(e2e::Type(run, "ipbox1", "10.1.1.1"));
+  ASSERT_EQ(e2e::Press(run, VK_TAB), "ipbox2");
+  ASSERT_TRUE(e2e::Type(run, "ipbox2", "10.2.2.2"));
+  ASSERT_EQ(e2e::Press(run, VK_TAB), "ipbox3");
+  ASSERT_TRUE(e2e::Type(run, "ipbox3", "10.3."));
+  ASSERT_TRUE(e2e::AwayAndBack(run));
+  ASSERT_EQ(e2e::FocusName(run), "ipbox3");
+  ASSERT_TRUE(e2e::Type(run, "ipbox3", "3.3"));
+  ASSERT_EQ(e2e::Press(run, VK_TAB), "ipbox4");
+
+  // A hotkey for channel 1, accepted once locked, pressed in another program.
+  run.ClickAt("HotKey2", 30, 9);
+  run.Focus("HotKey2");
+  e2e::Tap('7');
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.HotKey("HotKey2") == '7'; }));
+  run.PressCaptionButton("captionlockbtn");
+  run.Click("Accept1");
+  ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("savedledok") == 1; }));
+  {
+    e2e::FocusThief game;
+    e2e::Chord(VK_CONTROL, '7');
+    const auto log = run.WaitForRoger(1);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log.front(), "/JOIN1 10.2.2.2");
+  }
+
+  // Into the tray and back; the taskbar button goes and comes with the window.
+  // (Shown from the first show, it made the tray icon's menu close the
+  // moment it opened, now and then, under Wine; it waits for the first trip.)
+  run.PressCaptionButton("TrayIcon");
+  EXPECT_FALSE(IsWindowVisible(run.Form()));
+  EXPECT_FALSE(IsWindowVisible(app));
+  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(run.Query("TrayIcon.MessageWindow")));
+  SendMessageA(tray, 0x3A64, 0, WM_LBUTTONDOWN);
+  SendMessageA(tray, 0x3A64, 0, WM_LBUTTONUP);
+  EXPECT_TRUE(IsWindowVisible(run.Form()));
+  EXPECT_TRUE(IsWindowVisible(app));
+  // The window above the taskbar button's still leaves the topmost band.
+  run.PressCaptionButton("FormTopmost1");
+  EXPECT_TRUE(GetWindowLongA(run.Form(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  run.PressCaptionButton("FormTopmost1");
+  EXPECT_FALSE(GetWindowLongA(run.Form(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  // One more setting, then the day ends with Hopvox in the tray.
+  run.Click("hintbox");
+  run.PressCaptionButton("TrayIcon");
+  RunWinebootEndSession();
+  EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
+
+  const std::string ini = run.ReadLines("Hopvox.ini");
+  ExpectHolds(Section(ini, "Hopvox Ips"),
+              {"Base Channel=10.1.1.1", "Channel 1=10.2.2.2", "Channel 2=10.3.3.3"});
+  ExpectHolds(Section(ini, "Hopvox keys"), {"Channel 1=55"});
+  ExpectHolds(ini, {"Modifier=1", "Hints Enabled=0", "Timing=70"});
+  for (const char* key : {"Volume level=", "Mike level=", "priority=", "autostart=", "Use Server="})
+    EXPECT_NE(ini.find(std::string("\n") + key), std::string::npos) << key << " missing in\n"
+                                                                    << ini;
 }
