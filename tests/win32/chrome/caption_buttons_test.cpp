@@ -82,16 +82,7 @@ class CaptionButtons : public ::testing::Test {
     SendMessageA(window_, WM_NCLBUTTONDOWN, b.CommandId(), at);
   }
   std::string ToolText(TCustomCaptionButton& b, RECT* rect = nullptr) {
-    char text[256] = {};
-    TOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = window_;
-    ti.uId = b.ToolId();
-    ti.lpszText = text;
-    HWND tips = CaptionTooltipWindow();
-    SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
-    if (rect) *rect = ti.rect;
-    return text;
+    return test::ToolText(CaptionTooltipWindow(), window_, b.ToolId(), rect);
   }
   std::string MenuText(HMENU m, int index) {
     char buf[128] = {};
