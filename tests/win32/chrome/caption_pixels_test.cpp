@@ -308,9 +308,16 @@ TEST_F(CaptionPixels, NoCaptionNoButtonAndNoHit) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   RedrawWindow(window_, nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const Pixels before = Image();
   button_->Repaint();
-  EXPECT_EQ(Image().p, before.p) << "drawn on a window without a caption";
+  // The top band inside the frame shows nothing but the client background.
+  RECT r{};
+  GetWindowRect(window_, &r);
+  const int fx = GetSystemMetrics(SM_CXDLGFRAME), fy = GetSystemMetrics(SM_CYDLGFRAME);
+  HDC dc = GetWindowDC(window_);
+  const Pixels band = Read(dc, fx, fy, r.right - r.left - 2 * fx, spot_.bh);
+  ReleaseDC(window_, dc);
+  EXPECT_EQ(band.p, std::vector<COLORREF>(band.p.size(), GetSysColor(COLOR_BTNFACE)))
+      << "drawn on a window without a caption";
   EXPECT_NE(SendMessageA(window_, WM_NCHITTEST, 0, middle), button_->CommandId());
 }
 

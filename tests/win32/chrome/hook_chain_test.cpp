@@ -128,8 +128,9 @@ std::string DismissErrorBox() {
   std::string texts;
   for (int i = 0; i < 100 && texts.empty(); ++i) {
     Sleep(50);
+    // Shown only once its texts are in place.
     HWND box = FindWindowA("#32770", nullptr);
-    if (!box) continue;
+    if (!box || !IsWindowVisible(box)) continue;
     EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   }
