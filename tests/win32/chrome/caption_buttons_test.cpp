@@ -117,6 +117,17 @@ TEST_F(CaptionButtons, OrderIdsAndLayout) {
   EXPECT_EQ(run_->BtnOrder(), 1);
 }
 
+TEST_F(CaptionButtons, ADestroyedButtonsSlotGoesToTheButtonsLeftOfIt) {
+  run_.reset();
+  const int s = GetSystemMetrics(SM_CXSIZE);
+  std::vector<TCustomCaptionButton*> byOrder{topmost_.get(), roller_.get(), tray_.get(),
+                                             lock_.get()};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(byOrder[i]->BtnOrder(), i);
+    EXPECT_EQ(byOrder[i]->LayoutOffset(), (i + 1) * s + 2) << i;
+  }
+}
+
 TEST_F(CaptionButtons, SystemMenuEndsWithTheTwoEntries) {
   HMENU menu = GetSystemMenu(window_, FALSE);
   // Wine appends its own "About Wine" item after a separator; look from Close on.

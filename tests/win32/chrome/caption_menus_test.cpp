@@ -115,6 +115,25 @@ TEST_F(CaptionMenus, PopupMenuOpensUnderTheButtonAndItsItemsWorkFromTheSystemMen
   button_->SetPopupMenu(nullptr);
 }
 
+TEST_F(CaptionMenus, PointerOverTheButtonAndWhilePressed) {
+  const HCURSOR hand = LoadCursor(nullptr, IDC_HAND), cross = LoadCursor(nullptr, IDC_CROSS);
+  button_->SetCursor(hand);
+  button_->SetCursorDown(cross);
+  const LPARAM over = MAKELPARAM(button_->CommandId(), WM_MOUSEMOVE);
+  const WPARAM self = reinterpret_cast<WPARAM>(window_);
+  SetCursor(nullptr);
+  EXPECT_TRUE(SendMessageA(window_, WM_SETCURSOR, self, over));
+  EXPECT_EQ(GetCursor(), hand);
+  Press();
+  EXPECT_EQ(GetCursor(), cross) << "on the press";
+  SetCursor(nullptr);
+  SendMessageA(window_, WM_SETCURSOR, self, over);
+  EXPECT_EQ(GetCursor(), cross) << "while drawn pressed";
+  SendMessageA(window_, WM_LBUTTONUP, 0, 0);
+  SendMessageA(window_, WM_SETCURSOR, self, over);
+  EXPECT_EQ(GetCursor(), hand);
+}
+
 TEST_F(CaptionMenus, SystemMenuSeparatorsAndAPositionPastTheEnd) {
   HMENU menu = GetSystemMenu(window_, FALSE);
   const UINT c = static_cast<UINT>(button_->CommandId());
