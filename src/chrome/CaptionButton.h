@@ -215,6 +215,7 @@ class TCustomCaptionButton : public TcbFormHookComponent {
 
   bool toolAdded_ = false;
   unsigned toolId_ = 0;
+  HWND toolWindow_ = nullptr;  // the window the tool was added for
   int commandId_ = 0;
   int layoutOffset_ = 0;
   bool popupOpen_ = false;

@@ -58,7 +58,8 @@ void TCustomCaptionButton::AddTool() {
   if (!tip || !HookedWindow()) return;
   rect_ = {};  // set again by the next paint
   toolId_ = TooltipWindow::Get().NextId();
-  TOOLINFOA ti = BaseTool(HookedWindow(), toolId_);
+  toolWindow_ = HookedWindow();
+  TOOLINFOA ti = BaseTool(toolWindow_, toolId_);
   char empty[1] = {0};
   ti.lpszText = empty;
   SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
@@ -98,7 +99,8 @@ void TCustomCaptionButton::RelayToTool(LPARAM screenPoint) {
 void TCustomCaptionButton::RemoveTool() {
   if (!toolAdded_) return;
   if (HWND tip = CaptionTooltipWindow()) {
-    TOOLINFOA ti = BaseTool(HookedWindow(), toolId_);
+    // The window it was added for: after a rehook the hooked one is new.
+    TOOLINFOA ti = BaseTool(toolWindow_, toolId_);
     SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
   toolAdded_ = false;

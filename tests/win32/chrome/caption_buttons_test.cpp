@@ -82,16 +82,7 @@ class CaptionButtons : public ::testing::Test {
     SendMessageA(window_, WM_NCLBUTTONDOWN, b.CommandId(), at);
   }
   std::string ToolText(TCustomCaptionButton& b, RECT* rect = nullptr) {
-    char text[256] = {};
-    TOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = window_;
-    ti.uId = b.ToolId();
-    ti.lpszText = text;
-    HWND tips = CaptionTooltipWindow();
-    SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
-    if (rect) *rect = ti.rect;
-    return text;
+    return test::ToolText(CaptionTooltipWindow(), window_, b.ToolId(), rect);
   }
   std::string MenuText(HMENU m, int index) {
     char buf[128] = {};
@@ -124,6 +115,17 @@ TEST_F(CaptionButtons, OrderIdsAndLayout) {
   lock_->SetBtnOrder(0);
   EXPECT_EQ(lock_->BtnOrder(), 0);
   EXPECT_EQ(run_->BtnOrder(), 1);
+}
+
+TEST_F(CaptionButtons, ADestroyedButtonsSlotGoesToTheButtonsLeftOfIt) {
+  run_.reset();
+  const int s = GetSystemMetrics(SM_CXSIZE);
+  std::vector<TCustomCaptionButton*> byOrder{topmost_.get(), roller_.get(), tray_.get(),
+                                             lock_.get()};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(byOrder[i]->BtnOrder(), i);
+    EXPECT_EQ(byOrder[i]->LayoutOffset(), (i + 1) * s + 2) << i;
+  }
 }
 
 TEST_F(CaptionButtons, SystemMenuEndsWithTheTwoEntries) {

@@ -28,6 +28,8 @@ class Recorder : public TcbFormHookComponent {
   }
   void AfterMessage(TcbMessage& m) override {
     if (m.msg == test::kProbe) Trace().push_back(tag_ + ">");
+    if (m.msg == test::kProbe && m.wParam == 3 && tag_ == "B")
+      throw std::runtime_error("after failed");
     if (m.msg == kTopmostNotifyMessage)
       Trace().push_back(tag_ + "-topmost" + std::to_string(m.wParam));
   }
@@ -126,8 +128,9 @@ std::string DismissErrorBox() {
   std::string texts;
   for (int i = 0; i < 100 && texts.empty(); ++i) {
     Sleep(50);
+    // Shown only once its texts are in place.
     HWND box = FindWindowA("#32770", nullptr);
-    if (!box) continue;
+    if (!box || !IsWindowVisible(box)) continue;
     EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   }
@@ -145,6 +148,41 @@ TEST_F(HookChain, ExceptionInAHookGoesToTheErrorBoxAndTheWindowGoesOn) {
   Trace().clear();
   EXPECT_EQ(SendMessageA(window_, test::kProbe, 0, 0), 42);
   EXPECT_EQ(Joined(), "B< A< base A> B> ");
+}
+
+TEST_F(HookChain, ExceptionAfterTheWindowKeepsItsResult) {
+  auto a = std::make_unique<Recorder>("A", &window_);
+  auto b = std::make_unique<Recorder>("B", &window_);
+  std::string shown;
+  std::thread closer([&] { shown = DismissErrorBox(); });
+  EXPECT_EQ(SendMessageA(window_, test::kProbe, 3, 0), 42) << "the window's own answer";
+  closer.join();
+  EXPECT_NE(shown.find("after failed"), std::string::npos) << shown;
+  EXPECT_EQ(Joined(), "B< A< base A> B> ");
+}
+
+// A component that takes its window down while it is being destroyed (as
+// one owning its window would): the dying window is no handle recreation.
+class WindowOwner : public Recorder {
+ public:
+  using Recorder::Recorder;
+  ~WindowOwner() override {
+    destroying_ = true;
+    DestroyWindow(*owned);
+  }
+  HWND* owned = nullptr;
+};
+
+TEST_F(HookChain, AComponentBeingDestroyedAsksForNoRehook) {
+  auto owner = std::make_unique<WindowOwner>("A", &window_);
+  owner->owned = &window_;
+  auto b = std::make_unique<Recorder>("B", &window_);
+  HWND next = test::MakeWindow();  // where a rehook would put B
+  owner.reset();                   // destroys the window B sits on
+  window_ = next;
+  test::Pump();
+  EXPECT_EQ(Joined(), "") << "rehooked after a component's own destruction";
+  b.reset();
 }
 
 TEST_F(HookChain, MessageWindowAgreesToEndTheSession) {

@@ -157,6 +157,45 @@ TEST(Themes, PagesPaintTheTabBodyWhenThemedElseTheFaceColour) {
   EXPECT_EQ(page, expected) << "themes " << (ThemesActive() ? "on" : "off");
 }
 
+// Wine has a theme on, and its common controls hold the theme library, so
+// the plain pages are seen in a second run of this program, only this test,
+// that lets the library go first: what a system without one leaves us.
+TEST(Themes, WithoutTheLibraryPagesPaintTheFaceColour) {
+  constexpr const char* kChild = "HOPVOX_THEMES_CHILD";
+  if (GetEnvironmentVariableA(kChild, nullptr, 0)) {
+    ThemeLibraryStart();
+    ThemeLibraryEnd();
+    EXPECT_FALSE(ThemesActive());
+    TForm form("No themes", 200, 150, WS_OVERLAPPED | WS_CAPTION);
+    TXPPageControl pages({.parent = &form, .bounds = {0, 0, 200, 150}});
+    TXPTabSheet sheet(&pages, "0-3");
+    EXPECT_EQ(PixelOf([&](HDC dc) {
+                SendMessageA(sheet.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                             PRF_CLIENT);
+              }),
+              GetSysColor(COLOR_BTNFACE));
+    return;
+  }
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, sizeof self);
+  SetEnvironmentVariableA(kChild, "1");
+  std::string command = std::string("\"") + self +
+                        "\" --gtest_filter=Themes.WithoutTheLibraryPagesPaintTheFaceColour";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &si, &pi);
+  SetEnvironmentVariableA(kChild, nullptr);
+  ASSERT_TRUE(started);
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD code = 1;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  EXPECT_EQ(code, 0u) << "the run without the theme library failed (its output is above)";
+}
+
 TEST(Themes, OneGuardPerFormAndOnlyOnForms) {
   TForm form("Guard test", 100, 100, WS_OVERLAPPED | WS_CAPTION);
   TXPThemeAPI first(&form);
