@@ -70,6 +70,13 @@ TEST(LedNumber, EveryStyleCutsItsStripIntoThirteenCells) {
             << "cell " << c.cellWidth << "x" << c.cellHeight << " at " << x << ", row " << row;
     EXPECT_EQ(s.At(2 * c.cellWidth + 2 + c.midX, y + c.top), clBlack) << c.cellWidth;
   }
+  // With AutoSize the control follows each strip: two cells and one gap.
+  num.SetAutoSize(true);
+  for (const StyleCase& c : kStyles) {
+    num.SetStyle(c.style);
+    EXPECT_EQ(num.Width(), 2 * c.cellWidth + 2);
+    EXPECT_EQ(num.Height(), c.cellHeight);
+  }
 }
 
 TEST(LedNumber, SystemColourChangeRecoloursTheStrip) {
