@@ -94,6 +94,22 @@ TEST_F(VolumeArrows, OwnStripIsCopiedAndNullBringsTheArrowBack) {
   EXPECT_EQ(Pixel(4, 13 + 2), Rgb(255, 255, 0)) << "the down button is hot";
 }
 
+TEST_F(VolumeArrows, TurnedSidewaysTheRightHalfIsDown) {
+  updown.SetOrientation(TVrOrientation::voHorizontal);
+  ASSERT_EQ(updown.Width(), 26);
+  ASSERT_EQ(updown.Height(), 21);
+  auto click = [&](int x, int y) {
+    Send(WM_MOUSEMOVE, 0, x, y);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    Send(WM_LBUTTONUP, 0, x, y);
+  };
+  click(20, 4);
+  EXPECT_EQ(downs, 1);
+  click(4, 16);
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(downs, 1);
+}
+
 // Pumps window messages only: no hand-overs of a worker thread are served.
 template <class Done>
 bool PumpWindowMessages(Done done, DWORD ms) {
