@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -111,14 +112,18 @@ TEST_F(VolumeArrows, TurnedSidewaysTheRightHalfIsDown) {
 }
 
 // Pumps window messages only: no hand-overs of a worker thread are served.
-template <class Done>
-bool PumpWindowMessages(Done done, DWORD ms) {
+// `seen` looks at each message before it is dispatched.
+bool PumpWindowMessages(const std::function<bool()>& done, DWORD ms,
+                        const std::function<void(const MSG&)>& seen = nullptr) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start >= ms) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (seen) seen(msg);
+      DispatchMessageA(&msg);
+    }
   }
   return true;
 }
@@ -154,14 +159,9 @@ TEST(VrTimerSystemMode, DestructionStopsTheTimer) {
   g_events = &events;
   UINT_PTR reference = SetTimer(nullptr, 0, 30, ReferenceTick);
   int late = 0;
-  while (std::count(events.begin(), events.end(), 'r') < 3) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_TIMER && msg.hwnd == window) ++late;
-      DispatchMessageA(&msg);
-    }
-  }
+  EXPECT_TRUE(PumpWindowMessages(
+      [&] { return std::count(events.begin(), events.end(), 'r') >= 3; }, 10000,
+      [&](const MSG& msg) { late += msg.message == WM_TIMER && msg.hwnd == window; }));
   KillTimer(nullptr, reference);
   EXPECT_EQ(late, 0);
 }
