@@ -27,6 +27,16 @@ TEST(FoldPanelLook, CaptionFontIsSmallFontsSeven) {
   EXPECT_STREQ(lf.lfFaceName, "Small Fonts");
   ClientDC screen(nullptr);
   EXPECT_EQ(lf.lfHeight, -MulDiv(7, GetDeviceCaps(screen.get(), LOGPIXELSY), 72));
+
+  // Another font is copied: the caller may delete its own.
+  HFONT mine =
+      CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+  panel.SetCaptionFont(mine);
+  DeleteObject(mine);
+  ASSERT_TRUE(GetObjectA(panel.CaptionFont(), sizeof lf, &lf));
+  EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+  EXPECT_EQ(lf.lfHeight, -20);
 }
 
 TEST(FoldPanelLook, CollapsedWithoutBevelsHasARaisedOnePixelFrame) {
