@@ -105,7 +105,11 @@ struct TwoPanels : ::testing::Test {
   test::Host host;
   TDFWFoldPanel a{MainServerAt(&host, 10)}, b{MainServerAt(&host, 200)};
   POINT saved{};
-  TwoPanels() { GetCursorPos(&saved); }
+  TwoPanels() {
+    GetCursorPos(&saved);
+    // Kept on the screen, so the pointer can reach both glyphs.
+    SetWindowPos(host.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ~TwoPanels() override { SetCursorPos(saved.x, saved.y); }
 
   // Puts the pointer on the panel's glyph and tells the panel so.
