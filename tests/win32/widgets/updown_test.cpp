@@ -111,6 +111,13 @@ TEST_F(Arrows, OrientationSwapsTheSize) {
   fresh.SetOrientation(TVrOrientation::voHorizontal);
   EXPECT_EQ(fresh.Width(), 30);
   EXPECT_EQ(fresh.Height(), 20);
+  // While the window definition is read, it gives the size itself.
+  TVrUpDown loaded;
+  loaded.BeginLoad();
+  loaded.SetOrientation(TVrOrientation::voHorizontal);
+  loaded.EndLoad();
+  EXPECT_EQ(loaded.Width(), 20);
+  EXPECT_EQ(loaded.Height(), 30);
   fresh.SetParent(&host);
   fresh.SetBounds(200, 100, 30, 20);
   // Side by side: the up glyph (rotated strips are the caller's business)
