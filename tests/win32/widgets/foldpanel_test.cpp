@@ -113,10 +113,14 @@ TEST_F(MainServerPanel, VetoKeepsTheState) {
 }
 
 TEST_F(MainServerPanel, SizeLockAndRememberedHeight) {
+  int resizes = 0;
+  panel.OnResize = [&] { ++resizes; };
   panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(resizes, 1) << "folding resizes";
   panel.SetBounds(10, 10, 150, 100);
   EXPECT_EQ(panel.Width(), 150);
   EXPECT_EQ(panel.Height(), 14);
+  EXPECT_EQ(resizes, 2);
   panel.SetFoldStatus(TFoldStatus::fsExpanded);
   EXPECT_EQ(panel.Height(), 164);
   panel.SetBounds(10, 10, 150, 120);
