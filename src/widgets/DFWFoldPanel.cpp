@@ -577,6 +577,7 @@ LRESULT TDFWFoldPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (status_ == TFoldStatus::fsExpanded && !sizeLock_)
         savedSize_ = FoldedDimension(cfg_, Bounds());
       Relayout();
+      if (OnResize) OnResize();
       break;
     case WM_PARENTNOTIFY:
       // Controls belong in the client, whoever created them on the panel.

@@ -104,6 +104,8 @@ class TDFWFoldPanel : public TDFWPaneles {
   // Asked before a glyph click folds or unfolds; clear the flag to refuse.
   std::function<void(TDFWFoldPanel& sender, TFoldStatus status, bool& doFoldAction)> OnFoldClick;
   std::function<void()> BeforeExpand, AfterExpand, BeforeCollaps, AfterCollaps;
+  // The panel's size changed (folding included), once the client is placed.
+  std::function<void()> OnResize;
 
   void PaintTo(HDC dc) override;
 

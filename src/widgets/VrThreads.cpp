@@ -24,6 +24,12 @@ void TVrTimer::SetTimerType(TVrTimerType t) {
   if (core_.Enabled()) core_.Rearm();
 }
 
+void TVrTimer::SetPriority(int v) {
+  if (v == priority_) return;
+  priority_ = v;
+  if (thread_) SetThreadPriority(thread_.get(), priority_);
+}
+
 void TVrTimer::StopThread() {
   if (!thread_) return;
   stop_ = true;

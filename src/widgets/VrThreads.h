@@ -32,7 +32,10 @@ class TVrTimer {
   void SetTimerType(TVrTimerType t);
   // Thread mode only: tick on the GUI thread (on) or on the worker (off).
   bool SyncEvent() const { return syncEvent_; }
+  void SetSyncEvent(bool v) { syncEvent_ = v; }
+  // Thread mode only: the worker's priority, applied at once to a running one.
   int Priority() const { return priority_; }
+  void SetPriority(int v);
 
   TVrTimerCore& Core() { return core_; }
   HWND WindowHandle() const { return window_.get(); }
@@ -46,7 +49,7 @@ class TVrTimer {
   void ThreadTick();
 
   TVrTimerType type_ = TVrTimerType::ttThread;
-  bool syncEvent_ = true;
+  std::atomic<bool> syncEvent_{true};  // read by the worker at each tick
   int priority_ = THREAD_PRIORITY_NORMAL;
   UniqueWindow window_;
   // Thread mode: the wait is restarted by `wake_`; `period_` 0 waits for ever.

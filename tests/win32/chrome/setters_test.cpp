@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <memory>
@@ -95,6 +96,50 @@ TEST_F(ButtonLooks, LookSettersRepaintAtOnce) {
   ExpectRepainted(shown, "Glyph");
   button_->SetGlyphTransparent(false);
   ExpectRepainted(shown, "GlyphTransparent");
+}
+
+// The tooltip's hot area of a button: empty while it shows no tip.
+RECT ToolRect(HWND w, const TCustomCaptionButton& b) {
+  TOOLINFOA ti{};
+  ti.cbSize = TTTOOLINFOA_V2_SIZE;
+  ti.hwnd = w;
+  ti.uId = b.ToolId();
+  SendMessageA(CaptionTooltipWindow(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+  return ti.rect;
+}
+
+TEST(ButtonSetters, PlacementAndTooltipFollowAtOnce) {
+  HWND w = test::MakeWindow();
+  {
+    auto owner = [w] { return w; };
+    TCaptionButton right(owner), left(owner);
+    right.SetHint("Tip");
+    right.Loaded();
+    left.Loaded();
+    const int s = GetSystemMetrics(SM_CXSIZE);
+    EXPECT_EQ(right.LayoutOffset(), s);
+    EXPECT_EQ(left.LayoutOffset(), 2 * s - 2);
+    right.SetSeparatorWidth(5);
+    EXPECT_EQ(right.LayoutOffset(), s + 5);
+    EXPECT_EQ(left.LayoutOffset(), 2 * s + 3) << "the buttons to the left move along";
+
+    right.Repaint();  // places the button, so its tip has an area
+    right.UpdateTool();
+    RECT r = ToolRect(w, right);
+    ASSERT_FALSE(IsRectEmpty(&r));
+    right.SetShowHint(false);
+    r = ToolRect(w, right);
+    EXPECT_TRUE(IsRectEmpty(&r)) << "no tip without ShowHint";
+    right.SetShowHint(true);
+    r = ToolRect(w, right);
+    EXPECT_FALSE(IsRectEmpty(&r));
+
+    right.SetVisible(false);
+    EXPECT_EQ(left.LayoutOffset(), s) << "a hidden button leaves its slot";
+    r = ToolRect(w, right);
+    EXPECT_TRUE(IsRectEmpty(&r)) << "and shows no tip";
+  }
+  DestroyWindow(w);
 }
 
 TEST(RollerSetters, HintsFollowTheStateAndRemainHeightReclipsWhileRolledUp) {
@@ -237,6 +282,28 @@ TEST_F(TraySetters, MinimiseAndRestoreItemsRunTheirOwnHandlerFirst) {
   tray_.reset();
   maximise->OnClick();
   EXPECT_EQ(own_, (std::vector<std::string>{"Minimise1", "Maximise1", "Minimise1", "Maximise1"}));
+}
+
+// While the window definition is read, a tray icon whose restore hides it
+// stays out of the tray whatever Visible is set to.
+TEST(TrayLoading, VisibleWaitsForTheLoadOnlyWhenRestoreHidesTheIcon) {
+  TForm form("Tray loading", 300, 200, WS_OVERLAPPED | WS_CAPTION);
+  ShowWindow(form.Handle(), SW_SHOW);
+  {
+    TFormTrayIcon hiding(form);
+    hiding.SetOptions(oHideOnRestore);
+    hiding.SetVisible(true);
+    EXPECT_FALSE(hiding.Visible());
+    hiding.Loaded();
+    hiding.SetVisible(true);
+    EXPECT_TRUE(hiding.Visible());
+  }
+  {
+    TFormTrayIcon plain(form);
+    plain.SetVisible(true);
+    EXPECT_TRUE(plain.Visible());
+  }
+  test::Pump();
 }
 
 TEST(SystemMenuSubmenu, ShowsThePopupItemsAsTheyAreWhenItOpens) {

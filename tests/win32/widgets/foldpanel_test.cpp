@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "Render.h"
+#include "framework/Application.h"
+#include "framework/DragDrop.h"
 #include "widgets/DFWFoldPanel.h"
 
 namespace hopvox {
@@ -108,10 +113,14 @@ TEST_F(MainServerPanel, VetoKeepsTheState) {
 }
 
 TEST_F(MainServerPanel, SizeLockAndRememberedHeight) {
+  int resizes = 0;
+  panel.OnResize = [&] { ++resizes; };
   panel.SetFoldStatus(TFoldStatus::fsCollapsed);
+  EXPECT_EQ(resizes, 1) << "folding resizes";
   panel.SetBounds(10, 10, 150, 100);
   EXPECT_EQ(panel.Width(), 150);
   EXPECT_EQ(panel.Height(), 14);
+  EXPECT_EQ(resizes, 2);
   panel.SetFoldStatus(TFoldStatus::fsExpanded);
   EXPECT_EQ(panel.Height(), 164);
   panel.SetBounds(10, 10, 150, 120);
@@ -266,6 +275,106 @@ TEST_F(MainServerPanel, ClientDragEventsAreThePanelsInItsCoordinates) {
   client.OnEndDrag(nullptr, 0, 0);
   EXPECT_EQ(ends, 1);
   EXPECT_EQ(x, 15);
+}
+
+void MouseTo(POINT screen) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in.mi.dx = (screen.x * 65536 + 32768) / w;
+  in.mi.dy = (screen.y * 65536 + 32768) / h;
+  SendInput(1, &in, sizeof in);
+}
+
+void LeftButton(DWORD flag) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flag;
+  SendInput(1, &in, sizeof in);
+}
+
+// Waits (at most `ms`) for what another thread reports.
+bool Await(const std::atomic<bool>& seen, DWORD ms = 5000) {
+  for (DWORD start = GetTickCount(); !seen && GetTickCount() - start < ms;) Sleep(10);
+  return seen;
+}
+
+POINT OnScreen(const TWindow& w, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(w.Handle(), &p);
+  return p;
+}
+
+// The pointer really pressed on one panel's client, moved onto another panel
+// and released there: each panel hears the drag as its own events.
+TEST(FoldPanelDrag, APointerDragFromOneClientOntoAnotherPanel) {
+  test::Host host;
+  SetWindowPos(host.Handle(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(host.Handle());
+  TDFWFoldPanel from{{.parent = &host, .bounds = {10, 10, 173, 150}}};
+  TDFWFoldPanel to{{.parent = &host, .bounds = {200, 10, 173, 150}}};
+  TDragSource drag(from.Client());
+  std::atomic<bool> started{false}, over{false}, ended{false};
+  int starts = 0, drops = 0, ends = 0;
+  TPoint overAt{-1, -1}, dropAt{-1, -1};
+  const TWindow* overSource = nullptr;
+  const TWindow* dropSource = nullptr;
+  const TWindow* endTarget = nullptr;
+  from.OnStartDrag = [&] {
+    ++starts;
+    started = true;
+  };
+  to.OnDragOver = [&](TWindow& source, int x, int y, bool& accept) {
+    overSource = &source;
+    overAt = {x, y};
+    accept = true;
+    over = true;
+  };
+  to.OnDragDrop = [&](TWindow& source, int x, int y) {
+    ++drops;
+    dropSource = &source;
+    dropAt = {x, y};
+  };
+  from.OnEndDrag = [&](TWindow* target, int, int) {
+    ++ends;
+    endTarget = target;
+    ended = true;
+  };
+
+  const POINT a = OnScreen(from.Client(), 60, 60), b = OnScreen(to.Client(), 80, 40);
+  // The input comes from another thread: this one runs the drag's loop.
+  std::thread pointer([&] {
+    MouseTo(a);
+    LeftButton(MOUSEEVENTF_LEFTDOWN);
+    // Past the system's drag distance, a little at a time, until the drag is on.
+    for (int i = 1; i <= 10; ++i) {
+      MouseTo({a.x + 3 * i, a.y});
+      if (Await(started, 300)) break;
+    }
+    for (int i = 1; i <= 10; ++i) {
+      MouseTo({a.x + (b.x - a.x) * i / 10, a.y + (b.y - a.y) * i / 10});
+      Sleep(10);
+    }
+    Await(over);
+    LeftButton(MOUSEEVENTF_LEFTUP);
+  });
+  for (DWORD start = GetTickCount(); !ended && GetTickCount() - start < 20000;) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    Application().ProcessMessages();
+  }
+  pointer.join();
+
+  EXPECT_EQ(starts, 1);
+  EXPECT_TRUE(over);
+  EXPECT_EQ(overSource, &from.Client());
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(dropSource, &from.Client());
+  // In the drop panel's own coordinates: its client starts at (15, 1).
+  EXPECT_EQ(dropAt, (TPoint{15 + 80, 1 + 40}));
+  EXPECT_EQ(overAt, dropAt) << "the last move was over the drop point";
+  EXPECT_EQ(ends, 1);
+  EXPECT_EQ(endTarget, &to.Client()) << "the window that took the drop";
 }
 
 TEST(FoldPanel, FoldingOffShowsNoGlyphAndKeepsTheClientFull) {

@@ -83,10 +83,17 @@ TEST(UserLed, NewLampHasNoInnerEdge) {
   EXPECT_EQ(s.At(31, 41), Sys(COLOR_BTNHIGHLIGHT));
   EXPECT_EQ(s.At(32, 42), Sys(COLOR_BTNFACE)) << "inner space right inside the raised edge";
   EXPECT_EQ(s.At(33, 43), clMaroon) << "first row of the face";
+  // On the screen, with no paint message served in between: the assignment
+  // itself repaints.
+  SetWindowPos(host.Handle(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  UpdateWindow(host.Handle());
   TVrPaletteEx blue;
   blue.SetLow1(Rgb(0, 0, 255));
   led.SetPaletteEx(blue);
-  EXPECT_EQ(Snapshot(host.Handle()).At(33, 43), Rgb(0, 0, 255)) << "assigned palette repaints";
+  HDC dc = GetDC(host.Handle());
+  const TColor shown = TColor(GetPixel(dc, 33, 43));
+  ReleaseDC(host.Handle(), dc);
+  EXPECT_EQ(shown, Rgb(0, 0, 255)) << "assigned palette repaints";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "Render.h"
 #include "framework/Application.h"
 #include "widgets/VrUpDown.h"
@@ -111,6 +113,13 @@ TEST_F(Arrows, OrientationSwapsTheSize) {
   fresh.SetOrientation(TVrOrientation::voHorizontal);
   EXPECT_EQ(fresh.Width(), 30);
   EXPECT_EQ(fresh.Height(), 20);
+  // While the window definition is read, it gives the size itself.
+  TVrUpDown loaded;
+  loaded.BeginLoad();
+  loaded.SetOrientation(TVrOrientation::voHorizontal);
+  loaded.EndLoad();
+  EXPECT_EQ(loaded.Width(), 20);
+  EXPECT_EQ(loaded.Height(), 30);
   fresh.SetParent(&host);
   fresh.SetBounds(200, 100, 30, 20);
   // Side by side: the up glyph (rotated strips are the caller's business)
@@ -154,6 +163,35 @@ TEST(VrTimer, ThreadModeTicksOnTheGuiThreadAndStopsCleanly) {
     }
     EXPECT_EQ(ticks, stopped) << "a disabled timer delivers nothing";
   }  // the destructor stops the worker even while it waits for us
+}
+
+// Without SyncEvent the worker ticks itself, at the priority given, which a
+// running worker takes at once.
+TEST(VrTimer, WithoutSyncEventTicksOnTheWorkerAtItsPriority) {
+  std::atomic<int> ticks{0}, priority{0};
+  std::atomic<DWORD> tickThread{0};
+  TVrTimer timer;
+  timer.SetSyncEvent(false);
+  timer.SetPriority(THREAD_PRIORITY_BELOW_NORMAL);
+  timer.SetInterval(5);
+  timer.SetOnTimer([&] {
+    tickThread = GetCurrentThreadId();
+    priority = GetThreadPriority(GetCurrentThread());
+    ++ticks;
+  });
+  // Counts ticks from now on, giving up after ten seconds.
+  auto awaitTicks = [&](int n) {
+    const int until = ticks + n;
+    for (DWORD start = GetTickCount(); ticks < until && GetTickCount() - start < 10000;) Sleep(5);
+    return ticks >= until;
+  };
+  ASSERT_TRUE(awaitTicks(1)) << "no hand-over is served here";
+  EXPECT_NE(tickThread, GetCurrentThreadId());
+  EXPECT_EQ(priority, THREAD_PRIORITY_BELOW_NORMAL);
+  timer.SetPriority(THREAD_PRIORITY_ABOVE_NORMAL);
+  ASSERT_TRUE(awaitTicks(2));  // the second began after the change
+  EXPECT_EQ(priority, THREAD_PRIORITY_ABOVE_NORMAL);
+  timer.SetEnabled(false);
 }
 
 }  // namespace
