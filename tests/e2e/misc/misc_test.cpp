@@ -343,6 +343,10 @@ TEST(Logo, TheStoredLogoComesBackAtTheNextStart) {
     return e2e::PixelsOf(run, "Form1", {204, 171, 205, 172}) == std::vector<unsigned>{green} &&
            e2e::PixelsOf(run, "Form1", {373, 344, 374, 345}) == std::vector<unsigned>{green};
   })) << "the picture's middle is not where the logo is";
+  // The whole window painted again, as when a window that covered it goes.
+  RedrawWindow(run.Form(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  run.Settle();
   for (RECT outside : {RECT{kLogoX, 168, kLogoX + 1, 169}, RECT{376, kLogoY, 377, kLogoY + 1}}) {
     const std::vector<unsigned> pixel = e2e::PixelsOf(run, "Form1", outside);
     EXPECT_NE(pixel, std::vector<unsigned>{green});
