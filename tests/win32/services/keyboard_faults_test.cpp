@@ -157,6 +157,9 @@ TEST_F(KeyboardFaults, WithoutTheLibraryOrItsEntryTheSystemStateIsRead) {
   ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
   HoldQ();
   for (bool noLibrary : {true, false}) {
+    // The process keeps a library once loaded: a missing one can only be
+    // played before another test of this program has loaded DirectInput.
+    if (noLibrary && GetModuleHandleA("dinput.dll")) continue;
     g_noLibrary = noLibrary;
     g_noEntry = !noLibrary;
     auto input = Reader();
