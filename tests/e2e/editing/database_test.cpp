@@ -98,6 +98,17 @@ TEST(Database, DeleteWantsASelectionAndAnEmptyAddressIsAnAddress) {
   HopvoxRun run("db_delete_state");
   const std::string before = "[HopVoxIPs]\r\nAlpha=2.2.2.2\r\n";
   StartWithDatabase(run, before);
+  // Nothing selected: a press on the list below its entries offers "Delete",
+  // which then plays the click and changes nothing.
+  run.ClickAt("ListBox", 30, 100);
+  ASSERT_TRUE(run.Enabled("listdelete"));
+  ASSERT_EQ(SendMessageA(run.Control("ListBox"), LB_GETCURSEL, 0, 0), LB_ERR);
+  int mark = run.SoundCount();
+  run.Click("listdelete");
+  EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave 646 7"});
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before);
+  EXPECT_EQ(run.ListCount("ListBox"), 1);
+
   // An empty address is stored and shown as empty, not as "error".
   Add(run, "Empty", "");
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before + "Empty=\r\n");

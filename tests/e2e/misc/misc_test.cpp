@@ -102,8 +102,9 @@ std::string SourceFile(const std::string& relative) {
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// A 24-bit bottom-up bitmap file of w x h pixels in one colour.
-std::string BitmapFile(int w, int h) {
+// A 24-bit bottom-up bitmap file of w x h pixels, green (0, 200, 0) all over,
+// or only in its middle `inner` and blue (0, 0, 200) around it.
+std::string BitmapFile(int w, int h, SIZE inner = {0, 0}) {
   const int stride = (w * 3 + 3) & ~3;
   const int size = 54 + stride * h;
   std::string f(static_cast<size_t>(size), '\0');
@@ -113,8 +114,13 @@ std::string BitmapFile(int w, int h) {
   f[0] = 'B', f[1] = 'M';
   put32(2, size), put32(10, 54), put32(14, 40), put32(18, w), put32(22, h);
   f[26] = 1, f[28] = 24;
+  const int left = (w - inner.cx) / 2, top = (h - inner.cy) / 2;
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) f[54 + y * stride + 3 * x + 1] = static_cast<char>(200);
+    for (int x = 0; x < w; ++x) {
+      const bool middle =
+          inner.cx == 0 || (x >= left && x < left + inner.cx && y >= top && y < top + inner.cy);
+      f[54 + y * stride + 3 * x + (middle ? 1 : 0)] = static_cast<char>(200);
+    }
   return f;
 }
 
@@ -126,6 +132,37 @@ void WriteMetafiles(const HopvoxRun& run) {
   HDC wmf = CreateMetaFileA(run.PathOf("logo.wmf").c_str());
   Rectangle(wmf, 0, 0, 60, 40);
   DeleteMetaFile(CloseMetaFile(wmf));
+}
+
+// True when the message box `box` shows the system's `icon`: its icon control
+// on the screen, pixel for pixel, against the icon drawn here on the same
+// background.
+bool ShowsIcon(HWND box, LPCSTR icon) {
+  HWND shown = nullptr;
+  for (HWND c = GetWindow(box, GW_CHILD); c && !shown; c = GetWindow(c, GW_HWNDNEXT))
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) shown = c;
+  if (!shown) return false;
+  RECT r;
+  GetWindowRect(shown, &r);
+  const int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bitmap);
+  HBRUSH face = CreateSolidBrush(GetPixel(screen, r.left, r.top));  // a transparent corner
+  const RECT all{0, 0, w, h};
+  FillRect(mem, &all, face);
+  DrawIconEx(mem, 0, 0, LoadIconA(nullptr, icon), w, h, 0, nullptr, DI_NORMAL);
+  bool same = true;
+  for (int y = 0; y < h && same; ++y)
+    for (int x = 0; x < w && same; ++x)
+      same = GetPixel(mem, x, y) == GetPixel(screen, r.left + x, r.top + y);
+  SelectObject(mem, old);
+  DeleteObject(face);
+  DeleteObject(bitmap);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return same;
 }
 
 // Clicks the logo, picks `file` in the dialog; returns the error box text, if any.
@@ -283,7 +320,7 @@ TEST(Logo, TheStoredLogoComesBackAtTheNextStart) {
   HopvoxRun run("logo_stored");
   run.WriteFile("small.bmp", BitmapFile(60, 50));
   run.WriteFile("Hopvox.ini", LogoEntry(run.PathOf("small.bmp")));
-  run.WriteFile("big.bmp", BitmapFile(400, 300));
+  run.WriteFile("big.bmp", BitmapFile(400, 300, {170, 174}));
   WriteMetafiles(run);
   run.Start();
   EXPECT_EQ(run.Query("Image1.Width"), 60);
@@ -299,12 +336,22 @@ TEST(Logo, TheStoredLogoComesBackAtTheNextStart) {
   EXPECT_NE(std::string(name).find("small.bmp"), std::string::npos) << name;
   EXPECT_TRUE(run.ChooseFile("Browse for an image", run.PathOf("big.bmp")));
   ASSERT_EQ(run.Query("Image1.Width"), 400);
-  const unsigned green = 0x00C800;
+  // Only the picture's green middle shows, corner to corner, and neither of
+  // its colours outside the logo's place.
+  const unsigned green = 0x00C800, blue = 0x0000C8;
   EXPECT_TRUE(e2e::WaitFor([&] {
-    return e2e::PixelsOf(run, "Form1", {205, 172, 206, 173}) == std::vector<unsigned>{green};
-  }));
-  for (RECT outside : {RECT{kLogoX, 168, kLogoX + 1, 169}, RECT{376, kLogoY, 377, kLogoY + 1}})
-    EXPECT_NE(e2e::PixelsOf(run, "Form1", outside), std::vector<unsigned>{green});
+    return e2e::PixelsOf(run, "Form1", {204, 171, 205, 172}) == std::vector<unsigned>{green} &&
+           e2e::PixelsOf(run, "Form1", {373, 344, 374, 345}) == std::vector<unsigned>{green};
+  })) << "the picture's middle is not where the logo is";
+  // The whole window painted again, as when a window that covered it goes.
+  RedrawWindow(run.Form(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  run.Settle();
+  for (RECT outside : {RECT{kLogoX, 168, kLogoX + 1, 169}, RECT{376, kLogoY, 377, kLogoY + 1}}) {
+    const std::vector<unsigned> pixel = e2e::PixelsOf(run, "Form1", outside);
+    EXPECT_NE(pixel, std::vector<unsigned>{green});
+    EXPECT_NE(pixel, std::vector<unsigned>{blue});
+  }
   for (const char* file : {"logo.emf", "logo.wmf"}) {
     EXPECT_EQ(ChooseLogo(run, run.PathOf(file)), "") << file;
     EXPECT_EQ(run.Query("Image1.Kind"), kKindMetafile) << file;
@@ -329,6 +376,8 @@ TEST(Links, AboutBoxHelpWindowAndSettingsFileInNotepad) {
   HWND box = run.WaitForWindow("Information");
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(GetWindow(box, GW_OWNER), run.Form());
+  EXPECT_TRUE(e2e::WaitFor([&] { return ShowsIcon(box, IDI_INFORMATION); }));
+  EXPECT_FALSE(ShowsIcon(box, IDI_WARNING));  // the comparison tells icons apart
   const std::string about = run.WaitForMessageBox();
   EXPECT_EQ(about.substr(about.size() - 16), "\n\rVersion 1.6 XP");
   EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 2);

@@ -6,6 +6,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "OtherProgram.h"
 #include "Pump.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
@@ -29,45 +30,6 @@ void Send(const Key& k, bool up) {
   in.ki.dwFlags = (k.extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0);
   SendInput(1, &in, sizeof in);
 }
-
-// Another program holds the focus while the keys go down, as a game would.
-class OtherProgram {
- public:
-  OtherProgram() {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    char cmd[] = "notepad.exe";
-    if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-      throw std::runtime_error("cannot start notepad");
-    WaitForInputIdle(pi_.hProcess, 10000);
-    test::PumpUntil([&] { return (wnd_ = FindWindowA("Notepad", nullptr)) != nullptr; }, 10000);
-    SetForegroundWindow(wnd_);
-    // The keys this test sends must stay down, so the focus change is over
-    // before they go: notepad holds the focus, and this thread has handled
-    // the window system's notes about it. Handled later, such a note makes
-    // Wine set the key state to the physical keyboard's, where none is down.
-    test::PumpUntil([&] { return HoldsFocus(); }, 10000);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-  ~OtherProgram() {
-    TerminateProcess(pi_.hProcess, 0);
-    WaitForSingleObject(pi_.hProcess, 5000);
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
-  }
-  HWND wnd_ = nullptr;
-
- private:
-  bool HoldsFocus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd_, nullptr), &info) &&
-           info.hwndActive == wnd_ && info.hwndFocus != nullptr;
-  }
-
-  PROCESS_INFORMATION pi_{};
-};
 
 class Keyboard : public ::testing::Test {
  protected:
@@ -106,7 +68,7 @@ constexpr Key kQ{"Q", 'Q', 0x10, false};
 TEST_F(Keyboard, DirectInputReadsKeysByPositionWhileAnotherProgramHasTheFocus) {
   input_.Loaded();
   ASSERT_NE(input_.Keyboard().Device(), nullptr);
-  OtherProgram other;
+  test::OtherProgram other;
   ASSERT_NE(GetForegroundWindow(), form_.Handle());
   struct Case {
     Key key;
@@ -128,7 +90,7 @@ TEST_F(Keyboard, WithoutDirectInputTheKeysDownNowAreRead) {
   input_.SetUseDirectInput(false);
   input_.Loaded();
   EXPECT_EQ(input_.Keyboard().Device(), nullptr);
-  OtherProgram other;
+  test::OtherProgram other;
   const auto seen = Hold({kRightCtrl, kQ}, 81);
   EXPECT_TRUE(seen.count(17));
   EXPECT_TRUE(seen.count(81));
