@@ -1,14 +1,6 @@
-# Cross build of the 32-bit Windows programs with mingw-w64, posix-thread
-# runtime: GoogleTest needs std::mutex. The program itself is built with
-# mingw-i686-win32.cmake (see there why).
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit Windows test build, posix-thread runtime: GoogleTest needs
+# std::mutex. The program itself is built with mingw-i686-win32.cmake.
+set(HOPVOX_MINGW_TRIPLE i686-w64-mingw32)
+set(HOPVOX_MINGW_THREADS posix)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

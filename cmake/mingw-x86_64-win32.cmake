@@ -1,5 +1,6 @@
-# The program tree of the 64-bit test build, with the same runtime as the
-# 32-bit program (win32 threads), so both build the same way.
-include(${CMAKE_CURRENT_LIST_DIR}/mingw-x86_64.cmake)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
+# The 64-bit program alone, with the shipped program's runtime (win32
+# threads), for scripts/run where the machine runs no 32-bit programs.
+set(HOPVOX_MINGW_TRIPLE x86_64-w64-mingw32)
+set(HOPVOX_MINGW_THREADS win32)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -1,10 +1,13 @@
-# Windows build, in two trees made from this file:
+# Windows build, in up to three trees made from this file:
+# - the test tree (the posix-thread runtime GoogleTest needs): the program's
+#   code for the Windows tests, the end-to-end programs and the download;
 # - the program tree (HOPVOX_PROGRAM_ONLY): hopvox.exe and the stand-in
 #   roger.exe, with the win32-thread runtime so that the program starts on
-#   Windows XP, and built for size;
-# - the test tree (the posix-thread runtime GoogleTest needs): the program's
-#   code once more for the Windows tests, the end-to-end programs, and the
-#   program tree as an external project whose programs land beside the tests.
+#   Windows XP, and built for size. The 32-bit test tree builds it as an
+#   external project whose programs land beside the tests;
+# - the shipped tree: where the tests run 64-bit programs (no 32-bit Wine),
+#   the 32-bit program tree that makes what users get, while the 64-bit test
+#   tree links the programs it runs itself.
 enable_testing()
 
 # Only known system libraries, which the system takes from its own folder
@@ -41,7 +44,21 @@ target_include_directories(hopvox_res PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 file(GLOB_RECURSE HOPVOX_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/hopvox.rc PROPERTIES OBJECT_DEPENDS "${HOPVOX_RES_FILES}")
 
-if(HOPVOX_PROGRAM_ONLY)
+# Bitness of this tree: 32-bit as users get it, or 64-bit where the machine
+# runs no 32-bit programs (HOPVOX_WIN_ARCH x86_64, chosen by scripts/lib.sh).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "AMD64")
+  set(HOPVOX_WIN_ARCH x86_64)
+else()
+  set(HOPVOX_WIN_ARCH i686)
+endif()
+
+# The programs the tests and the scripts run: hopvox.exe, the stand-in
+# roger.exe and the demonstration's hotkeypress.exe. The program tree builds
+# them with the shipped program's runtime. A 64-bit test tree ships nothing,
+# so it links them itself from the code its tests use (one compile of the
+# program's code instead of two); the 32-bit program of the shipped tree
+# still proves the code builds with the win32-thread runtime.
+if(HOPVOX_PROGRAM_ONLY OR HOPVOX_WIN_ARCH STREQUAL "x86_64")
   # Unused functions and data fall out at link time (a third of the program).
   target_compile_options(hopvox_lib PRIVATE -ffunction-sections -fdata-sections)
   add_executable(hopvox WIN32 ${CMAKE_SOURCE_DIR}/src/main.cpp $<TARGET_OBJECTS:hopvox_res>)
@@ -60,34 +77,33 @@ if(HOPVOX_PROGRAM_ONLY)
   # "Another program" that has the focus in scripts/run's demonstration.
   add_executable(hotkeypress ${CMAKE_SOURCE_DIR}/tools/hotkeypress/hotkeypress.cpp)
   target_link_libraries(hotkeypress PRIVATE hopvox_win_options user32)
+endif()
+if(HOPVOX_PROGRAM_ONLY)
   return()
 endif()
 
-# The program tree, built by every build of this one; its hopvox.exe and
-# roger.exe are the ones the end-to-end tests and the scripts run. It has the
-# test tree's bitness: 32-bit as users get it, or 64-bit where the machine
-# runs no 32-bit programs (HOPVOX_WIN_ARCH x86_64, chosen by scripts/lib.sh).
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "AMD64")
-  set(HOPVOX_WIN_ARCH x86_64)
-else()
-  set(HOPVOX_WIN_ARCH i686)
-endif()
 include(ExternalProject)
-ExternalProject_Add(program
-  SOURCE_DIR ${CMAKE_SOURCE_DIR}
-  BINARY_DIR ${CMAKE_BINARY_DIR}/program
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-${HOPVOX_WIN_ARCH}-win32.cmake
-    -DCMAKE_BUILD_TYPE=MinSizeRel
-    -DHOPVOX_PROGRAM_ONLY=ON
-    -DHOPVOX_WERROR=${HOPVOX_WERROR}
-    -DHOPVOX_JPEG_PREFIX=${JPEG_PREFIX}
-    -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe ${CMAKE_BINARY_DIR}/hotkeypress.exe
-  DEPENDS jpeg_ep
-  USES_TERMINAL_BUILD ON)
+if(HOPVOX_WIN_ARCH STREQUAL "x86_64")
+  add_custom_target(program DEPENDS hopvox roger hotkeypress)
+else()
+  # The program tree, built by every build of this one; its programs land
+  # beside the tests.
+  ExternalProject_Add(program
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/program
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+      -DCMAKE_BUILD_TYPE=MinSizeRel
+      -DHOPVOX_PROGRAM_ONLY=ON
+      -DHOPVOX_WERROR=${HOPVOX_WERROR}
+      -DHOPVOX_JPEG_PREFIX=${JPEG_PREFIX}
+      -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe ${CMAKE_BINARY_DIR}/hotkeypress.exe
+    DEPENDS jpeg_ep
+    USES_TERMINAL_BUILD ON)
+endif()
 
 # What users get is always the 32-bit program. A 64-bit test build makes it
 # in a tree of its own (with its own libjpeg), beside the program it runs.
@@ -105,6 +121,8 @@ else()
       -DHOPVOX_PROGRAM_ONLY=ON
       -DHOPVOX_WERROR=${HOPVOX_WERROR}
       -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}/shipped
+    # Only the program is packed; the stand-in the tests run comes from here.
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target hopvox
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${HOPVOX_SHIPPED_EXE}

@@ -145,13 +145,21 @@ build_windows() {
   cmake --build "$BUILD/windows"
 }
 
-# Only the program tree, as the test tree configures it: what running needs.
+# Only the program tree: what running needs. Its programs land in
+# PROGRAM_DIR: beside the tests, as the 32-bit test tree builds them there too;
+# a 64-bit test tree links its own, so this one keeps out of its folder.
 build_program() {
   choose_win_arch
-  cmake -S "$ROOT" -B "$BUILD/windows/program" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+  local tree=$BUILD/windows/program
+  PROGRAM_DIR=$BUILD/windows
+  if [ "$HOPVOX_WIN_ARCH" = x86_64 ]; then
+    tree=$BUILD/program
+    PROGRAM_DIR=$BUILD/program/bin
+  fi
+  cmake -S "$ROOT" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH-win32.cmake" -DHOPVOX_PROGRAM_ONLY=ON \
-        -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$BUILD/windows" >/dev/null
-  cmake --build "$BUILD/windows/program"
+        -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PROGRAM_DIR" >/dev/null
+  cmake --build "$tree"
 }
 
 # The Wine prefix in build/ (or the one named), made once: 32-bit (64-bit
