@@ -164,15 +164,38 @@ bool HopvoxRun::FileExists(const std::string& file) const {
   return GetFileAttributesA(PathOf(file).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-HANDLE HopvoxRun::StartAnother(const std::string& workingFolder) const {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
+namespace {
+
+// Starts `exe` in `folder`. A start refused while the copy just made is not
+// yet readable to the loader (seen once under a busy Wine) is tried once more
+// when it is; the error codes say which it was.
+PROCESS_INFORMATION StartProgram(const std::string& exe, const std::string& folder) {
+  auto start = [&](PROCESS_INFORMATION& pi) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string cmd = "\"" + exe + "\"";
+    return CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &si, &pi) != FALSE;
+  };
   PROCESS_INFORMATION pi{};
-  std::string cmd = "\"" + exe_ + "\"";
-  const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
-  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
-                      &si, &pi))
-    throw std::runtime_error("cannot start " + exe_);
+  if (start(pi)) return pi;
+  const DWORD first = GetLastError();
+  WaitFor([&] {
+    HANDLE f = CreateFileA(exe.c_str(), GENERIC_READ | GENERIC_EXECUTE, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(f);
+    return true;
+  });
+  if (start(pi)) return pi;
+  throw std::runtime_error("cannot start " + exe + ": error " + std::to_string(first) + ", then " +
+                           std::to_string(GetLastError()));
+}
+
+}  // namespace
+
+HANDLE HopvoxRun::StartAnother(const std::string& workingFolder) const {
+  PROCESS_INFORMATION pi = StartProgram(exe_, workingFolder.empty() ? folder_ : workingFolder);
   CloseHandle(pi.hThread);
   return pi.hProcess;
 }
@@ -183,13 +206,7 @@ void HopvoxRun::Start(const std::string& workingFolder) {
 }
 
 void HopvoxRun::Launch(const std::string& workingFolder) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  std::string cmd = "\"" + exe_ + "\"";
-  const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
-  if (!CreateProcessA(exe_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
-                      &si, &process_))
-    throw std::runtime_error("cannot start " + exe_);
+  process_ = StartProgram(exe_, workingFolder.empty() ? folder_ : workingFolder);
   pid_ = process_.dwProcessId;
 }
 
