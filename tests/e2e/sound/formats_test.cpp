@@ -50,10 +50,23 @@ e2e::Samples PlayAndListen(Listener& listener, const std::vector<std::uint8_t>& 
                                                                    : e2e::Samples(1, 1.0f);
 }
 
-void ExpectTone(const e2e::Samples& heard, double seconds, const std::string& what) {
+// Every file holds 0.3 s of a 600 Hz tone.
+void ExpectTone(const e2e::Samples& heard, const std::string& what) {
   const e2e::Tone tone = e2e::ToneOf(heard);
-  EXPECT_NEAR(tone.seconds, seconds, 0.03) << what;
+  EXPECT_NEAR(tone.seconds, 0.3, 0.03) << what;
   EXPECT_NEAR(tone.hz, 600, 20) << what;
+}
+
+// Wine may fill the player's last buffer up with zero bytes, and in 8-bit
+// PCM and mu-law a zero byte is not silence but a level near full scale: a
+// step of up to 20 ms follows the tone (seen as 0.32 s "at 562 Hz", in some
+// runs and not others). The tone's cycles are all there and nothing else
+// is, which is what is ours to check.
+void ExpectToneWithLoudPadding(const e2e::Samples& heard, const std::string& what) {
+  const e2e::Tone tone = e2e::ToneOf(heard);
+  EXPECT_NEAR(tone.hz * tone.seconds, 180, 6) << what;
+  EXPECT_GE(tone.seconds, 0.27) << what;
+  EXPECT_LE(tone.seconds, 0.40) << what;
 }
 
 TEST(WaveFormats, EachFormatIsHeardOrRefusedAndNeverAnythingElse) {
@@ -62,10 +75,11 @@ TEST(WaveFormats, EachFormatIsHeardOrRefusedAndNeverAnythingElse) {
     const char* file;
     std::uint16_t tag;  // what sox wrote, so the table says what it tests
     bool heard;
+    bool zeroByteIsLoud = false;
   };
   const Row rows[] = {
-      {"pcm8-mono-8000-odd", 1, true},
-      {"pcm8-stereo-11025", 1, true},
+      {"pcm8-mono-8000-odd", 1, true, true},
+      {"pcm8-stereo-11025", 1, true, true},
       {"pcm16-mono-16000", 1, true},
       {"pcm16-mono-22050", 1, true},
       {"pcm16-stereo-22050", 1, true},
@@ -74,7 +88,7 @@ TEST(WaveFormats, EachFormatIsHeardOrRefusedAndNeverAnythingElse) {
       {"pcm24-mono-44100", 1, true},
       {"extensible-pcm24-stereo-48000", 0xFFFE, true},
       {"ima-adpcm-mono-22050", 0x11, true},
-      {"mulaw-mono-8000", 7, true},
+      {"mulaw-mono-8000", 7, true, true},
       {"float32-mono-44100", 3, true},
   };
   // The first sound of a process starts late while the player gets ready:
@@ -86,12 +100,10 @@ TEST(WaveFormats, EachFormatIsHeardOrRefusedAndNeverAnythingElse) {
     const auto image = e2e::ReadBytes(WavesFolder() + "\\" + row.file + ".wav");
     ASSERT_EQ(FormatTag(image), row.tag) << row.file;
     const auto heard = PlayAndListen(listener, image, row.heard);
-    if (row.heard && row.file == std::string("pcm8-mono-8000-odd")) {
-      // 64-bit Wine plays this one slow (0.34 s at 528 Hz instead of 0.30 s
-      // at 600 Hz, seen here): that it is heard is all that is ours to check.
-      EXPECT_FALSE(heard.empty()) << row.file;
+    if (row.heard && row.zeroByteIsLoud) {
+      ExpectToneWithLoudPadding(heard, row.file);
     } else if (row.heard) {
-      ExpectTone(heard, 0.3, row.file);
+      ExpectTone(heard, row.file);
     } else {
       EXPECT_TRUE(heard.empty()) << row.file;
     }
@@ -136,6 +148,7 @@ TEST(WaveFormats, ChunkShapesAreHeardWhenFmtAndDataLieInsideTheFile) {
     const char* name;
     std::vector<std::uint8_t> image;
     bool heard;
+    bool zeroByteIsLoud = false;
   };
   const Shape shapes[] = {
       {"plain", base, true},  // also warms the player up
@@ -153,7 +166,7 @@ TEST(WaveFormats, ChunkShapesAreHeardWhenFmtAndDataLieInsideTheFile) {
   for (const Shape& s : shapes) {
     const auto heard = PlayAndListen(listener, s.image, s.heard);
     if (s.heard) {
-      ExpectTone(heard, 0.3, s.name);
+      ExpectTone(heard, s.name);
     } else {
       EXPECT_TRUE(heard.empty()) << s.name;
     }
