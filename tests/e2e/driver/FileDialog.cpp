@@ -1,5 +1,7 @@
 #include "driver/FileDialog.h"
 
+#include <dlgs.h>
+
 namespace e2e {
 
 namespace {
@@ -80,6 +82,48 @@ std::string SelectInFileList(const HopvoxRun& run, HWND dialog, WORD key) {
   WaitFor([&] { return (now = TextOf(name)) != before; }, std::chrono::seconds(5));
   run.Settle();
   return now;
+}
+
+void ChooseFileType(HWND dialog, int index) {
+  HWND types = GetDlgItem(dialog, cmb1);
+  SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  // What the drop-down tells its dialog when a pick closes it; some dialogs
+  // act on the first, some on the second.
+  for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code), reinterpret_cast<LPARAM>(types));
+}
+
+std::vector<std::string> FileListNames(const HopvoxRun& run, HWND dialog) {
+  std::vector<std::string> names;
+  HWND list = FindClass(dialog, "SysListView32");
+  if (!list) return names;
+  // The list hands its texts back through a record in its own process: one
+  // is made there, filled, and read back. The test and the program are built
+  // for the same bitness, so the record's layout is the same on both sides.
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               run.ProcessId());
+  if (!process) return names;
+  constexpr SIZE_T kText = MAX_PATH;
+  auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText,
+                                                   MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (remote) {
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      LVITEMA item{};
+      item.iSubItem = 0;
+      item.pszText = remote + sizeof(LVITEMA);
+      item.cchTextMax = static_cast<int>(kText);
+      char text[kText] = {};
+      if (!WriteProcessMemory(process, remote, &item, sizeof item, nullptr)) break;
+      SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(remote));
+      if (!ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, nullptr)) break;
+      names.push_back(text);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return names;
 }
 
 TClientPixels ClientPixels(HWND window) {

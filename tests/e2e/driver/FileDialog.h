@@ -20,6 +20,11 @@ bool FocusFileList(const HopvoxRun& run, HWND dialog);
 // Presses `key` (VK_HOME, VK_DOWN, ...) in the focused file list. Returns the
 // file name box's text once it changed: the name of the file now selected.
 std::string SelectInFileList(const HopvoxRun& run, HWND dialog, WORD key);
+// Chooses entry `index` of the "files of type" list, as a pick from its
+// drop-down does.
+void ChooseFileType(HWND dialog, int index);
+// The names the file list shows now, in its order.
+std::vector<std::string> FileListNames(const HopvoxRun& run, HWND dialog);
 
 // Screen colours of a window's client area, row by row, as 0xRRGGBB.
 struct TClientPixels {

@@ -1,9 +1,11 @@
 // The logo's open dialog previews the file selected in its list: fitted into
 // the pane, at its own size when small, and a blank pane for a file that is
-// no picture.
+// no picture. Each entry of its type list lists the files of its own type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "driver/FileDialog.h"
 
@@ -36,6 +38,21 @@ bool Blank(const e2e::TClientPixels& p) {
          std::all_of(p.rgb.begin(), p.rgb.end(), [&](unsigned c) { return c == rgb; });
 }
 
+// The file list's names in name order, once it shows `expected` (or, when it
+// never does, as the wait left it).
+std::vector<std::string> ListedOnce(const HopvoxRun& run, HWND dialog,
+                                    const std::vector<std::string>& expected) {
+  std::vector<std::string> names;
+  e2e::WaitFor(
+      [&] {
+        names = e2e::FileListNames(run, dialog);
+        std::sort(names.begin(), names.end());
+        return names == expected;
+      },
+      std::chrono::seconds(5));
+  return names;
+}
+
 }  // namespace
 
 TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank) {
@@ -43,6 +60,10 @@ TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank)
   run.WriteFile("broken.jpg", "not a picture at all");
   run.WriteFile("small.bmp", e2e::BitmapFileOf(20, 10, kGreen));
   run.WriteFile("wide.bmp", e2e::BitmapFileOf(600, 300, kGreen));
+  // One file of each other type, named to sort between the first and the
+  // last above, and one of no picture type.
+  for (const char* name : {"logo.jpeg", "logo.ico", "logo.emf", "logo.wmf", "notes.txt"})
+    run.WriteFile(name, "x");
   // The dialog opens in the stored logo's folder, not where it was last used;
   // a logo that is gone since selects nothing there.
   run.WriteFile("Hopvox.ini", "[Hopvox logo]\r\nlogo=" + run.PathOf("gone.bmp") + "\r\n");
@@ -80,6 +101,21 @@ TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank)
   // Not a picture: the pane goes blank again.
   ASSERT_EQ(e2e::SelectInFileList(run, dialog, VK_HOME), "broken.jpg");
   EXPECT_TRUE(e2e::WaitFor([&] { return Blank(e2e::ClientPixels(pane)); }));
+
+  // Each type lists its own files, in turn and back to all of them.
+  const std::vector<std::pair<int, std::vector<std::string>>> types = {
+      {1, {"logo.jpeg"}},
+      {2, {"broken.jpg"}},
+      {3, {"small.bmp", "wide.bmp"}},
+      {4, {"logo.ico"}},
+      {5, {"logo.emf"}},
+      {6, {"logo.wmf"}},
+      {0,
+       {"broken.jpg", "logo.emf", "logo.ico", "logo.jpeg", "logo.wmf", "small.bmp", "wide.bmp"}}};
+  for (const auto& [index, files] : types) {
+    e2e::ChooseFileType(dialog, index);
+    EXPECT_EQ(ListedOnce(run, dialog, files), files) << "type " << index;
+  }
 
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(dialog); }));
