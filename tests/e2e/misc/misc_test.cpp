@@ -468,10 +468,13 @@ TEST(Links, ViewOpensTheSettingsFileInNotepad) {
   }
 }
 
-TEST(Links, TheHelpFileBesideTheProgramIsTheOneShown) {
+TEST(Links, TheHelpFileBesideTheProgramIsTheOneShownWhereverItIsStartedFrom) {
   HopvoxRun run("help_file");
   run.WriteFile("HOPVOX.TXT", "Our own help\nsecond line\n");
-  run.Start();
+  // Started from a folder with a help file of its own, as from a shortcut.
+  CreateDirectoryA(run.PathOf("working").c_str(), nullptr);
+  run.WriteFile("working\\HOPVOX.TXT", "The working folder's help\n");
+  run.Start(run.PathOf("working"));
   run.Click("helpButton");
   HWND help = run.WaitForWindow("Hopvox Help");
   ASSERT_NE(help, nullptr);
