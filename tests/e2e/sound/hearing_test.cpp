@@ -1,8 +1,10 @@
 // What a user hears from the running program: each channel hotkey says its
 // channel, a new sound cuts off the one playing, a channel without a sound
-// file is silent, and the window's click, confirm and refusal sounds.
+// file is silent, a second copy chimes once its notice is answered, and the
+// window's click, confirm and refusal sounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,7 +36,18 @@ Samples Embedded(const char* file) {
   return e2e::SoundOf(std::vector<std::uint8_t>(stream.begin() + 8, stream.end()));
 }
 
-TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilent) {
+// The notice box a later copy (process `pid`) shows, or null.
+HWND NoticeOf(DWORD pid) {
+  for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+       w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilentAndASecondCopyChimes) {
   Listener listener;
   HopvoxRun run("hearing");
   // Channel 3 has its announcement, channel 5 a long tone, channel 4 no file.
@@ -87,6 +100,27 @@ TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilent) {
   e2e::Chord(VK_CONTROL, '4');
   ASSERT_GT(run.WaitForRoger(joins + 1).size(), joins);
   EXPECT_TRUE(listener.SilentFor(mark, std::chrono::milliseconds(1500)));
+
+  // A second copy, from an empty folder of its own, is silent while its
+  // notice is up; once it is answered, its window-create steps still run and
+  // their priority changes play the confirm chime, cut off as the copy ends.
+  HopvoxRun second("hearing_second");
+  mark = listener.Now();
+  HANDLE copy = second.StartAnother();
+  HWND notice = nullptr;
+  ASSERT_TRUE(e2e::WaitFor([&] { return (notice = NoticeOf(GetProcessId(copy))) != nullptr; },
+                           std::chrono::seconds(20)));
+  const auto noticeUp =
+      std::chrono::milliseconds((listener.Now() - mark) * 1000 / e2e::kHeardRate + 1000);
+  EXPECT_TRUE(listener.SilentFor(mark, noticeUp)) << "a sound before the notice was answered";
+  mark = listener.Now();
+  PostMessageA(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  heard = listener.NextSound(mark, std::chrono::seconds(10));
+  const Samples confirm = Embedded("wave2.aud");
+  EXPECT_GT(heard.size(), static_cast<std::size_t>(e2e::kHeardRate / 50)) << "no chime heard";
+  EXPECT_GT(e2e::LikenessAtStart(heard, confirm, std::min(heard.size(), confirm.size())), 0.99);
+  EXPECT_EQ(WaitForSingleObject(copy, 10000), WAIT_OBJECT_0);
+  CloseHandle(copy);
   run.Close();
 }
 
