@@ -55,7 +55,8 @@ std::vector<std::string> ListedOnce(const HopvoxRun& run, HWND dialog,
 
 }  // namespace
 
-TEST(PicturePreview, TheSelectedFileShowsFittedAndANonPictureLeavesThePaneBlank) {
+TEST(PicturePreview,
+     TheSelectedFileShowsFittedANonPictureLeavesThePaneBlankAndEachTypeListsItsFiles) {
   HopvoxRun run("look_preview");
   run.WriteFile("broken.jpg", "not a picture at all");
   run.WriteFile("small.bmp", e2e::BitmapFileOf(20, 10, kGreen));
