@@ -108,8 +108,12 @@ TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilentAndASe
   mark = listener.Now();
   HANDLE copy = second.StartAnother();
   HWND notice = nullptr;
-  ASSERT_TRUE(e2e::WaitFor([&] { return (notice = NoticeOf(GetProcessId(copy))) != nullptr; },
-                           std::chrono::seconds(20)));
+  if (!e2e::WaitFor([&] { return (notice = NoticeOf(GetProcessId(copy))) != nullptr; },
+                    std::chrono::seconds(20))) {
+    TerminateProcess(copy, 1);
+    CloseHandle(copy);
+    FAIL() << "the second copy showed no notice";
+  }
   const auto noticeUp =
       std::chrono::milliseconds((listener.Now() - mark) * 1000 / e2e::kHeardRate + 1000);
   EXPECT_TRUE(listener.SilentFor(mark, noticeUp)) << "a sound before the notice was answered";
@@ -119,7 +123,10 @@ TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilentAndASe
   const Samples confirm = Embedded("wave2.aud");
   EXPECT_GT(heard.size(), static_cast<std::size_t>(e2e::kHeardRate / 50)) << "no chime heard";
   EXPECT_GT(e2e::LikenessAtStart(heard, confirm, std::min(heard.size(), confirm.size())), 0.99);
-  EXPECT_EQ(WaitForSingleObject(copy, 10000), WAIT_OBJECT_0);
+  if (WaitForSingleObject(copy, 10000) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "the second copy did not end";
+    TerminateProcess(copy, 1);
+  }
   CloseHandle(copy);
   run.Close();
 }
