@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.SetMainForm(form.get());
     app.Guard([&] { form->FormCreate(); });
     form->CenterOnScreen();
-    ShowWindow(form->Handle(), SW_SHOW);
+    app.ShowMainForm();
     code = app.Run();
     app.SetMainForm(nullptr);
     form.reset();

@@ -48,8 +48,8 @@ HWND TApplication::Handle() {
   if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
   if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
     throw std::runtime_error(std::string("Cannot register the window class ") + kAppClass);
-  // Zero-sized but visible: its taskbar button stands for the program, the
-  // main window it owns has none of its own.
+  // Zero-sized: its taskbar button stands for the program, the main window
+  // it owns has none of its own.
   handle_ = CreateWindowExA(0, kAppClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
@@ -75,6 +75,15 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
     }
   }
   return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+void TApplication::ShowMainForm() {
+  // The button comes with the window, not after a first trip to the tray.
+  // Shown in its place in the window order: an owner just below its window
+  // would keep that window above every other program.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (mainForm_) ShowWindow(mainForm_->Handle(), SW_SHOW);
 }
 
 int TApplication::Run() {

@@ -38,12 +38,15 @@ class TApplication {
   const std::string& HelpFile() const { return helpFile_; }
   void SetHelpFile(const std::string& file) { helpFile_ = file; }
 
-  // Hidden top-level window; created on first use.
+  // The top-level window that carries the taskbar button; created on first
+  // use, hidden until the main form is first shown.
   HWND Handle();
   HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
 
   TWindow* MainForm() const { return mainForm_; }
   void SetMainForm(TWindow* form) { mainForm_ = form; }
+  // The first show of the main form, with its taskbar button.
+  void ShowMainForm();
 
   // Runs the message loop until Terminate; returns the exit code.
   int Run();

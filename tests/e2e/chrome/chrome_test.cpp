@@ -155,6 +155,8 @@ TEST(TrayMenu, EnabledSwitchesPollingOnTheBoxAndTheItemAlike) {
   run.WriteFile("Hopvox.ini", "[Hopvox key modifier]\r\nModifier=2\r\n");
   run.Start();
   ASSERT_EQ(RunningTimers(run), (std::vector<int>{0, 1, 0, 0}));
+  // The icon and its menu are there only while the window is in the tray.
+  run.PressCaptionButton("TrayIcon");
   int mark = run.SoundCount();
   run.TrayMenu(kMenuEnabled);
   // The item's handler runs once the menu has closed.
@@ -168,6 +170,8 @@ TEST(TrayMenu, EnabledSwitchesPollingOnTheBoxAndTheItemAlike) {
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{kClick});
 
   // A modifier chosen while off starts its timer; the switch still says off.
+  run.TrayMenu(kMenuMaximise);
+  ASSERT_TRUE(e2e::WaitFor([&] { return IsWindowVisible(run.Form()); }));
   run.Click("shftbutton");
   EXPECT_EQ(RunningTimers(run), (std::vector<int>{0, 0, 1, 0}));
   EXPECT_EQ(run.Text("enablebox"), "Disabled");
@@ -184,13 +188,14 @@ TEST(TrayMenu, EnabledSwitchesPollingOnTheBoxAndTheItemAlike) {
   EXPECT_EQ(run.Text("enablebox"), "Disabled");
   EXPECT_EQ(run.QueryText("Enabled1.Caption"), "Disabled");
   EXPECT_EQ(run.Query("Enabled1.Checked"), 0);
+  run.PressCaptionButton("TrayIcon");
   run.TrayMenu(kMenuEnabled);
   ASSERT_TRUE(
       e2e::WaitFor([&] { return run.Checked("enablebox") && run.Text("enablebox") == "Enabled"; }));
   EXPECT_EQ(RunningTimers(run), (std::vector<int>{0, 0, 1, 0}));
   EXPECT_EQ(run.Text("enablebox"), "Enabled");
 
-  // "Exit" closes as the title bar's close does.
+  // "Exit" closes as the title bar's close does, from the tray too.
   run.TrayMenu(kMenuExit);
   EXPECT_EQ(run.WaitForMessageBox(), "Please support Hopvox! Donations gratefully received");
   run.DismissMessageBox();
@@ -198,11 +203,14 @@ TEST(TrayMenu, EnabledSwitchesPollingOnTheBoxAndTheItemAlike) {
   EXPECT_NE(run.ReadFile("Hopvox.ini").find("Modifier=3"), std::string::npos);
 }
 
-TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowBack) {
+TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButtonBack) {
   HopvoxRun run("tray_maximise");
   run.Start();
+  const std::vector<std::string> oneButton = {"Hopvox XP"};
+  EXPECT_EQ(run.TaskbarButtons(), oneButton) << "at the first show";
   run.PressCaptionButton("TrayIcon");
   ASSERT_FALSE(IsWindowVisible(run.Form()));
+  EXPECT_TRUE(run.TaskbarButtons().empty()) << "in the tray";
   EXPECT_EQ(run.Query("Maximise1.Enabled"), 1);
   EXPECT_EQ(run.Query("Maximise1.Default"), 1);
   run.TrayMenu(kMenuMaximise);
@@ -210,6 +218,7 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowBack) {
   ASSERT_TRUE(e2e::WaitFor([&] { return run.Query("Maximise1.Enabled") == 0; }));
   EXPECT_TRUE(IsWindowVisible(run.Form()));
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
+  EXPECT_EQ(run.TaskbarButtons(), oneButton) << "after Maximise";
 
   // A double click on the icon runs the default item, "Maximise".
   run.PressCaptionButton("TrayIcon");
@@ -219,6 +228,7 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowBack) {
   EXPECT_TRUE(IsWindowVisible(run.Form()));
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
   EXPECT_EQ(run.Query("Maximise1.Default"), 0) << "nothing for a double click to run while shown";
+  EXPECT_EQ(run.TaskbarButtons(), oneButton) << "after a double click";
 
   // The window's own "Exit" button closes too.
   run.Click("exitButton");

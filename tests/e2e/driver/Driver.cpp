@@ -386,6 +386,18 @@ void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
   WaitFor([&] { return !IsWindowVisible(menu) || MessageBoxOf(pid_) != nullptr; });
 }
 
+std::vector<std::string> HopvoxRun::TaskbarButtons() const {
+  std::vector<std::string> titles;
+  FindWindowWhere(nullptr, [&](HWND w) {
+    const LONG_PTR ex = GetWindowLongPtrA(w, GWL_EXSTYLE);
+    if (ProcessOf(w) == pid_ && IsWindowVisible(w) &&
+        ((!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW)) || (ex & WS_EX_APPWINDOW)))
+      titles.push_back(TextOf(w));
+    return false;
+  });
+  return titles;
+}
+
 HWND HopvoxRun::FocusedWindow() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

@@ -106,6 +106,9 @@ class HopvoxRun {
   // `keys` in it (VK_UP from the top wraps to the last item); returns once
   // the menu has closed.
   void TrayMenu(std::initializer_list<WPARAM> keys) const;
+  // The titles of the program's taskbar buttons: its visible top-level
+  // windows without an owner that are no tool windows, as the shell counts.
+  std::vector<std::string> TaskbarButtons() const;
   // The window with the keyboard focus in the program, or null.
   HWND FocusedWindow() const;
 

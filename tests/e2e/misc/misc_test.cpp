@@ -504,6 +504,7 @@ TEST(Hints, TitleBarButtonsShowTheirTipsAlsoWhenHintsAreOff) {
 TEST(Links, TheTrayMenusAboutHvShowsTheAboutBox) {
   HopvoxRun run("about_tray");
   run.Start();
+  run.PressCaptionButton("TrayIcon");
   // From the top, Up wraps to "Exit"; the next Up skips the separator to "About HV".
   run.TrayMenu({VK_UP, VK_UP, VK_RETURN});
   EXPECT_EQ(run.WaitForMessageBox().substr(0, 6), "Hopvox");
