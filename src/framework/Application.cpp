@@ -11,6 +11,8 @@ namespace hopvox {
 
 namespace {
 constexpr UINT kSyncMessage = WM_APP + 0x100;
+// Posted to the application window when it got the keyboard.
+constexpr UINT kPassFocusMessage = WM_APP + 0x101;
 constexpr char kAppClass[] = "HopvoxApplication";
 }  // namespace
 
@@ -59,12 +61,44 @@ HWND TApplication::Handle() {
   return handle_;
 }
 
+namespace {
+
+// The window above all others among those the application window owns, at
+// any depth, that can take the keyboard: the main form, or a box it shows.
+HWND TopOwnedWindow(HWND app) {
+  auto ownedByApp = [app](HWND w) {
+    // The owner chain itself: GA_ROOTOWNER stops at a window without WS_POPUP.
+    while ((w = GetWindow(w, GW_OWNER)) != nullptr)
+      if (w == app) return true;
+    return false;
+  };
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (ownedByApp(w) && IsWindowVisible(w) && IsWindowEnabled(w) &&
+        !(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+      return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
   if (app) {
     switch (msg) {
       case kSyncMessage:
         app->CheckSynchronize();
+        return 0;
+      case WM_SETFOCUS:
+        // A click on the taskbar button activates this zero-sized window. The
+        // keyboard belongs to the window the user was in, the main form or a
+        // box it shows: passed on once the activation is through.
+        PostMessageA(wnd, kPassFocusMessage, 0, 0);
+        break;
+      case kPassFocusMessage:
+        if (GetFocus() == wnd) {
+          if (HWND top = TopOwnedWindow(wnd)) SetActiveWindow(top);
+        }
         return 0;
       case WM_CLOSE:
         // Closing the taskbar button closes the main window.

@@ -230,6 +230,17 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
   EXPECT_EQ(run.Query("Maximise1.Default"), 0) << "nothing for a double click to run while shown";
   EXPECT_EQ(run.TaskbarButtons(), oneButton) << "after a double click";
 
+  // From another program, a click on the button brings the window back to
+  // the keyboard.
+  {
+    e2e::FocusThief other;
+    ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() != run.Form(); }));
+    run.ClickTaskbarButton();
+    EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == run.Form(); }));
+    const HWND focus = run.FocusedWindow();
+    EXPECT_TRUE(focus == run.Form() || IsChild(run.Form(), focus));
+  }
+
   // The window's own "Exit" button closes too.
   run.Click("exitButton");
   EXPECT_EQ(run.WaitForMessageBox(), "Please support Hopvox! Donations gratefully received");

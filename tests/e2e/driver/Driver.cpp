@@ -366,6 +366,9 @@ void HopvoxRun::MoveTo(POINT screen) const {
 }
 
 void HopvoxRun::TrayMenu(std::initializer_list<WPARAM> keys) const {
+  // A user can reach the menu only from the icon, there while the window is
+  // in the tray.
+  if (!Query("TrayIcon.Visible")) throw std::runtime_error("the tray menu without the tray icon");
   auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(Query("TrayIcon.MessageWindow")));
   constexpr UINT kTrayCallback = 0x3A64;
   PostMessageA(tray, kTrayCallback, 0, WM_RBUTTONDOWN);
@@ -396,6 +399,14 @@ std::vector<std::string> HopvoxRun::TaskbarButtons() const {
     return false;
   });
   return titles;
+}
+
+void HopvoxRun::ClickTaskbarButton() const {
+  HWND button = FindWindowWhere(nullptr, [this](HWND w) {
+    return ProcessOf(w) == pid_ && IsWindowVisible(w) && !GetWindow(w, GW_OWNER);
+  });
+  if (!button) throw std::runtime_error("no taskbar button to click");
+  SetForegroundWindow(button);
 }
 
 HWND HopvoxRun::FocusedWindow() const {

@@ -109,6 +109,9 @@ class HopvoxRun {
   // The titles of the program's taskbar buttons: its visible top-level
   // windows without an owner that are no tool windows, as the shell counts.
   std::vector<std::string> TaskbarButtons() const;
+  // What a click on the program's taskbar button does: the shell brings its
+  // window to the foreground.
+  void ClickTaskbarButton() const;
   // The window with the keyboard focus in the program, or null.
   HWND FocusedWindow() const;
 

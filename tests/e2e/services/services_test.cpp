@@ -172,17 +172,10 @@ TEST(Services, PollingSwitchFromTheTrayMenuMovesTheCheckBox) {
   HopvoxRun run("tray_switch");
   run.WriteFile("Hopvox.ini", "[Hopvox key modifier]\nModifier=2\n");
   run.Start();
-  auto tray = reinterpret_cast<HWND>(static_cast<INT_PTR>(run.Query("TrayIcon.MessageWindow")));
-  ASSERT_TRUE(IsWindow(tray));
-  auto chooseEnabled = [&] {
-    PostMessageA(tray, 0x3A64, 0, WM_RBUTTONDOWN);
-    PostMessageA(tray, 0x3A64, 0, WM_RBUTTONUP);
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(run.ProcessId(), "#32768")) != nullptr; }));
-    // "Maximise", then "Enabled".
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
-    ASSERT_TRUE(WaitFor([&] { return !WindowOf(run.ProcessId(), "#32768"); }));
-  };
+  // The menu is the tray icon's, there while the window is in the tray.
+  run.PressCaptionButton("TrayIcon");
+  // "Maximise", then "Enabled".
+  auto chooseEnabled = [&] { run.TrayMenu({VK_DOWN, VK_RETURN}); };
   ASSERT_EQ(run.Query("Timer2"), 1);  // the stored modifier's timer runs
   chooseEnabled();
   EXPECT_TRUE(WaitFor([&] { return run.Text("enablebox") == "Disabled"; }));
@@ -195,8 +188,11 @@ TEST(Services, PollingSwitchFromTheTrayMenuMovesTheCheckBox) {
   EXPECT_EQ(run.Query("Timer2"), 1);
 
   // The box moves the menu item too: after unchecking it, the item turns polling on.
+  run.TrayMenu({VK_RETURN});  // "Maximise"
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(run.Form()); }));
   run.Click("enablebox");
   EXPECT_EQ(run.Text("enablebox"), "Disabled");
+  run.PressCaptionButton("TrayIcon");
   chooseEnabled();
   EXPECT_TRUE(WaitFor([&] { return run.Text("enablebox") == "Enabled"; }));
   EXPECT_EQ(run.Query("Timer2"), 1);
