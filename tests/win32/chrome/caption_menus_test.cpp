@@ -8,29 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "ChromeTestWindow.h"
-#include "chrome/CaptionButton.h"
+#include "OneCaptionButton.h"
 
 namespace hopvox {
 namespace {
 
-class CaptionMenus : public ::testing::Test {
+class CaptionMenus : public test::OneCaptionButton {
  protected:
-  void SetUp() override {
-    window_ = test::MakeWindow();
-    button_ = std::make_unique<TCaptionButton>([this] { return window_; });
-    button_->SetHint("Tip");
-    button_->SetSeparatorWidth(2);
-    button_->Loaded();
-    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    test::Pump();
-    button_->Repaint();
+  void Prepare(TCaptionButton& button) override {
+    button.SetHint("Tip");
+    button.SetSeparatorWidth(2);
   }
-  void TearDown() override {
-    button_.reset();
-    DestroyWindow(window_);
-    test::Pump();
-  }
+  void SetUp() override { Make(); }
   LPARAM PointOn() {
     POINT pt{button_->ButtonRect().left + 4, -4};
     ClientToScreen(window_, &pt);
@@ -55,9 +44,6 @@ class CaptionMenus : public ::testing::Test {
     Tool(&r);
     return IsRectEmpty(&r);
   }
-
-  HWND window_ = nullptr;
-  std::unique_ptr<TCaptionButton> button_;
 };
 
 // While the popup menu is open, the thread timer looks at it and closes it.

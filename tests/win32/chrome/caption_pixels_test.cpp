@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ChromeTestWindow.h"
-#include "chrome/CaptionButton.h"
+#include "OneCaptionButton.h"
 
 namespace hopvox {
 namespace {
@@ -170,26 +169,18 @@ HBITMAP Picture(COLORREF corner, COLORREF middle, int width = 12, int height = 1
   return bmp;
 }
 
-class CaptionPixels : public ::testing::Test {
+class CaptionPixels : public test::OneCaptionButton {
  protected:
+  void Prepare(TCaptionButton& button) override {
+    button.SetSign('R');
+    button.SetSignFont({"Arial", CLR_INVALID, true});
+    button.SetSeparatorWidth(2);
+  }
   void Make(DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, DWORD exStyle = 0) {
-    window_ = test::MakeWindow(style, 400, 300, exStyle);
-    button_ = std::make_unique<TCaptionButton>([this] { return window_; });
-    button_->SetSign('R');
-    button_->SetSignFont({"Arial", CLR_INVALID, true});
-    button_->SetSeparatorWidth(2);
-    button_->Loaded();
-    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    test::Pump();
-    button_->Repaint();
+    OneCaptionButton::Make(style, exStyle);
     // The only button: offset 2 + separator + slot - 2.
     const bool tool = exStyle & WS_EX_TOOLWINDOW;
     spot_ = ExpectedSpot(window_, 2 + GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE));
-  }
-  void TearDown() override {
-    button_.reset();
-    if (window_) DestroyWindow(window_);
-    test::Pump();
   }
   Pixels Image() const { return Shown(window_, spot_); }
   // Screen point in the middle of where the image belongs.
@@ -200,8 +191,6 @@ class CaptionPixels : public ::testing::Test {
                              r.top + spot_.y + spot_.ImageHeight() / 2);
   }
 
-  HWND window_ = nullptr;
-  std::unique_ptr<TCaptionButton> button_;
   Spot spot_;
 };
 

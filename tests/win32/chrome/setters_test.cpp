@@ -9,8 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "ChromeTestWindow.h"
-#include "chrome/CaptionButton.h"
+#include "OneCaptionButton.h"
 #include "chrome/FormRoller.h"
 #include "chrome/FormTrayIcon.h"
 #include "framework/Application.h"
@@ -47,21 +46,10 @@ Shot TitleBar(HWND w) {
   return s;
 }
 
-class ButtonLooks : public ::testing::Test {
+class ButtonLooks : public test::OneCaptionButton {
  protected:
-  void SetUp() override {
-    window_ = test::MakeWindow();
-    button_ = std::make_unique<TCaptionButton>([this] { return window_; });
-    button_->SetSign('R');
-    button_->Loaded();
-    test::Pump();
-    button_->Repaint();
-  }
-  void TearDown() override {
-    button_.reset();
-    DestroyWindow(window_);
-    test::Pump();
-  }
+  void Prepare(TCaptionButton& button) override { button.SetSign('R'); }
+  void SetUp() override { Make(); }
   // The setter changed the look at once: what shows differs from before and
   // is what a fresh paint gives.
   void ExpectRepainted(Shot& before, const char* what) {
@@ -71,8 +59,6 @@ class ButtonLooks : public ::testing::Test {
     EXPECT_EQ(TitleBar(window_), now) << what;
     before = now;
   }
-  HWND window_ = nullptr;
-  std::unique_ptr<TCaptionButton> button_;
 };
 
 TEST_F(ButtonLooks, LookSettersRepaintAtOnce) {
