@@ -3,33 +3,23 @@
 #include <atomic>
 
 #include "Render.h"
+#include "VolumeArrows.h"
 #include "framework/Application.h"
 #include "widgets/VrUpDown.h"
 
 namespace hopvox {
 namespace {
 
-using test::At;
 using test::Snapshot;
 
-// The speaker-volume arrows: 21 x 26 at (60, 50) of the host.
-struct Arrows : ::testing::Test {
-  test::Host host;
-  TVrUpDown updown;
-  int ups = 0, downs = 0;
-  Arrows() {
-    updown.SetParent(&host);
-    updown.SetBounds(60, 50, 21, 26);
-    updown.SetTransparent(true);
-    updown.OnUpClick = [this] { ++ups; };
-    updown.OnDownClick = [this] { ++downs; };
-  }
+// With the left button held for every message but a move.
+struct Arrows : test::VolumeArrows {
   void Send(UINT msg, int x, int y) {
-    SendMessageA(host.Handle(), msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, At(60 + x, 50 + y));
+    VolumeArrows::Send(msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, x, y);
   }
   // Middle of each triangle: glyphs at (6, 3) and (6, 16), 9 x 6.
-  TColor UpGlyph() { return Snapshot(host.Handle()).At(60 + 10, 50 + 3 + 2); }
-  TColor DownGlyph() { return Snapshot(host.Handle()).At(60 + 10, 50 + 16 + 2); }
+  TColor UpGlyph() { return Pixel(10, 3 + 2); }
+  TColor DownGlyph() { return Pixel(10, 16 + 2); }
 };
 
 TEST_F(Arrows, GlyphsFollowHotPressedAndDisabled) {

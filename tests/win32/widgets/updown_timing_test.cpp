@@ -9,32 +9,15 @@
 
 #include "../services/Pump.h"
 #include "Render.h"
+#include "VolumeArrows.h"
 #include "widgets/VrClasses.h"
-#include "widgets/VrUpDown.h"
 
 namespace hopvox {
 namespace {
 
-using test::At;
 using test::Snapshot;
 
-// The speaker-volume arrows, 21 x 26 at (60, 50) of the host.
-struct VolumeArrows : ::testing::Test {
-  test::Host host;
-  TVrUpDown updown;
-  int ups = 0, downs = 0;
-  VolumeArrows() {
-    updown.SetParent(&host);
-    updown.SetBounds(60, 50, 21, 26);
-    updown.SetTransparent(true);
-    updown.OnUpClick = [this] { ++ups; };
-    updown.OnDownClick = [this] { ++downs; };
-  }
-  void Send(UINT msg, WPARAM keys, int x, int y) {
-    SendMessageA(host.Handle(), msg, keys, At(60 + x, 50 + y));
-  }
-  TColor Pixel(int x, int y) { return Snapshot(host.Handle()).At(60 + x, 50 + y); }
-};
+using test::VolumeArrows;
 
 TEST_F(VolumeArrows, LeavingTheControlTakesTheHotGlyphOff) {
   Send(WM_MOUSEMOVE, 0, 10, 5);
