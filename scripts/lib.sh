@@ -243,7 +243,8 @@ start_listening() {
   done
   # Wine's 30 ms buffer runs dry on a busy machine and cuts the sound.
   export PULSE_LATENCY_MSEC=100
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES//;winepulse.drv=d/}"
+  local overrides=${WINEDLLOVERRIDES:-}
+  export WINEDLLOVERRIDES="${overrides//;winepulse.drv=d/}"
   local win=${dir//\//\\}
   export HOPVOX_CAPTURE="Z:$win\\capture.raw"
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "chrome/CaptionButton.h"
+#include "framework/Application.h"
 
 namespace hopvox {
 
@@ -30,9 +31,11 @@ class TooltipWindow {
   TooltipWindow() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // Owned by the application window: a shell gives an unowned window a
+    // taskbar button of its own (seen as a blank one beside ours).
     hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                            Application().Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
     // Without it the buttons simply show no tips.
   }
   HWND hwnd_ = nullptr;

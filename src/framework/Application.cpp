@@ -89,12 +89,19 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
       case kSyncMessage:
         app->CheckSynchronize();
         return 0;
-      case WM_SETFOCUS:
+      case WM_ACTIVATE: {
         // A click on the taskbar button activates this zero-sized window. The
         // keyboard belongs to the window the user was in, the main form or a
-        // box it shows: passed on once the activation is through.
-        PostMessageA(wnd, kPassFocusMessage, 0, 0);
+        // box it shows: passed on once the activation is through. Only when
+        // the user came from elsewhere: a hand-over between windows of our
+        // own must not start a round of passes.
+        HWND from = reinterpret_cast<HWND>(lp);
+        DWORD process = 0;
+        if (from) GetWindowThreadProcessId(from, &process);
+        if (LOWORD(wp) != WA_INACTIVE && process != GetCurrentProcessId())
+          PostMessageA(wnd, kPassFocusMessage, 0, 0);
         break;
+      }
       case kPassFocusMessage:
         if (GetFocus() == wnd) {
           if (HWND top = TopOwnedWindow(wnd)) SetActiveWindow(top);
@@ -219,9 +226,11 @@ void TApplication::SetHintHidePause(int ms) {
 
 HWND TApplication::HintWindow() {
   if (hintWindow_) return hintWindow_;
+  // Owned by the application window, as a shell gives an unowned window a
+  // taskbar button of its own.
   hintWindow_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                nullptr, Instance(), nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                Handle(), nullptr, Instance(), nullptr);
   if (!hintWindow_) throw std::runtime_error("Cannot create the hint window");
   SendMessageA(hintWindow_, TTM_SETMAXTIPWIDTH, 0, 300);
   SendMessageA(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, hintHidePause_);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/Driver.h"
+#include "driver/Looks.h"
 
 using e2e::HopvoxRun;
 
@@ -208,6 +209,13 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
   run.Start();
   const std::vector<std::string> oneButton = {"Hopvox XP"};
   EXPECT_EQ(run.TaskbarButtons(), oneButton) << "at the first show";
+  // Tips stand in no taskbar: every window but the one with the button is
+  // owned (a shell without the tool-window rule showed a blank button).
+  const std::vector<std::string> onlyTheButton = {"HopvoxApplication"};
+  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
+  EXPECT_EQ(run.UnownedWindows(), onlyTheButton) << "with a title-bar tip";
+  EXPECT_EQ(e2e::HintOver(run, "enablebox", 20, 8), "Enable or Disable key polling");
+  EXPECT_EQ(run.UnownedWindows(), onlyTheButton) << "with a control's hint";
   run.PressCaptionButton("TrayIcon");
   ASSERT_FALSE(IsWindowVisible(run.Form()));
   EXPECT_TRUE(run.TaskbarButtons().empty()) << "in the tray";

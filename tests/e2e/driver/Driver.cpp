@@ -401,6 +401,16 @@ std::vector<std::string> HopvoxRun::TaskbarButtons() const {
   return titles;
 }
 
+std::vector<std::string> HopvoxRun::UnownedWindows() const {
+  std::vector<std::string> classes;
+  FindWindowWhere(nullptr, [&](HWND w) {
+    if (ProcessOf(w) == pid_ && IsWindowVisible(w) && !GetWindow(w, GW_OWNER))
+      classes.push_back(ClassOf(w));
+    return false;
+  });
+  return classes;
+}
+
 void HopvoxRun::ClickTaskbarButton() const {
   HWND button = FindWindowWhere(nullptr, [this](HWND w) {
     return ProcessOf(w) == pid_ && IsWindowVisible(w) && !GetWindow(w, GW_OWNER);

@@ -109,6 +109,9 @@ class HopvoxRun {
   // The titles of the program's taskbar buttons: its visible top-level
   // windows without an owner that are no tool windows, as the shell counts.
   std::vector<std::string> TaskbarButtons() const;
+  // The classes of the program's visible top-level windows without an owner:
+  // a shell may give any of them a taskbar button.
+  std::vector<std::string> UnownedWindows() const;
   // What a click on the program's taskbar button does: the shell brings its
   // window to the foreground.
   void ClickTaskbarButton() const;
