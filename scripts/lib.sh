@@ -33,8 +33,23 @@ ensure_packages() {
   fi
   echo "== installing: ${missing[*]}"
   dpkg --add-architecture i386
-  apt-get update -q >/dev/null
+  apt_update
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# A mirror caught mid-sync fails one index file ("File has unexpected size")
+# and apt-get update then exits non-zero although every other index is fresh.
+# Tried a few times; what is still missing after that is left to the install,
+# which says plainly if a package cannot be had.
+apt_update() {
+  local try
+  mkdir -p "$BUILD"
+  for try in 1 2 3; do
+    apt-get update -q >/dev/null 2>"$BUILD/apt-update.err" && return 0
+    sleep $((try * 5))
+  done
+  echo "== apt-get update reported errors (installing from the indexes it has):" >&2
+  grep '^[EW]:' "$BUILD/apt-update.err" >&2 || true
 }
 
 # Everything a build needs on this machine: the packages of the list given
@@ -61,7 +76,7 @@ ensure_deb_src() {
     grep -h '^deb ' /etc/apt/sources.list 2>/dev/null | sed 's/^deb /deb-src /' > /etc/apt/sources.list.d/hopvox-src.list
   fi
   echo "== adding deb-src entries for the libjpeg source"
-  apt-get update -q >/dev/null
+  apt_update
 }
 
 # What users get is a 32-bit program, and where the machine runs 32-bit
