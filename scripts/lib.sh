@@ -34,7 +34,16 @@ ensure_packages() {
   echo "== installing: ${missing[*]}"
   dpkg --add-architecture i386
   apt_update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  local install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends)
+  "${install[@]}" "${missing[@]}" >/dev/null && return 0
+  # With one architecture's update index missing, the newest version of a
+  # library exists for one architecture only, and the 32-bit and 64-bit
+  # copies must match: the release's own versions are in every index.
+  local release
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  [ -n "$release" ] || return 1
+  echo "== installing again, preferring the versions of $release itself"
+  "${install[@]}" -t "$release" "${missing[@]}" >/dev/null
 }
 
 # A mirror caught mid-sync fails one index file ("File has unexpected size")
