@@ -11,10 +11,12 @@
 enable_testing()
 
 # Only known system libraries, which the system takes from its own folder
-# whatever lies beside the program, and the common controls (through the
-# manifest). Any other library is loaded at run time by full path
-# (framework/SystemLibrary.h); tests/package/system_imports.sh holds the line.
-set(HOPVOX_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32 ole32 uuid)
+# whatever lies beside the program, and whose loading loads nothing by bare
+# name. The common controls and dialogs, and any other library, are loaded at
+# run time (framework/SystemLibrary.h), after the program has loaded from
+# the system folder what they ask for; tests/package/system_imports.sh holds
+# the line.
+set(HOPVOX_WIN_LIBS user32 gdi32 shell32 advapi32 ole32 uuid)
 
 # What every Windows target of ours is built with: the system headers set to
 # Windows XP, and a self-contained program that needs only system DLLs.

@@ -9,11 +9,13 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/SystemLibrary.h"
+#include "services/VrAudio.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace hopvox;
   // Before anything is loaded by name.
   RemoveWorkingFolderFromLibrarySearch();
+  LoadSystemLibrariesAhead();
   // The shell may hand a launch to its extensions, which need COM on this thread.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   // The theme library before any window.
@@ -38,6 +40,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     form->CenterOnScreen();
     app.ShowMainForm();
     code = app.Run();
+    LetTheSoundPlayOut(1000);
     app.SetMainForm(nullptr);
     form.reset();
   }

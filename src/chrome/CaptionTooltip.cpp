@@ -7,6 +7,7 @@
 
 #include "chrome/CaptionButton.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 
 namespace hopvox {
 
@@ -29,8 +30,7 @@ class TooltipWindow {
 
  private:
   TooltipWindow() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses(ICC_WIN95_CLASSES);
     // Owned by the application window: a shell gives an unowned window a
     // taskbar button of its own (seen as a blank one beside ours).
     hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,

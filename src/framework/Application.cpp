@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "framework/KeyNavigation.h"
+#include "framework/SystemLibrary.h"
 #include "framework/Window.h"
 
 namespace hopvox {
@@ -24,9 +25,8 @@ TApplication& Application() {
 TApplication::TApplication()
     : mainThreadId_(GetCurrentThreadId()),
       syncEvent_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS |
-                                           ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&icc);
+  InitCommonControlClasses(ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS |
+                           ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
 }
 
 TApplication::~TApplication() {

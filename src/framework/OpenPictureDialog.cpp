@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/SystemLibrary.h"
 #include "framework/logic/PictureFormat.h"
 #include "framework/logic/PreviewFit.h"
 
@@ -101,7 +102,10 @@ bool TOpenPictureDialog::Execute(HWND owner) {
     ofn.Flags |= OFN_ENABLETEMPLATEHANDLE;
     ofn.hInstance = static_cast<HINSTANCE>(layout.get());
   }
-  const bool chosen = GetOpenFileNameA(&ofn);
+  using OpenFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+  const auto open = reinterpret_cast<OpenFn>(
+      reinterpret_cast<void*>(CommonDialogsProc("GetOpenFileNameA")));
+  const bool chosen = open && open(&ofn);
   preview_ = TPicture();
   if (chosen) FileName = file;
   return chosen;

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>  // the sound flags
 
+#include <algorithm>
 #include <array>
 
 #include "services/LibraryList.h"
@@ -74,7 +75,7 @@ void TVrWave::Play() {
     return;
   }
   HourglassCursor hourglass;
-  const TPlayedSound played{this, sound_.Data(), sound_.Size(), playFlags_};
+  const TPlayedSound played{this, ImageToPlay(), sound_.Size(), playFlags_};
   g_played[g_playCount++ % kPlayedSoundsKept] = played;
   // Only a call the system took makes this the wave it reads from: refused
   // (with vwoNoStop while another sound plays), the earlier one plays on and
@@ -83,12 +84,41 @@ void TVrWave::Play() {
     g_playing = this;
 }
 
+const std::uint8_t* TVrWave::ImageToPlay() {
+  const std::uint8_t* image = sound_.Data();
+  const auto size = static_cast<std::size_t>(sound_.Size());
+  const std::uint32_t held = HeldRiffLength(image, size);
+  std::uint8_t length[4];
+  for (int i = 0; i < 4; ++i) length[i] = static_cast<std::uint8_t>(held >> (8 * i));
+  if (std::equal(length, length + 4, image + 4)) return image;
+  const bool sameSound = mendedImage_.size() == size &&
+                         std::equal(image, image + 4, mendedImage_.begin()) &&
+                         std::equal(image + 8, image + size, mendedImage_.begin() + 8);
+  if (!sameSound) {
+    if (g_playing == this) StopPlaying();
+    mendedImage_.assign(image, image + size);
+    std::copy(length, length + 4, mendedImage_.begin() + 4);
+  }
+  return mendedImage_.data();
+}
+
 std::uint32_t PlayedSoundCount() { return g_playCount; }
 
 bool PlayedSound(std::uint32_t n, TPlayedSound& played) {
   if (n == 0 || n > g_playCount || g_playCount - n >= kPlayedSoundsKept) return false;
   played = g_played[(n - 1) % kPlayedSoundsKept];
   return true;
+}
+
+void LetTheSoundPlayOut(DWORD limitMs) {
+  if (!g_playing) return;
+  // A stop that must yield to a sound still playing is refused while it
+  // plays; once it is taken there is nothing left to stop.
+  const DWORD start = GetTickCount();
+  while (!PlaySoundFromSystem(nullptr, nullptr, SND_NOSTOP)) {
+    if (GetTickCount() - start >= limitMs) break;
+    Sleep(10);
+  }
 }
 
 bool LoadEmbeddedSound(TVrWave& wave, const char* resourceName) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "services/VrComponent.h"
 #include "services/logic/AudioData.h"
@@ -35,7 +36,14 @@ class TVrWave : public TVrComponent {
   void Play();
 
  private:
+  // What the system is handed: the image itself, or mendedImage_.
+  const std::uint8_t* ImageToPlay();
+
   TVrAudioData sound_;
+  // A copy of the image whose RIFF length says what the image holds, for an
+  // image that claims more; made again only when the sound changes, since
+  // the system may still be reading the copy it was given.
+  std::vector<std::uint8_t> mendedImage_;
   TVrWaveOptions options_ = kDefaultWaveOptions;
   std::uint32_t playFlags_ = PlayFlagsFor(kDefaultWaveOptions);
 };
@@ -55,6 +63,11 @@ std::uint32_t PlayedSoundCount();
 // The n-th sound played (1-based); false when it is not kept any more or
 // not played yet.
 bool PlayedSound(std::uint32_t n, TPlayedSound& played);
+
+// Waits, for at most `limitMs`, until the process's sound has played to its
+// end; a program that ends right after a sound (a second copy, whose
+// start-up chimes) would otherwise cut it off as its waves go.
+void LetTheSoundPlayOut(DWORD limitMs);
 
 // Fills `wave` from an "Audio" stream stored as an RCDATA resource of the
 // program. Returns false when the resource is missing; a damaged stream

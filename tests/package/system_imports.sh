@@ -3,14 +3,16 @@
 # program's folder: people unpack Hopvox into their Downloads folder, next to
 # whatever a web page saved there, and a planted library of such a name would
 # run inside Hopvox. Allowed: the known system libraries of Windows XP, 7 and
-# 10 (the system always takes those from its own folder), the C runtime every
-# one of them loads first, and the common controls, which the manifest binds.
+# 10 (the system always takes those from its own folder) and the C runtime
+# every one of them loads first. Not the common controls and dialogs: loaded
+# with the program, before its first line, they load the theme library by
+# bare name, from the program's folder first.
 #   system_imports.sh PROGRAM.exe ...
 set -euo pipefail
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 
-allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comdlg32.dll ole32.dll "
-allowed+="oleaut32.dll msvcrt.dll comctl32.dll "
+allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll "
+allowed+="oleaut32.dll msvcrt.dll "
 
 status=0
 for exe in "$@"; do

@@ -13,6 +13,11 @@ std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0
 
 }  // namespace
 
+std::uint32_t HeldRiffLength(const std::uint8_t* image, std::size_t size) {
+  const std::uint64_t held = size - 8;
+  return static_cast<std::uint32_t>(std::min<std::uint64_t>(U32(image + 4), held));
+}
+
 std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t size) {
   if (!image || size < 12) return std::nullopt;
   if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0)

@@ -24,6 +24,13 @@ struct WaveFormat {
 // past the buffer's end is no fault by itself). Anything else gives nothing.
 std::optional<WaveFormat> ParseWaveImage(const std::uint8_t* image, std::size_t size);
 
+// The RIFF length to hand the player: the image's own, or the bytes the
+// image holds after the length field where it claims more. Tools leave
+// lengths past the end (the file's size, 0xFFFFFFFF from streaming), and a
+// 32-bit player adding such a length to its position wraps round and finds
+// no chunk at all. Needs the 8 bytes of the RIFF header.
+std::uint32_t HeldRiffLength(const std::uint8_t* image, std::size_t size);
+
 inline bool IsPlayableWave(const std::uint8_t* image, std::size_t size) {
   return ParseWaveImage(image, size).has_value();
 }

@@ -3,6 +3,12 @@
 // for a library that is not a known system one), the program is started and
 // used: sounds, themed pages, the keyboard; then no planted library may have
 // left its marker.
+//
+// Wine reads the environment's overrides when a process starts, from the
+// environment it was started with under Linux: one set here with
+// SetEnvironmentVariable never reaches the program (the test passed while
+// the program loaded planted libraries). The prefix's per-program overrides
+// in the registry do; the test runs alone, so no other program sees them.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,7 +21,40 @@ using e2e::HopvoxRun;
 
 namespace {
 
-const char* const kPlanted[] = {"dinput.dll", "uxtheme.dll", "winmm.dll", "msimg32.dll"};
+// The libraries the system's own ones ask for by bare name. Not planted:
+// those that Wine's own libraries import (version.dll, imm32.dll and
+// winspool.drv, for its window system, common controls and dialogs), which
+// its loader takes while the program's imports are resolved, before a line
+// of ours runs.
+const char* const kPlanted[] = {"dinput.dll",  "uxtheme.dll", "winmm.dll", "msimg32.dll",
+                                "msacm32.dll", "hid.dll",     "dwmapi.dll"};
+
+const char kOverrides[] = "Software\\Wine\\AppDefaults\\hopvox.exe\\DllOverrides";
+
+// Tells Wine to take the planted files before its own for the program, for
+// as long as it lives.
+class PlantedFilesFirst {
+ public:
+  PlantedFilesFirst() {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    for (std::string name : kPlanted) {
+      name.erase(name.size() - 4);  // Wine names a library without ".dll"
+      static const char kNativeFirst[] = "native,builtin";
+      RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(kNativeFirst),
+                     sizeof kNativeFirst);
+    }
+    RegCloseKey(key);
+  }
+  ~PlantedFilesFirst() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kOverrides);
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\hopvox.exe");
+  }
+  PlantedFilesFirst(const PlantedFilesFirst&) = delete;
+  PlantedFilesFirst& operator=(const PlantedFilesFirst&) = delete;
+};
 
 std::string BuildFolder() {
   std::string exe = std::getenv("HOPVOX_EXE");
@@ -47,9 +86,7 @@ std::string ChannelSound() {
 }  // namespace
 
 TEST(Planting, NoLibraryLaidBesideTheProgramOrInTheWorkingFolderIsLoaded) {
-  std::string overrides = std::getenv("WINEDLLOVERRIDES") ? std::getenv("WINEDLLOVERRIDES") : "";
-  SetEnvironmentVariableA("WINEDLLOVERRIDES",
-                          (overrides + ";dinput,uxtheme,winmm,msimg32=n,b").c_str());
+  const PlantedFilesFirst plantedFirst;
   const std::string marker = BuildFolder() + "\\plantmarker.dll";
   for (const bool inWorkingFolder : {false, true}) {
     SCOPED_TRACE(inWorkingFolder ? "planted in the working folder" : "planted beside the program");
@@ -77,5 +114,4 @@ TEST(Planting, NoLibraryLaidBesideTheProgramOrInTheWorkingFolderIsLoaded) {
     EXPECT_EQ(MarkersIn(run.Folder()), std::vector<std::string>{});
     EXPECT_EQ(MarkersIn(working), std::vector<std::string>{});
   }
-  SetEnvironmentVariableA("WINEDLLOVERRIDES", overrides.empty() ? nullptr : overrides.c_str());
 }

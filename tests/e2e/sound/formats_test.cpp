@@ -137,6 +137,8 @@ TEST(WaveFormats, ChunkShapesAreHeardWhenFmtAndDataLieInsideTheFile) {
   trailingCut.resize(trailingCut.size() - 3);
   auto unknownLength = base;
   Put32(unknownLength, 4, 0xFFFFFFFFu);
+  auto overstated = base;
+  Put32(overstated, 4, static_cast<std::uint32_t>(base.size() - 8 + 1000));
   // Refused: samples cut short, "data" before "fmt ".
   auto dataCut = base;
   dataCut.resize(dataCut.size() - 100);
@@ -157,9 +159,10 @@ TEST(WaveFormats, ChunkShapesAreHeardWhenFmtAndDataLieInsideTheFile) {
       {"odd-sized chunk", riffFits(oddChunk), true},
       {"RIFF length = file size", riffIsFileSize, true},
       {"trailing chunk cut short", trailingCut, true},
-      // We hand it over; 64-bit Wine's own player stays silent on it (seen
-      // here), the 32-bit one plays it.
-      {"RIFF length 0xFFFFFFFF", unknownLength, sizeof(void*) == 4},
+      // The system's 32-bit player finds no chunk in these, its 64-bit one
+      // none in the first: the player is told what the file holds.
+      {"RIFF length 0xFFFFFFFF", unknownLength, true},
+      {"RIFF length past the end by 1000", overstated, true},
       {"data cut short", dataCut, false},
       {"data before fmt", dataFirst, false},
   };

@@ -4,7 +4,6 @@
 // window's click, confirm and refusal sounds.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -103,7 +102,9 @@ TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilentAndASe
 
   // A second copy, from an empty folder of its own, is silent while its
   // notice is up; once it is answered, its window-create steps still run and
-  // their priority changes play the confirm chime, cut off as the copy ends.
+  // their priority changes play the confirm chime, which the copy lets play
+  // to its end before it ends (cut off by the end, it was heard for anything
+  // from nothing to all of it, as the machine was busy).
   HopvoxRun second("hearing_second");
   mark = listener.Now();
   HANDLE copy = second.StartAnother();
@@ -121,8 +122,7 @@ TEST(Hearing, ChannelHotkeysSayTheirChannelCutOffTheSoundBeforeOrAreSilentAndASe
   PostMessageA(notice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   heard = listener.NextSound(mark, std::chrono::seconds(10));
   const Samples confirm = Embedded("wave2.aud");
-  EXPECT_GT(heard.size(), static_cast<std::size_t>(e2e::kHeardRate / 50)) << "no chime heard";
-  EXPECT_GT(e2e::LikenessAtStart(heard, confirm, std::min(heard.size(), confirm.size())), 0.99);
+  EXPECT_GT(e2e::LikenessAtEnd(heard, confirm), 0.99) << e2e::Seconds(heard) << " s heard";
   if (WaitForSingleObject(copy, 10000) != WAIT_OBJECT_0) {
     ADD_FAILURE() << "the second copy did not end";
     TerminateProcess(copy, 1);

@@ -78,6 +78,17 @@ TEST(WaveImage, TruncatedOrDamagedImagesAreRefused) {
   // inside it: the file's size, the streaming tools' 0xFFFFFFFF.
   EXPECT_FALSE(refused([](auto& w) { Put32(w, 4, static_cast<std::uint32_t>(w.size())); }));
   EXPECT_FALSE(refused([](auto& w) { Put32(w, 4, 0xFFFFFFFFu); }));
+  // What the player is told instead: never more than the image holds, and a
+  // true or short length (bytes after the RIFF end) as it is.
+  for (const std::uint32_t declared : {0xFFFFFFFFu, 0x80000000u, std::uint32_t(good.size())}) {
+    auto w = good;
+    Put32(w, 4, declared);
+    EXPECT_EQ(HeldRiffLength(w.data(), w.size()), good.size() - 8) << declared;
+  }
+  EXPECT_EQ(HeldRiffLength(good.data(), good.size()), good.size() - 8);
+  auto trailing = good;
+  trailing.resize(good.size() + 5);
+  EXPECT_EQ(HeldRiffLength(trailing.data(), trailing.size()), good.size() - 8);
   // A chunk before "fmt " that runs past the buffer hides the format.
   auto listFirst = good;
   listFirst.insert(listFirst.begin() + 12, good.end() - 74, good.end());
