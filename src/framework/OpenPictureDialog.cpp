@@ -103,8 +103,8 @@ bool TOpenPictureDialog::Execute(HWND owner) {
     ofn.hInstance = static_cast<HINSTANCE>(layout.get());
   }
   using OpenFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
-  const auto open = reinterpret_cast<OpenFn>(
-      reinterpret_cast<void*>(CommonDialogsProc("GetOpenFileNameA")));
+  const auto open =
+      reinterpret_cast<OpenFn>(reinterpret_cast<void*>(CommonDialogsProc("GetOpenFileNameA")));
   const bool chosen = open && open(&ofn);
   preview_ = TPicture();
   if (chosen) FileName = file;

@@ -21,16 +21,16 @@ void LoadSystemLibrariesAhead() {
   // libraries this program uses (and of those they use in turn), less the
   // names that are known system libraries on every Windows from XP to 11.
   static const char* const kAskedForByName[] = {
-      "uxtheme.dll",    // the window system and the common controls, for themes
-      "msimg32.dll",    // themed and common-control drawing (AlphaBlend, TransparentBlt)
-      "winmm.dll",      // our sounds, and the common controls
-      "msacm32.dll",    // the sound library, for compressed waves
-      "dinput.dll",     // our keyboard reader
-      "hid.dll",        // DirectInput
-      "version.dll",    // the shell, the common dialogs and the window system
-      "winspool.drv",   // the common dialogs and GDI
-      "imm32.dll",      // the window system; no known library on XP
-      "dwmapi.dll",     // the frame and themes where the desktop is composed
+      "uxtheme.dll",   // the window system and the common controls, for themes
+      "msimg32.dll",   // themed and common-control drawing (AlphaBlend, TransparentBlt)
+      "winmm.dll",     // our sounds, and the common controls
+      "msacm32.dll",   // the sound library, for compressed waves
+      "dinput.dll",    // our keyboard reader
+      "hid.dll",       // DirectInput
+      "version.dll",   // the shell, the common dialogs and the window system
+      "winspool.drv",  // the common dialogs and GDI
+      "imm32.dll",     // the window system; no known library on XP
+      "dwmapi.dll",    // the frame and themes where the desktop is composed
   };
   const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   for (const char* name : kAskedForByName) LoadSystemLibrary(name);  // kept: never freed
@@ -40,8 +40,8 @@ void LoadSystemLibrariesAhead() {
 bool InitCommonControlClasses(DWORD classes) {
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   static const HMODULE library = LoadLibraryA("comctl32.dll");  // kept: never freed
-  const auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(
-      library ? GetProcAddress(library, "InitCommonControlsEx") : nullptr));
+  const auto init = reinterpret_cast<InitFn>(
+      reinterpret_cast<void*>(library ? GetProcAddress(library, "InitCommonControlsEx") : nullptr));
   const INITCOMMONCONTROLSEX icc{sizeof icc, classes};
   return init && init(&icc);
 }
