@@ -155,114 +155,41 @@ bool TWindow::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
 
 LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
+  bool handled = false;
   switch (msg) {
     case WM_COMMAND:
-      if (TWindow* child = ChildWrapper(reinterpret_cast<HWND>(lp)))
-        if (child->Notify(msg, wp, lp, result)) return result;
-      break;
-    case WM_NOTIFY: {
-      auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      if (hdr->hwndFrom != handle_)
-        if (TWindow* child = ChildWrapper(hdr->hwndFrom))
-          if (child->Notify(msg, wp, lp, result)) return result;
-      break;
-    }
+    case WM_NOTIFY:
     case WM_DRAWITEM:
-      if (TWindow* child = ChildWrapper(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem))
-        if (child->Notify(msg, wp, lp, result)) return result;
-      break;
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-      if (TWindow* child = ChildWrapper(reinterpret_cast<HWND>(lp)))
-        if (child->Notify(msg, wp, lp, result)) return result;
+      handled = ForwardToChild(msg, wp, lp, result);
       break;
     case WM_PAINT:
-      if (ownClass_) {
-        PaintDC paint(handle_);
-        RECT rc = ClientRect();
-        UniqueDC mem(CreateCompatibleDC(paint.get()));
-        UniqueBitmap bmp(CreateCompatibleBitmap(paint.get(), std::max<LONG>(rc.right, 1),
-                                                std::max<LONG>(rc.bottom, 1)));
-        {
-          ScopedSelectObject sel(mem.get(), bmp.get());
-          PaintTo(mem.get());
-          BitBlt(paint.get(), 0, 0, rc.right, rc.bottom, mem.get(), 0, 0, SRCCOPY);
-        }
-        return 0;
-      }
-      break;
     case WM_PRINTCLIENT:
-      if (ownClass_) {
-        PaintTo(reinterpret_cast<HDC>(wp));
-        return 0;
-      }
-      break;
     case WM_ERASEBKGND:
-      if (ownClass_) return 1;
-      break;
-    case WM_SETFOCUS:
-      if (OnEnter) OnEnter();
+      handled = PaintMessage(msg, wp, result);
       break;
     case WM_KEYDOWN:
     case WM_KEYUP:
-      if (auto& handler = msg == WM_KEYDOWN ? OnKeyDown : OnKeyUp) {
-        WORD key = static_cast<WORD>(wp);
-        handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) |
-                             (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
-        if (!key) return 0;  // the handler took the key
-        wp = key;
-      }
-      break;
     case WM_CHAR:
-      if (OnKeyPress) {
-        char key = static_cast<char>(wp);
-        OnKeyPress(key);
-        if (!key) return 0;
-        wp = static_cast<unsigned char>(key);
-      }
+      handled = KeyMessage(msg, wp);
       break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      return FocusMessage(msg, wp, lp);
     case WM_GETFONT:
-      if (ownClass_) return reinterpret_cast<LRESULT>(font_);
-      break;
     case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wp);
-      FontChanged();
-      if (ownClass_ && LOWORD(lp)) InvalidateRect(handle_, nullptr, FALSE);
+      handled = FontMessage(msg, wp, lp, result);
       break;
     case WM_SYSCOLORCHANGE:
-      // Only top-level windows hear of it: pass it down to every child window
-      // and let the graphic children rebuild what they drew from the old colours.
-      for (TGraphicControl* g : graphics_) {
-        g->SysColorChanged();
-        g->Invalidate();
-      }
-      for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SYSCOLORCHANGE, wp, lp);
+      SysColorMessage(wp, lp);
       break;
-    case WM_KILLFOCUS: {
-      // Only a focus move inside our own window counts as leaving the control;
-      // a message box or another program taking the focus does not.
-      HWND to = reinterpret_cast<HWND>(wp);
-      result = DefaultProc(msg, wp, lp);
-      if (OnExit && to && GetAncestor(to, GA_ROOT) == GetAncestor(handle_, GA_ROOT)) OnExit();
-      return result;
-    }
     case WM_SETCURSOR:
-      if (LOWORD(lp) == HTCLIENT && reinterpret_cast<HWND>(wp) == handle_) {
-        POINT pt;
-        GetCursorPos(&pt);
-        ScreenToClient(handle_, &pt);
-        TGraphicControl* g = GraphicAt(pt.x, pt.y);
-        HCURSOR c = g && g->Cursor() ? g->Cursor() : cursor_;
-        if (c) {
-          ::SetCursor(c);
-          return TRUE;
-        }
-      }
+      handled = SetCursorMessage(wp, lp, result);
       break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -272,51 +199,151 @@ LRESULT TWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
-    case WM_MOUSELEAVE: {
-      if (RouteMouse(msg, wp, lp)) return 0;
-      const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
-      switch (msg) {
-        case WM_MOUSEMOVE:
-          if (OnMouseMove) OnMouseMove(ShiftOf(wp), x, y);
-          break;
-        case WM_LBUTTONDOWN:
-          clickPressed_ = true;
-          if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
-          break;
-        case WM_LBUTTONDBLCLK:
-          clickPressed_ = false;
-          if (OnDblClick) OnDblClick();
-          if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
-          break;
-        case WM_RBUTTONDOWN:
-          if (OnMouseDown) OnMouseDown(TMouseButton::mbRight, ShiftOf(wp), x, y);
-          break;
-        case WM_MBUTTONDOWN:
-          if (OnMouseDown) OnMouseDown(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
-          break;
-        case WM_LBUTTONUP:
-          if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, ShiftOf(wp), x, y);
-          if (ownClass_ && OnClick && std::exchange(clickPressed_, false)) {
-            RECT rc = ClientRect();
-            POINT pt{x, y};
-            if (PtInRect(&rc, pt)) OnClick();
-          }
-          break;
-        case WM_RBUTTONUP:
-          if (OnMouseUp) OnMouseUp(TMouseButton::mbRight, ShiftOf(wp), x, y);
-          break;
-        case WM_MBUTTONUP:
-          if (OnMouseUp) OnMouseUp(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
-          break;
-        default:
-          break;
-      }
+    case WM_MOUSELEAVE:
+      handled = MouseMessage(msg, wp, lp);
       break;
-    }
     default:
       break;
   }
-  return DefaultProc(msg, wp, lp);
+  return handled ? result : DefaultProc(msg, wp, lp);
+}
+
+bool TWindow::ForwardToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  HWND from = reinterpret_cast<HWND>(lp);
+  if (msg == WM_NOTIFY) {
+    from = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
+    if (from == handle_) return false;
+  } else if (msg == WM_DRAWITEM) {
+    from = reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem;
+  }
+  TWindow* child = ChildWrapper(from);
+  return child && child->Notify(msg, wp, lp, result);
+}
+
+bool TWindow::PaintMessage(UINT msg, WPARAM wp, LRESULT& result) {
+  if (!ownClass_) return false;
+  if (msg == WM_ERASEBKGND) {
+    result = 1;  // painted whole, through a bitmap
+  } else if (msg == WM_PRINTCLIENT) {
+    PaintTo(reinterpret_cast<HDC>(wp));
+  } else {
+    PaintDC paint(handle_);
+    RECT rc = ClientRect();
+    UniqueDC mem(CreateCompatibleDC(paint.get()));
+    UniqueBitmap bmp(CreateCompatibleBitmap(paint.get(), std::max<LONG>(rc.right, 1),
+                                            std::max<LONG>(rc.bottom, 1)));
+    ScopedSelectObject sel(mem.get(), bmp.get());
+    PaintTo(mem.get());
+    BitBlt(paint.get(), 0, 0, rc.right, rc.bottom, mem.get(), 0, 0, SRCCOPY);
+  }
+  return true;
+}
+
+bool TWindow::KeyMessage(UINT msg, WPARAM& wp) {
+  if (msg == WM_CHAR) {
+    if (!OnKeyPress) return false;
+    char key = static_cast<char>(wp);
+    OnKeyPress(key);
+    wp = static_cast<unsigned char>(key);
+    return !key;  // the handler took the key
+  }
+  auto& handler = msg == WM_KEYDOWN ? OnKeyDown : OnKeyUp;
+  if (!handler) return false;
+  WORD key = static_cast<WORD>(wp);
+  handler(key, ShiftOf((GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0) |
+                       (GetKeyState(VK_CONTROL) < 0 ? MK_CONTROL : 0)));
+  wp = key;
+  return !key;  // the handler took the key
+}
+
+LRESULT TWindow::FocusMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SETFOCUS) {
+    if (OnEnter) OnEnter();
+    return DefaultProc(msg, wp, lp);
+  }
+  // Only a focus move inside our own window counts as leaving the control;
+  // a message box or another program taking the focus does not.
+  HWND to = reinterpret_cast<HWND>(wp);
+  const LRESULT result = DefaultProc(msg, wp, lp);
+  if (OnExit && to && GetAncestor(to, GA_ROOT) == GetAncestor(handle_, GA_ROOT)) OnExit();
+  return result;
+}
+
+bool TWindow::FontMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_GETFONT) {
+    result = reinterpret_cast<LRESULT>(font_);
+    return ownClass_;
+  }
+  font_ = reinterpret_cast<HFONT>(wp);
+  FontChanged();
+  if (ownClass_ && LOWORD(lp)) InvalidateRect(handle_, nullptr, FALSE);
+  return false;  // the control keeps the font too
+}
+
+void TWindow::SysColorMessage(WPARAM wp, LPARAM lp) {
+  // Only top-level windows hear of it: pass it down to every child window
+  // and let the graphic children rebuild what they drew from the old colours.
+  for (TGraphicControl* g : graphics_) {
+    g->SysColorChanged();
+    g->Invalidate();
+  }
+  for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    SendMessageA(child, WM_SYSCOLORCHANGE, wp, lp);
+}
+
+bool TWindow::SetCursorMessage(WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (LOWORD(lp) != HTCLIENT || reinterpret_cast<HWND>(wp) != handle_) return false;
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(handle_, &pt);
+  TGraphicControl* g = GraphicAt(pt.x, pt.y);
+  HCURSOR c = g && g->Cursor() ? g->Cursor() : cursor_;
+  if (!c) return false;
+  ::SetCursor(c);
+  result = TRUE;
+  return true;
+}
+
+bool TWindow::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (RouteMouse(msg, wp, lp)) return true;
+  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) OnMouseMove(ShiftOf(wp), x, y);
+      break;
+    case WM_LBUTTONDOWN:
+      clickPressed_ = true;
+      if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
+      break;
+    case WM_LBUTTONDBLCLK:
+      clickPressed_ = false;
+      if (OnDblClick) OnDblClick();
+      if (OnMouseDown) OnMouseDown(TMouseButton::mbLeft, ShiftOf(wp), x, y);
+      break;
+    case WM_RBUTTONDOWN:
+      if (OnMouseDown) OnMouseDown(TMouseButton::mbRight, ShiftOf(wp), x, y);
+      break;
+    case WM_MBUTTONDOWN:
+      if (OnMouseDown) OnMouseDown(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
+      break;
+    case WM_LBUTTONUP:
+      if (OnMouseUp) OnMouseUp(TMouseButton::mbLeft, ShiftOf(wp), x, y);
+      if (ownClass_ && OnClick && std::exchange(clickPressed_, false)) {
+        RECT rc = ClientRect();
+        POINT pt{x, y};
+        if (PtInRect(&rc, pt)) OnClick();
+      }
+      break;
+    case WM_RBUTTONUP:
+      if (OnMouseUp) OnMouseUp(TMouseButton::mbRight, ShiftOf(wp), x, y);
+      break;
+    case WM_MBUTTONUP:
+      if (OnMouseUp) OnMouseUp(TMouseButton::mbMiddle, ShiftOf(wp), x, y);
+      break;
+    default:
+      break;
+  }
+  return false;
 }
 
 TGraphicControl* TWindow::GraphicAt(int x, int y) const {

@@ -133,6 +133,17 @@ class TWindow {
  private:
   void InheritFont();
   void FontChanged();
+  // WndProc's handlers, one per kind of message. Those returning bool say
+  // whether the message is answered (with `result`) or goes on to the
+  // default procedure; KeyMessage may change the key that goes on.
+  bool ForwardToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  bool PaintMessage(UINT msg, WPARAM wp, LRESULT& result);
+  bool KeyMessage(UINT msg, WPARAM& wp);
+  LRESULT FocusMessage(UINT msg, WPARAM wp, LPARAM lp);
+  bool FontMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  void SysColorMessage(WPARAM wp, LPARAM lp);
+  bool SetCursorMessage(WPARAM wp, LPARAM lp, LRESULT& result);
+  bool MouseMessage(UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK OwnProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT Dispatch(TWindow* self, UINT msg, WPARAM wp, LPARAM lp);
   void Attach(HWND wnd);
