@@ -9,13 +9,19 @@ target_include_directories(hopvox_tools INTERFACE ${CMAKE_SOURCE_DIR}/tools)
 # libjpeg62-turbo-dev: the same API the Windows build compiles from source.
 find_package(JPEG REQUIRED)
 
+# The platform-free logic as a library `name`, compiled with the options
+# given: the tests', the benchmarks' and the fuzzers' builds of it.
+function(hopvox_logic_library name)
+  add_library(${name} STATIC ${HOPVOX_LOGIC_SOURCES})
+  target_compile_options(${name} PRIVATE ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC JPEG::JPEG hopvox_warnings)
+endfunction()
+
 set(SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 
-add_library(hopvox_logic STATIC ${HOPVOX_LOGIC_SOURCES})
-target_include_directories(hopvox_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(hopvox_logic PRIVATE ${SANITIZE})
+hopvox_logic_library(hopvox_logic ${SANITIZE})
 target_link_options(hopvox_logic PUBLIC ${SANITIZE})
-target_link_libraries(hopvox_logic PUBLIC JPEG::JPEG hopvox_warnings)
 set(HOPVOX_SOURCE_DIR_DEFINE HOPVOX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 hopvox_groups(${CMAKE_SOURCE_DIR}/tests/native NATIVE_GROUPS)
@@ -33,10 +39,7 @@ find_package(benchmark QUIET)
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
 if(benchmark_FOUND AND BENCH_SOURCES)
   # The logic once more, optimised and without sanitizers, shared by every benchmark.
-  add_library(hopvox_logic_plain STATIC ${HOPVOX_LOGIC_SOURCES})
-  target_compile_options(hopvox_logic_plain PRIVATE -O2)
-  target_include_directories(hopvox_logic_plain PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(hopvox_logic_plain PUBLIC JPEG::JPEG hopvox_warnings)
+  hopvox_logic_library(hopvox_logic_plain -O2)
   foreach(b ${BENCH_SOURCES})
     get_filename_component(n ${b} NAME_WE)
     add_executable(bench_${n} ${b})
@@ -50,10 +53,8 @@ endif()
 option(HOPVOX_FUZZ "Build libFuzzer targets (needs clang)" OFF)
 if(HOPVOX_FUZZ)
   file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
-  add_library(hopvox_logic_fuzz STATIC ${HOPVOX_LOGIC_SOURCES})
-  target_compile_options(hopvox_logic_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
-  target_include_directories(hopvox_logic_fuzz PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(hopvox_logic_fuzz PUBLIC JPEG::JPEG hopvox_warnings)
+  hopvox_logic_library(hopvox_logic_fuzz -fsanitize=fuzzer-no-link,address,undefined
+                       -fno-sanitize-recover=undefined)
   # The fuzz tree builds only these (scripts/lib.sh: build_fuzz).
   add_custom_target(fuzzers)
   foreach(f ${FUZZ_SOURCES})

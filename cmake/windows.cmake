@@ -1,13 +1,22 @@
-# Windows build, in up to three trees made from this file:
-# - the test tree (the posix-thread runtime GoogleTest needs): the program's
-#   code for the Windows tests, the end-to-end programs and the download;
-# - the program tree (HOPVOX_PROGRAM_ONLY): hopvox.exe and the stand-in
-#   roger.exe, with the win32-thread runtime so that the program starts on
-#   Windows XP, and built for size. The 32-bit test tree builds it as an
-#   external project whose programs land beside the tests;
-# - the shipped tree: where the tests run 64-bit programs (no 32-bit Wine),
-#   the 32-bit program tree that makes what users get, while the 64-bit test
-#   tree links the programs it runs itself.
+# Windows build. One file makes three kinds of tree (CMakePresets.json names
+# each; scripts/lib.sh configures them):
+#
+# | tree                          | preset          | what it builds                        |
+# |-------------------------------|-----------------|---------------------------------------|
+# | program (HOPVOX_PROGRAM_ONLY) | program-i686    | hopvox.exe, roger.exe, hotkeypress.exe |
+# |                               | program-x86_64  | with the win32-thread runtime, for size|
+# | test tree, 32-bit             | windows-i686    | the Windows and end-to-end tests; the |
+# |                               |                 | programs they run come from a program |
+# |                               |                 | tree inside it (build/windows/program)|
+# | test tree, 64-bit             | windows-x86_64  | the same tests, for machines that run |
+# |                               |                 | no 32-bit programs; it links the      |
+# |                               |                 | programs it runs itself, and a 32-bit |
+# |                               |                 | program tree inside it makes what     |
+# |                               |                 | users get (build/windows/shipped-...) |
+#
+# Every test tree packs the download from the 32-bit program. The program
+# runtime (win32 threads) keeps it on Windows XP; GoogleTest needs the posix
+# one (see cmake/mingw.cmake).
 enable_testing()
 
 # Only known system libraries, which the system takes from its own folder
@@ -85,82 +94,83 @@ if(HOPVOX_PROGRAM_ONLY)
 endif()
 
 include(ExternalProject)
-if(HOPVOX_WIN_ARCH STREQUAL "x86_64")
-  add_custom_target(program DEPENDS hopvox roger hotkeypress)
-else()
-  # The program tree, built by every build of this one; its programs land
-  # beside the tests.
-  ExternalProject_Add(program
+
+# A 32-bit program tree as users get it, built as part of this tree into
+# `output_dir`. ARGS: more cache settings; BUILD: the build command (default:
+# everything); BYPRODUCTS: the files it makes; DEPENDS: targets to wait for.
+function(hopvox_program_tree target binary_dir output_dir)
+  cmake_parse_arguments(PT "" "" "ARGS;BUILD;BYPRODUCTS;DEPENDS" ${ARGN})
+  set(extra)
+  if(PT_BUILD)
+    list(APPEND extra BUILD_COMMAND ${PT_BUILD})
+  endif()
+  if(PT_DEPENDS)
+    list(APPEND extra DEPENDS ${PT_DEPENDS})
+  endif()
+  ExternalProject_Add(${target}
     SOURCE_DIR ${CMAKE_SOURCE_DIR}
-    BINARY_DIR ${CMAKE_BINARY_DIR}/program
+    BINARY_DIR ${binary_dir}
     CMAKE_ARGS
-      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw.cmake
+      -DHOPVOX_MINGW_TRIPLE=i686-w64-mingw32 -DHOPVOX_MINGW_THREADS=win32
       -DCMAKE_BUILD_TYPE=MinSizeRel
       -DHOPVOX_PROGRAM_ONLY=ON
       -DHOPVOX_WERROR=${HOPVOX_WERROR}
-      -DHOPVOX_JPEG_PREFIX=${JPEG_PREFIX}
-      -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}
+      -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${output_dir}
+      ${PT_ARGS}
+    ${extra}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe ${CMAKE_BINARY_DIR}/hotkeypress.exe
-    DEPENDS jpeg_ep
+    BUILD_BYPRODUCTS ${PT_BYPRODUCTS}
     USES_TERMINAL_BUILD ON)
-endif()
+endfunction()
 
-# What users get is always the 32-bit program. A 64-bit test build makes it
-# in a tree of its own (with its own libjpeg), beside the program it runs.
-if(HOPVOX_WIN_ARCH STREQUAL "i686")
-  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/hopvox.exe)
-  add_custom_target(shipped_program DEPENDS program)
-else()
-  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/shipped/hopvox.exe)
-  ExternalProject_Add(shipped_program
-    SOURCE_DIR ${CMAKE_SOURCE_DIR}
-    BINARY_DIR ${CMAKE_BINARY_DIR}/shipped-program
-    CMAKE_ARGS
-      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
-      -DCMAKE_BUILD_TYPE=MinSizeRel
-      -DHOPVOX_PROGRAM_ONLY=ON
-      -DHOPVOX_WERROR=${HOPVOX_WERROR}
-      -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=${CMAKE_BINARY_DIR}/shipped
-    # Only the program is packed; the stand-in the tests run comes from here.
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target hopvox
-    INSTALL_COMMAND ""
-    BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${HOPVOX_SHIPPED_EXE}
-    USES_TERMINAL_BUILD ON)
-endif()
+# The download around `exe`: <out_dir>/hopvox-<version>.zip, made by the
+# target `target` once `program` is built.
+set(HOPVOX_PACKED_TEXTS ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT
+                        ${CMAKE_SOURCE_DIR}/resources/package/README.TXT)
+file(GLOB HOPVOX_ANNOUNCEMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/channels/*.wav)
+function(hopvox_download target out_dir exe strip program)
+  set(zip ${out_dir}/hopvox-${PROJECT_VERSION}.zip)
+  add_custom_command(OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -DEXE=${exe} -DSTRIP=${strip} -DSOURCE=${CMAKE_SOURCE_DIR}
+            -DOUT=${out_dir} -DVERSION=${PROJECT_VERSION} -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
+    DEPENDS ${exe} ${CMAKE_SOURCE_DIR}/cmake/package.cmake ${HOPVOX_PACKED_TEXTS}
+            ${HOPVOX_ANNOUNCEMENTS}
+    COMMENT "Packing ${zip}")
+  add_custom_target(${target} ALL DEPENDS ${zip})
+  add_dependencies(${target} ${program})
+endfunction()
 
-# The download, packed from the 32-bit program on every build.
 set(HOPVOX_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the download is packed")
 set(HOPVOX_ZIP ${HOPVOX_PACKAGE_DIR}/hopvox-${PROJECT_VERSION}.zip)
-file(GLOB HOPVOX_ANNOUNCEMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/sounds/channels/*.wav)
-add_custom_command(OUTPUT ${HOPVOX_ZIP}
-  COMMAND ${CMAKE_COMMAND} -DEXE=${HOPVOX_SHIPPED_EXE} -DSTRIP=i686-w64-mingw32-strip
-          -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${HOPVOX_PACKAGE_DIR} -DVERSION=${PROJECT_VERSION}
-          -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
-  DEPENDS ${HOPVOX_SHIPPED_EXE} ${CMAKE_SOURCE_DIR}/cmake/package.cmake
-          ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
-          ${HOPVOX_ANNOUNCEMENTS}
-  COMMENT "Packing ${HOPVOX_ZIP}")
-add_custom_target(download ALL DEPENDS ${HOPVOX_ZIP})
-add_dependencies(download shipped_program)
-
-# The download packed once more around the program the tests run: the same
-# files, a program this machine can start.
+set(HOPVOX_PROGRAMS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_BINARY_DIR}/roger.exe
+                    ${CMAKE_BINARY_DIR}/hotkeypress.exe)
 if(HOPVOX_WIN_ARCH STREQUAL "i686")
+  # The programs the tests run are the ones users get, beside the tests.
+  hopvox_program_tree(program ${CMAKE_BINARY_DIR}/program ${CMAKE_BINARY_DIR}
+    ARGS -DHOPVOX_JPEG_PREFIX=${JPEG_PREFIX}
+    BYPRODUCTS ${HOPVOX_PROGRAMS}
+    DEPENDS jpeg_ep)
+  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/hopvox.exe)
+  hopvox_download(download ${HOPVOX_PACKAGE_DIR} ${HOPVOX_SHIPPED_EXE} i686-w64-mingw32-strip
+                  program)
   set(HOPVOX_RUN_ZIP ${HOPVOX_ZIP})
 else()
+  # The tests run the 64-bit programs linked above; the 32-bit one, with a
+  # libjpeg of its own, is built beside them only to be checked and packed.
+  add_custom_target(program DEPENDS hopvox roger hotkeypress)
+  set(HOPVOX_SHIPPED_EXE ${CMAKE_BINARY_DIR}/shipped/hopvox.exe)
+  hopvox_program_tree(shipped_program ${CMAKE_BINARY_DIR}/shipped-program
+    ${CMAKE_BINARY_DIR}/shipped
+    BUILD ${CMAKE_COMMAND} --build <BINARY_DIR> --target hopvox
+    BYPRODUCTS ${HOPVOX_SHIPPED_EXE})
+  hopvox_download(download ${HOPVOX_PACKAGE_DIR} ${HOPVOX_SHIPPED_EXE} i686-w64-mingw32-strip
+                  shipped_program)
+  # The same download once more around the program this machine can start.
   set(HOPVOX_RUN_ZIP ${CMAKE_BINARY_DIR}/package-run/hopvox-${PROJECT_VERSION}.zip)
-  add_custom_command(OUTPUT ${HOPVOX_RUN_ZIP}
-    COMMAND ${CMAKE_COMMAND} -DEXE=${CMAKE_BINARY_DIR}/hopvox.exe -DSTRIP=${CMAKE_STRIP}
-            -DSOURCE=${CMAKE_SOURCE_DIR} -DOUT=${CMAKE_BINARY_DIR}/package-run -DVERSION=${PROJECT_VERSION}
-            -P ${CMAKE_SOURCE_DIR}/cmake/package.cmake
-    DEPENDS ${CMAKE_BINARY_DIR}/hopvox.exe ${CMAKE_SOURCE_DIR}/cmake/package.cmake
-            ${CMAKE_SOURCE_DIR}/resources/help/HOPVOX.TXT ${CMAKE_SOURCE_DIR}/resources/package/README.TXT
-    COMMENT "Packing ${HOPVOX_RUN_ZIP}")
-  add_custom_target(download_run ALL DEPENDS ${HOPVOX_RUN_ZIP})
-  add_dependencies(download_run program)
+  hopvox_download(download_run ${CMAKE_BINARY_DIR}/package-run ${CMAKE_BINARY_DIR}/hopvox.exe
+                  ${CMAKE_STRIP} program)
 endif()
 
 # The program and the download start on Windows XP SP3.

@@ -142,48 +142,44 @@ ensure_locales() {
   done
 }
 
+# Configures the tree of CMakePresets.json's preset $1 in folder $2 (the
+# presets name the folders in build/; HOPVOX_BUILD moves them), with the
+# settings that follow.
+configure() {
+  local preset=$1 tree=$2
+  shift 2
+  cmake -S "$ROOT" --preset "$preset" -B "$tree" -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" "$@" >/dev/null
+}
+
 build_native() {
-  cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
+  configure native "$BUILD/native"
   cmake --build "$BUILD/native"
 }
 
 # The fuzz targets (fuzz/*.cpp), with clang, libFuzzer and the sanitizers;
 # the test tree runs each briefly. Longer runs: scripts/fuzz.
 build_fuzz() {
-  cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DHOPVOX_FUZZ=ON \
-        -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
+  configure fuzz "$BUILD/fuzz"
   cmake --build "$BUILD/fuzz" --target fuzzers
 }
 
-# The test tree; it builds the program tree (hopvox.exe, roger.exe) and the
+# The test tree; it builds the programs (hopvox.exe, roger.exe) and the
 # download (build/package/hopvox-1.6.zip) too.
 build_windows() {
   choose_win_arch
-  cmake -S "$ROOT" -B "$BUILD/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH.cmake" \
-        -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_FUZZ_DIR="$BUILD/fuzz" \
-        -DHOPVOX_PACKAGE_DIR="$BUILD/package" \
-        -DHOPVOX_WERROR="${HOPVOX_WERROR:-OFF}" >/dev/null
+  configure "windows-$HOPVOX_WIN_ARCH" "$BUILD/windows" \
+    -DHOPVOX_NATIVE_DIR="$BUILD/native" -DHOPVOX_FUZZ_DIR="$BUILD/fuzz" \
+    -DHOPVOX_PACKAGE_DIR="$BUILD/package"
   cmake --build "$BUILD/windows"
 }
 
-# Only the program tree: what running needs. Its programs land in
-# PROGRAM_DIR: beside the tests, as the 32-bit test tree builds them there too;
-# a 64-bit test tree links its own, so this one keeps out of its folder.
+# Only the programs, in a tree of their own: what running needs. They land
+# in PROGRAM_DIR.
 build_program() {
   choose_win_arch
-  local tree=$BUILD/windows/program
-  PROGRAM_DIR=$BUILD/windows
-  if [ "$HOPVOX_WIN_ARCH" = x86_64 ]; then
-    tree=$BUILD/program
-    PROGRAM_DIR=$BUILD/program/bin
-  fi
-  cmake -S "$ROOT" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$HOPVOX_WIN_ARCH-win32.cmake" -DHOPVOX_PROGRAM_ONLY=ON \
-        -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PROGRAM_DIR" >/dev/null
-  cmake --build "$tree"
+  PROGRAM_DIR=$BUILD/program/bin
+  configure "program-$HOPVOX_WIN_ARCH" "$BUILD/program" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PROGRAM_DIR"
+  cmake --build "$BUILD/program"
 }
 
 # The Wine prefix in build/ (or the one named), made once: 32-bit (64-bit
