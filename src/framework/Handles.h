@@ -116,6 +116,22 @@ class ClientDC {
   HDC dc_;
 };
 
+// GetWindowDC / ReleaseDC: the whole window, frame and title bar included.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(wnd_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
 // BeginPaint / EndPaint.
 class PaintDC {
  public:

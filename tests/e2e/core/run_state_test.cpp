@@ -107,9 +107,7 @@ TEST(RunState, AMissingVoiceChatProgramGoesUnreportedAndTheNextPressLaunches) {
   ASSERT_TRUE(GetEnvironmentVariableA("ROGER_EXE", source, sizeof source));
   ASSERT_TRUE(CopyFileA(source, roger.c_str(), FALSE));
   {
-    e2e::FocusThief other;
-    e2e::Chord(VK_CONTROL, '1');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '1');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "/JOIN1 10.0.0.9");
   }

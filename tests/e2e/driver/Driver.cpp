@@ -14,18 +14,26 @@
 
 namespace e2e {
 
+std::string Env(const char* name) {
+  char buf[1024];
+  const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
+  return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 namespace {
 
 // How long a user's button press lasts: pressing is input with a duration,
 // not a wait for the program.
 constexpr int kPressMs = 80;
 
-std::string Env(const char* name) {
-  char buf[1024];
-  DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-  if (n == 0 || n >= sizeof buf)
-    throw std::runtime_error(std::string("environment variable missing: ") + name);
-  return std::string(buf, n);
+std::string RequiredEnv(const char* name) {
+  std::string value = Env(name);
+  if (value.empty()) throw std::runtime_error(std::string("environment variable missing: ") + name);
+  return value;
 }
 
 void RemoveTree(const std::string& dir) {
@@ -122,14 +130,14 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 }
 
 HopvoxRun::HopvoxRun(const std::string& name) {
-  const std::string root = Env("HOPVOX_TESTROOT");
+  const std::string root = RequiredEnv("HOPVOX_TESTROOT");
   CreateDirectoryA(root.c_str(), nullptr);
   folder_ = root + "\\" + name;
   RemoveTree(folder_);
   CreateDirectoryA(folder_.c_str(), nullptr);
   exe_ = folder_ + "\\hopvox.exe";
-  CopyOrThrow(Env("HOPVOX_EXE"), exe_);
-  CopyOrThrow(Env("ROGER_EXE"), folder_ + "\\roger.exe");
+  CopyOrThrow(RequiredEnv("HOPVOX_EXE"), exe_);
+  CopyOrThrow(RequiredEnv("ROGER_EXE"), folder_ + "\\roger.exe");
 }
 
 HopvoxRun::HopvoxRun(const InPlace& existing)
@@ -635,6 +643,22 @@ std::vector<std::string> HopvoxRun::RogerLog() const {
   return log;
 }
 
+void HopvoxRun::AddToDatabase(const std::string& name, const std::string& address) const {
+  SetText("listnamebox", name);
+  SetText("listipbox", address);
+  Click("listadd");
+}
+
+std::vector<std::string> HopvoxRun::PressInAnotherProgram(WORD modifier, WORD key) const {
+  const FocusThief other;
+  const std::size_t before = RogerLog().size();
+  if (modifier)
+    Chord(modifier, key);
+  else
+    Tap(key);
+  return WaitForRoger(before + 1);
+}
+
 std::vector<std::string> HopvoxRun::WaitForRoger(size_t count,
                                                  std::chrono::milliseconds limit) const {
   std::vector<std::string> log;
@@ -738,6 +762,17 @@ FocusThief::FocusThief() {
                          200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetForegroundWindow(wnd_);
   SetFocus(wnd_);
+  // Keys sent before the focus change is over can be lost: a note about it
+  // handled later makes Wine set the key state to the physical keyboard's.
+  const auto pump = [] {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  };
+  WaitFor([&] {
+    pump();
+    return GetForegroundWindow() == wnd_ && GetFocus() == wnd_;
+  });
+  pump();
 }
 
 FocusThief::~FocusThief() { DestroyWindow(wnd_); }

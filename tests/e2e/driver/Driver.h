@@ -14,6 +14,10 @@
 
 namespace e2e {
 
+// An environment variable's value, empty when it is not set.
+std::string Env(const char* name);
+bool Contains(const std::string& text, const std::string& part);
+
 // Waits until `done` holds or the time is up; pumps nothing.
 bool WaitFor(const std::function<bool()>& done,
              std::chrono::milliseconds limit = std::chrono::seconds(10));
@@ -145,6 +149,14 @@ class HopvoxRun {
   std::string Close();
   void Kill();
 
+  // Types a name and an address into the database panel's boxes and presses
+  // "Add".
+  void AddToDatabase(const std::string& name, const std::string& address) const;
+  // Presses `key` with `modifier` held (0: none) while another program has
+  // the focus, as in a game, and waits for the start of "roger" it makes.
+  // The whole log then, as RogerLog; no more than before when none came.
+  std::vector<std::string> PressInAnotherProgram(WORD modifier, WORD key) const;
+
   // The parameter strings "roger" was started with, in the order of the starts.
   std::vector<std::string> RogerLog() const;
   // Waits until the log holds at least `count` starts and every stand-in
@@ -178,7 +190,8 @@ void MiddleDown();
 void MiddleUp();
 
 // A plain window of another process-less kind that takes the focus, so the
-// keys go to "some other program" while Hopvox polls.
+// keys go to "some other program" while Hopvox polls. Made, it holds the
+// focus and this thread has handled the window system's notes about it.
 class FocusThief {
  public:
   FocusThief();

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "driver/Driver.h"
 #include "services/logic/WaveImage.h"
 
 namespace e2e {
@@ -25,12 +26,6 @@ constexpr auto kPoll = std::chrono::milliseconds(20);
 
 bool Audible(float x) { return std::fabs(x) > kAudible; }
 bool Audible(std::int16_t x) { return Audible(x / 32768.0f); }
-
-std::string Env(const char* name) {
-  char buf[1024];
-  const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-  return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
-}
 
 Samples Trimmed(const Samples& s) {
   auto first = std::find_if(s.begin(), s.end(), [](float x) { return Audible(x); });

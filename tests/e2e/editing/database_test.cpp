@@ -20,19 +20,13 @@ void StartWithDatabase(HopvoxRun& run, const std::string& content) {
   run.ExpandFoldPanel(1);
 }
 
-void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
-  run.SetText("listnamebox", name);
-  run.SetText("listipbox", address);
-  run.Click("listadd");
-}
-
 }  // namespace
 
 TEST(Database, AddSelectDeleteRoundTrip) {
   HopvoxRun run("db_round_trip");
   StartWithDatabase(run, "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=2.2.2.2\r\n");
   int mark = run.SoundCount();
-  Add(run, "Bravo", "3.3.3.3:3784");
+  run.AddToDatabase("Bravo", "3.3.3.3:3784");
   EXPECT_EQ(run.SoundsSince(mark), std::vector<std::string>{"Wave2 7766 7"});
   ASSERT_EQ(run.ListCount("ListBox"), 3);
   EXPECT_EQ(run.ListItem("ListBox", 1), "Bravo");  // sorted place
@@ -63,7 +57,7 @@ TEST(Database, AddSelectDeleteRoundTrip) {
   EXPECT_FALSE(run.Enabled("listdelete"));
 
   // A name added again in other letters stays listed once, with the new address.
-  Add(run, "ALPHA", "9.9.9.9");
+  run.AddToDatabase("ALPHA", "9.9.9.9");
   EXPECT_EQ(run.ListCount("ListBox"), 2);
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=9.9.9.9\r\n");
   // An entry no longer in the file reads "error".
@@ -78,14 +72,14 @@ TEST(Database, RefusedAddsLeaveListAndFileAsTheyWere) {
   const std::string before = "[HopVoxIPs]\r\nAlpha=2.2.2.2\r\n";
   StartWithDatabase(run, before);
   const int mark = run.SoundCount();
-  Add(run, "", "4.4.4.4");
+  run.AddToDatabase("", "4.4.4.4");
   EXPECT_EQ(run.WaitForMessageBox(), "Nothing added, you must include a name first");
   run.DismissMessageBox();
   // The confirm sound of every Add, then the refusal.
   EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{"Wave2 7766 7", "Wave3 9036 7"}));
 
   SetFileAttributesA(run.PathOf("HopVoxIPs.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-  Add(run, "Bravo", "3.3.3.3");
+  run.AddToDatabase("Bravo", "3.3.3.3");
   EXPECT_EQ(run.WaitForMessageBox(), "Unable to write to " + run.PathOf("HopVoxIPs.ini"));
   run.DismissMessageBox();
   SetFileAttributesA(run.PathOf("HopVoxIPs.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -110,7 +104,7 @@ TEST(Database, DeleteWantsASelectionAndAnEmptyAddressIsAnAddress) {
   EXPECT_EQ(run.ListCount("ListBox"), 1);
 
   // An empty address is stored and shown as empty, not as "error".
-  Add(run, "Empty", "");
+  run.AddToDatabase("Empty", "");
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), before + "Empty=\r\n");
   run.SetText("listipbox", "stale");
   ClickEntry(run, 1);

@@ -23,9 +23,7 @@ std::vector<std::string> LockableControls() {
 
 const std::string kConfirm = "Wave2 7766 7";
 
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using e2e::Contains;
 
 // Moving the pointer over the left panel's border commits the edit in progress.
 void PointerToLeftPanel(const HopvoxRun& run) {
@@ -82,9 +80,7 @@ TEST(ChannelSlots, ATypedAddressIsStoredWhenThePointerMovesOn) {
   PointerToLeftPanel(run);
   EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "[Hopvox Ips]\r\nChannel 2=10.1.1.3:3784\r\n"));
   {  // the next Ctrl+3, pressed in another program, joins it
-    e2e::FocusThief other;
-    e2e::Chord(VK_CONTROL, '3');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '3');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "/JOIN1 10.1.1.3:3784");
   }

@@ -26,9 +26,7 @@ TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   run.ClickAt("serverbox", 6, 8);  // a click on the box activates the window again
   CommitByPointer(run);
   {
-    e2e::FocusThief other;
-    e2e::Chord(VK_CONTROL, '6');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '6');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "/JOIN1 S.example:T5 P");
   }
@@ -38,10 +36,8 @@ TEST(Joins, TheMainServerStandsInFrontOfTheSlotWhileTicked) {
   CommitByPointer(run);
   EXPECT_EQ(run.Text("serverip"), "S.example");  // the box keeps its text
   {
-    e2e::FocusThief other;
     const size_t before = run.RogerLog().size();
-    e2e::Chord(VK_CONTROL, '6');
-    const auto log = run.WaitForRoger(before + 1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '6');
     ASSERT_GT(log.size(), before);
     EXPECT_EQ(log.back(), "/JOIN1 :T5");
   }
@@ -63,9 +59,7 @@ TEST(Joins, AStoredServerWaitsInItsBoxWhileUntickedAtStart) {
   EXPECT_EQ(run.Text("serverpassword"), "P");
   EXPECT_EQ(run.QueryText("passwordArgument"), "");
   {
-    e2e::FocusThief other;
-    e2e::Chord(VK_CONTROL, '6');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '6');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "/JOIN1 :T5");
   }
@@ -82,9 +76,7 @@ TEST(Joins, AHandSetLevelIsWhereTheHotkeyStepStarts) {
   run.ClickAt("Form1", run.Query("updown.UpX"), run.Query("updown.UpY"));
   ASSERT_EQ(run.Query("lednumber"), 100);
   {
-    e2e::FocusThief other;
-    e2e::Chord(VK_SHIFT, 'U');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_SHIFT, 'U');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "/volume 110");
   }
@@ -123,10 +115,8 @@ TEST(Joins, TheTickActsWhenLeftAndTickedServerEditsReachTheNextJoin) {
   CommitByPointer(run);
   EXPECT_EQ(run.QueryText("passwordArgument"), " pw2");
   {
-    e2e::FocusThief other;
     const size_t before = run.RogerLog().size();
-    e2e::Chord(VK_CONTROL, '6');
-    log = run.WaitForRoger(before + 1);
+    log = run.PressInAnotherProgram(VK_CONTROL, '6');
     ASSERT_GT(log.size(), before);
     EXPECT_EQ(log.back(), "/JOIN1 N.example:T5 pw2");
   }

@@ -18,9 +18,7 @@ using e2e::Press;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using e2e::Contains;
 
 bool Shown(const HopvoxRun& run, const std::string& page) {
   return IsWindowVisible(run.Control(page)) != FALSE;

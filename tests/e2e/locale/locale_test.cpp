@@ -18,12 +18,6 @@ const std::string kA = "\x83\x41", kDi = "\x83\x61";
 // Centre of the logo in the window's client area.
 constexpr int kLogoX = 204 + 85, kLogoY = 171 + 87;
 
-void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
-  run.SetText("listnamebox", name);
-  run.SetText("listipbox", address);
-  run.Click("listadd");
-}
-
 int EntryOf(const HopvoxRun& run, const std::string& name) {
   for (int i = 0; i < run.ListCount("ListBox"); ++i)
     if (run.ListItem("ListBox", i) == name) return i;
@@ -63,9 +57,7 @@ TEST(Japanese, RunFromAFolderNamedInJapanese) {
   // The settings file was found in the program's folder.
   EXPECT_EQ(run.Query("pollInterval"), 90);
   {
-    e2e::FocusThief other;
-    e2e::Chord(VK_CONTROL, '6');
-    const auto log = run.WaitForRoger(1);
+    const auto log = run.PressInAnotherProgram(VK_CONTROL, '6');
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "/JOIN1 " + kA + ":5");
   }
@@ -79,8 +71,8 @@ TEST(Japanese, RunFromAFolderNamedInJapanese) {
   // Names that differ only in a trail byte are two entries with their own
   // addresses, in the list and in the file as the platform reads it.
   run.ExpandFoldPanel(1);
-  Add(run, kA, "1.1.1.1");
-  Add(run, kDi, "2.2.2.2");
+  run.AddToDatabase(kA, "1.1.1.1");
+  run.AddToDatabase(kDi, "2.2.2.2");
   EXPECT_EQ(run.ListCount("ListBox"), 2);
   EXPECT_EQ(PlatformRead(run, kA), "1.1.1.1");
   EXPECT_EQ(PlatformRead(run, kDi), "2.2.2.2");
@@ -103,12 +95,12 @@ TEST(Russian, DatabaseNamesInUpperAndLowerCase) {
   run.Start();
   run.ExpandFoldPanel(1);
   const std::string moscow = "\xCC\xEE\xF1\xEA\xE2\xE0", upper = "\xCC\xCE\xD1\xCA\xC2\xC0";
-  Add(run, moscow, "1.1.1.1");
-  Add(run, upper, "2.2.2.2");   // "МОСКВА": the same name, its address replaced
-  Add(run, "\xA8", "3.3.3.3");  // "Ё" and "Е" are other letters
-  Add(run, "\xC5", "4.4.4.4");
-  Add(run, "\x9F", "5.5.5.5");  // "џ" and "я", which a Western table folds together
-  Add(run, "\xFF", "6.6.6.6");
+  run.AddToDatabase(moscow, "1.1.1.1");
+  run.AddToDatabase(upper, "2.2.2.2");   // "МОСКВА": the same name, its address replaced
+  run.AddToDatabase("\xA8", "3.3.3.3");  // "Ё" and "Е" are other letters
+  run.AddToDatabase("\xC5", "4.4.4.4");
+  run.AddToDatabase("\x9F", "5.5.5.5");  // "џ" and "я", which a Western table folds together
+  run.AddToDatabase("\xFF", "6.6.6.6");
   EXPECT_EQ(run.ListCount("ListBox"), 5);
   EXPECT_EQ(run.ReadLines("HopVoxIPs.ini"), "[HopVoxIPs]\n" + moscow +
                                                 "=2.2.2.2\n\xA8=3.3.3.3\n\xC5=4.4.4.4\n"

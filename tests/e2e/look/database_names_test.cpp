@@ -6,24 +6,16 @@
 
 using e2e::HopvoxRun;
 
-namespace {
-
-void Add(const HopvoxRun& run, const std::string& name, const std::string& address) {
-  run.SetText("listnamebox", name);
-  run.SetText("listipbox", address);
-  run.Click("listadd");
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(DatabaseNames, NamesDifferingInCaseOrEndBlanksAreOneEntry) {
   HopvoxRun run("look_db_names");
   run.WriteFile("HopVoxIPs.ini", "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\nm\xFCller=2.2.2.2\r\n");
   run.Start();
   run.ExpandFoldPanel(1);
-  Add(run, "Alpha ", "3.3.3.3");
-  Add(run, " ALPHA", "4.4.4.4");
-  Add(run, "M\xDCLLER", "5.5.5.5");
+  run.AddToDatabase("Alpha ", "3.3.3.3");
+  run.AddToDatabase(" ALPHA", "4.4.4.4");
+  run.AddToDatabase("M\xDCLLER", "5.5.5.5");
   ASSERT_EQ(run.ListCount("ListBox"), 2);
   EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nAlpha=4.4.4.4\r\nm\xFCller=5.5.5.5\r\n");
   // Deleting the one entry leaves no other entry behind that reads "error".
@@ -47,7 +39,7 @@ TEST(DatabaseNames, NamesTheFileCannotHoldAreRefusedSayingWhatIsWrong) {
   };
   for (const auto& [name, message] : refused) {
     const int mark = run.SoundCount();
-    Add(run, name, "9.9.9.9");
+    run.AddToDatabase(name, "9.9.9.9");
     // The disk refused nothing, so nothing may say it did.
     EXPECT_EQ(run.WaitForMessageBox(), message) << name;
     run.DismissMessageBox();

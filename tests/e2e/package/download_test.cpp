@@ -17,11 +17,7 @@ namespace {
 
 using e2e::HopvoxRun;
 
-std::string Env(const char* name) {
-  char buf[MAX_PATH] = {};
-  const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-  return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
-}
+using e2e::Env;
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

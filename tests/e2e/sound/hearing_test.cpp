@@ -17,11 +17,7 @@ using e2e::HopvoxRun;
 using e2e::Listener;
 using e2e::Samples;
 
-std::string Env(const char* name) {
-  char buf[MAX_PATH] = {};
-  const DWORD n = GetEnvironmentVariableA(name, buf, sizeof buf);
-  return std::string(buf, n);
-}
+using e2e::Env;
 
 std::string Announcement(int channel) {
   return Env("HOPVOX_SOURCE") + "\\resources\\sounds\\channels\\channel" + std::to_string(channel) +

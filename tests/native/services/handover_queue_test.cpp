@@ -3,17 +3,14 @@
 // for it. Counted by this program's own operator new.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <optional>
 #include <vector>
 
+#include "../../AllocationCounter.h"
 #include "framework/logic/HandOverQueue.h"
 
 namespace {
 
-std::atomic<bool> countingNews{false};
-std::atomic<int> newsCounted{0};
 
 struct Call {
   int id = 0;
@@ -22,13 +19,6 @@ struct Call {
 
 }  // namespace
 
-void* operator new(std::size_t size) {
-  if (countingNews.load()) ++newsCounted;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace hopvox {
 namespace {
@@ -58,8 +48,7 @@ TEST(HandOverQueue, CallsComeOutOldestFirstAlsoWhenPushedWhileOthersWait) {
 TEST(HandOverQueue, TenThousandHandOversTakeNothingFromTheHeap) {
   THandOverQueue<Call> queue;
   int served = 0;
-  newsCounted = 0;
-  countingNews = true;
+  std::optional<test::CountedAllocations> counted(std::in_place);
   for (int tick = 0; tick < 10000; ++tick) {
     // Each tick's record on the handing thread's stack, as in Synchronize;
     // now and then a second worker's call waits behind it.
@@ -69,9 +58,10 @@ TEST(HandOverQueue, TenThousandHandOversTakeNothingFromTheHeap) {
     if (tick % 7 == 0) queue.Push(other);
     while (Call* c = queue.Pop()) served += c == &call;
   }
-  countingNews = false;
+  const int allocations = counted->Count();
+  counted.reset();
   EXPECT_EQ(served, 10000);
-  EXPECT_EQ(newsCounted.load(), 0);
+  EXPECT_EQ(allocations, 0);
 }
 
 }  // namespace

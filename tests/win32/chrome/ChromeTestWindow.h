@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "../Pump.h"
+
 namespace hopvox::test {
 
 inline std::vector<std::string>& Trace() {
@@ -38,14 +40,6 @@ inline HWND MakeWindow(DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, in
                            nullptr, nullptr, wc.hInstance, nullptr);
   ShowWindow(w, SW_SHOW);
   return w;
-}
-
-inline void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 inline LPARAM ScreenPoint(int x, int y) {

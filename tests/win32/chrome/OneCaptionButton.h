@@ -21,13 +21,13 @@ class OneCaptionButton : public ::testing::Test {
     Prepare(*button_);
     button_->Loaded();
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    Pump();
+    PumpPending();
     button_->Repaint();
   }
   void TearDown() override {
     button_.reset();
     if (window_) DestroyWindow(window_);
-    Pump();
+    PumpPending();
   }
 
   HWND window_ = nullptr;

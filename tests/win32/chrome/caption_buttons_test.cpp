@@ -55,7 +55,7 @@ class CaptionButtons : public ::testing::Test {
     run_->SystemMenu().SetPosition(8);
     for (TCustomCaptionButton* b : All()) b->Loaded();
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    test::Pump();
+    test::PumpPending();
   }
   void TearDown() override {
     run_.reset();
@@ -64,7 +64,7 @@ class CaptionButtons : public ::testing::Test {
     tray_.reset();
     roller_.reset();
     DestroyWindow(window_);
-    test::Pump();
+    test::PumpPending();
   }
   std::vector<TCustomCaptionButton*> All() {
     return {roller_.get(), tray_.get(), topmost_.get(), lock_.get(), run_.get()};

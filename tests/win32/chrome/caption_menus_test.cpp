@@ -183,14 +183,14 @@ TEST_F(CaptionMenus, TooltipHiddenWithoutHintAndAddedAgainOnRehook) {
   const unsigned oldId = button_->ToolId();
   window_ = test::MakeWindow();
   DestroyWindow(old);
-  test::Pump();  // the rehook request
+  test::PumpPending();  // the rehook request
   ASSERT_EQ(button_->HookedWindow(), window_);
   EXPECT_TRUE(button_->ToolAdded());
   EXPECT_NE(button_->ToolId(), oldId);
   EXPECT_EQ(test::ToolText(CaptionTooltipWindow(), old, oldId), "")
       << "the old handle's tool stays";
   RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  test::Pump();
+  test::PumpPending();
   EXPECT_TRUE(ToolShows()) << "on the new handle";
 }
 

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "../PixelBlock.h"
 #include "OneCaptionButton.h"
+#include "framework/Handles.h"
 
 namespace hopvox {
 namespace {
@@ -27,22 +29,8 @@ struct Pixels {
 };
 
 Pixels Read(HDC dc, int x, int y, int width, int height) {
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC mem = CreateCompatibleDC(dc);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, width, height, dc, x, y, SRCCOPY);
-  GdiFlush();
-  Pixels out{width, height, {}};
-  const auto* q = static_cast<const std::uint32_t*>(bits);
-  for (int i = 0; i < width * height; ++i)
-    out.p.push_back(RGB((q[i] >> 16) & 0xFF, (q[i] >> 8) & 0xFF, q[i] & 0xFF));
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  return out;
+  const test::PixelBlock block(dc, x, y, width, height);
+  return {width, height, block.All()};
 }
 
 // Where the image of a button with this layout offset belongs, in window
@@ -71,28 +59,23 @@ Spot ExpectedSpot(HWND w, int layoutOffset) {
 }
 
 Pixels Shown(HWND w, const Spot& s) {
-  HDC dc = GetWindowDC(w);
-  Pixels p = Read(dc, s.x, s.y, s.ImageWidth(), s.ImageHeight());
-  ReleaseDC(w, dc);
-  return p;
+  const WindowDC dc(w);
+  return Read(dc.get(), s.x, s.y, s.ImageWidth(), s.ImageHeight());
 }
 
 // The letter as it should look: face, then the sign in Arial bold of height
 // 7 - SM_CYSIZE, centred at bw / 2 - 1 (+1 and +1 when pressed); a disabled
 // one in white one pixel down-right under the grey.
-Pixels ExpectedLetter(HWND w, const Spot& s, char sign, bool pressed, bool enabled, int left = 0,
+Pixels ExpectedLetter(const Spot& s, char sign, bool pressed, bool enabled, int left = 0,
                       int top = 0) {
-  HDC wdc = GetWindowDC(w);
-  HDC mem = CreateCompatibleDC(wdc);
-  HBITMAP bmp = CreateCompatibleBitmap(wdc, s.ImageWidth(), s.ImageHeight());
-  HGDIOBJ oldBmp = SelectObject(mem, bmp);
+  test::PixelBlock image(s.ImageWidth(), s.ImageHeight());
+  const HDC mem = image.Dc();
   RECT all{0, 0, s.ImageWidth(), s.ImageHeight()};
-  HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  FillRect(mem, &all, face);
-  DeleteObject(face);
-  HFONT font = CreateFontA(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0, FW_BOLD, 0, 0, 0,
-                           DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  HGDIOBJ oldFont = SelectObject(mem, font);
+  const UniqueBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  FillRect(mem, &all, face.get());
+  const UniqueFont font(CreateFontA(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0, FW_BOLD, 0, 0, 0,
+                                    DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  const ScopedSelectObject selected(mem, font.get());
   SetBkMode(mem, TRANSPARENT);
   SetTextAlign(mem, TA_CENTER | TA_TOP);
   const int p = pressed ? 1 : 0;
@@ -106,14 +89,7 @@ Pixels ExpectedLetter(HWND w, const Spot& s, char sign, bool pressed, bool enabl
     draw(RGB(255, 255, 255), 1);
     draw(RGB(0x80, 0x80, 0x80), 0);
   }
-  Pixels out = Read(mem, 0, 0, s.ImageWidth(), s.ImageHeight());
-  SelectObject(mem, oldFont);
-  DeleteObject(font);
-  SelectObject(mem, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(w, wdc);
-  return out;
+  return {s.ImageWidth(), s.ImageHeight(), image.All()};
 }
 
 // Compares the inside of the frame, (2, 2) to (w, h) with w = bw - 5 and
@@ -203,19 +179,17 @@ TEST_F(CaptionPixels, FrameFaceAndLetterUpPressedAndDisabled) {
 
   button_->SetSign('R');
   button_->Repaint();
-  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(window_, spot_, 'R', false, true), spot_), "");
+  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(spot_, 'R', false, true), spot_), "");
   button_->PaintButton(true);
-  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(window_, spot_, 'R', true, true), spot_), "")
+  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(spot_, 'R', true, true), spot_), "")
       << "pressed: the letter one pixel down and right";
   button_->SetSignLeft(2);
   button_->SetSignTop(1);
   button_->Repaint();
-  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(window_, spot_, 'R', false, true, 2, 1), spot_),
-            "")
+  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(spot_, 'R', false, true, 2, 1), spot_), "")
       << "moved by SignLeft and SignTop";
   button_->SetEnabled(false);
-  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(window_, spot_, 'R', false, false, 2, 1), spot_),
-            "")
+  EXPECT_EQ(InsideDiffers(Image(), ExpectedLetter(spot_, 'R', false, false, 2, 1), spot_), "")
       << "disabled: grey over white";
 }
 
@@ -276,7 +250,7 @@ TEST_F(CaptionPixels, SurvivesActivationAndCaptionRedraws) {
   RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(Image().p, drawn.p) << "frame redrawn";
   SetWindowTextA(window_, "A new title");
-  test::Pump();
+  test::PumpPending();
   EXPECT_EQ(Image().p, drawn.p) << "title changed";
 }
 
@@ -303,9 +277,7 @@ TEST_F(CaptionPixels, NoCaptionNoButtonAndNoHit) {
   RECT r{};
   GetWindowRect(window_, &r);
   const int fx = GetSystemMetrics(SM_CXDLGFRAME), fy = GetSystemMetrics(SM_CYDLGFRAME);
-  HDC dc = GetWindowDC(window_);
-  const Pixels band = Read(dc, fx, fy, r.right - r.left - 2 * fx, spot_.bh);
-  ReleaseDC(window_, dc);
+  const Pixels band = Read(WindowDC(window_).get(), fx, fy, r.right - r.left - 2 * fx, spot_.bh);
   EXPECT_EQ(band.p, std::vector<COLORREF>(band.p.size(), GetSysColor(COLOR_BTNFACE)))
       << "drawn on a window without a caption";
   EXPECT_NE(SendMessageA(window_, WM_NCHITTEST, 0, middle), button_->CommandId());

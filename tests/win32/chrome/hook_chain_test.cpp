@@ -56,7 +56,7 @@ class HookChain : public ::testing::Test {
   }
   void TearDown() override {
     if (IsWindow(window_)) DestroyWindow(window_);
-    test::Pump();
+    test::PumpPending();
   }
   HWND window_ = nullptr;
   LONG_PTR base_ = 0;
@@ -91,7 +91,7 @@ TEST_F(HookChain, RecreatedHandleIsHookedAgainInListOrder) {
   window_ = test::MakeWindow();  // the owner's new handle
   const LONG_PTR newBase = GetWindowLongPtrA(window_, GWLP_WNDPROC);
   DestroyWindow(old);
-  test::Pump();  // the rehook request is posted
+  test::PumpPending();  // the rehook request is posted
   EXPECT_EQ(Joined(), "A-rehooked B-rehooked ");
   EXPECT_EQ(a->HookedWindow(), window_);
   SendMessageA(window_, test::kProbe, 0, 0);
@@ -180,7 +180,7 @@ TEST_F(HookChain, AComponentBeingDestroyedAsksForNoRehook) {
   HWND next = test::MakeWindow();  // where a rehook would put B
   owner.reset();                   // destroys the window B sits on
   window_ = next;
-  test::Pump();
+  test::PumpPending();
   EXPECT_EQ(Joined(), "") << "rehooked after a component's own destruction";
   b.reset();
 }

@@ -44,12 +44,12 @@ class PressOrder : public ::testing::Test {
     };
     button_->Loaded();
     RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    test::Pump();
+    test::PumpPending();
   }
   void TearDown() override {
     button_.reset();
     DestroyWindow(window_);
-    test::Pump();
+    test::PumpPending();
   }
   void Press() {
     button_->Repaint();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ChromeTestWindow.h"
+#include "framework/Handles.h"
 #include "chrome/FormRoller.h"
 #include "chrome/FormTopmost.h"
 
@@ -29,12 +30,7 @@ HWND MakeWhiteWindow(DWORD exStyle = 0) {
   return w;
 }
 
-COLORREF WindowPixel(HWND w, int x, int y) {
-  HDC dc = GetWindowDC(w);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(w, dc);
-  return c;
-}
+COLORREF WindowPixel(HWND w, int x, int y) { return GetPixel(WindowDC(w).get(), x, y); }
 
 int ClientHeight(HWND w) {
   RECT r{};
@@ -55,12 +51,12 @@ class Roller : public ::testing::Test {
     roller_ = std::make_unique<TFormRoller>([this] { return window_; });
     roller_->Loaded();
     roller_->OnRollerChanged = [this](TFormRoller&, bool up) { changes_.push_back(up); };
-    test::Pump();
+    test::PumpPending();
   }
   void TearDown() override {
     roller_.reset();
     DestroyWindow(window_);
-    test::Pump();
+    test::PumpPending();
   }
   HWND window_ = nullptr;
   std::unique_ptr<TFormRoller> roller_;
@@ -70,7 +66,7 @@ class Roller : public ::testing::Test {
 TEST_F(Roller, RolledWindowShowsARaisedEdgeAndKeepsItsClipOnSizeAndRehook) {
   roller_->SetAnimate(false);  // only the clip changes
   roller_->SetRollUp(true);
-  test::Pump();  // the window paints what the new region uncovers
+  test::PumpPending();  // the window paints what the new region uncovers
   const int rolled = roller_->RolledHeightNow();
   RECT w{};
   GetWindowRect(window_, &w);
@@ -89,7 +85,7 @@ TEST_F(Roller, RolledWindowShowsARaisedEdgeAndKeepsItsClipOnSizeAndRehook) {
   HWND old = window_;
   window_ = MakeWhiteWindow();
   DestroyWindow(old);
-  test::Pump();
+  test::PumpPending();
   ASSERT_EQ(roller_->HookedWindow(), window_);
   EXPECT_EQ(RegionBox(window_).bottom, rolled);
   roller_->SetRollUp(false);
@@ -104,7 +100,7 @@ TEST_F(Roller, KeepsRemainHeightAndIgnoresClicksWhileBusy) {
   // A click that arrives during the animation (handled between its steps).
   PostMessageA(window_, WM_SYSCOMMAND, roller_->CommandId(), 0);
   roller_->SetRollUp(true);
-  test::Pump();
+  test::PumpPending();
   EXPECT_EQ(changes_, std::vector<bool>{true}) << "the click during the roll counted";
   EXPECT_TRUE(roller_->RollUp());
   EXPECT_EQ(ClientHeight(window_), 40);
@@ -114,7 +110,7 @@ TEST_F(Roller, KeepsRemainHeightAndIgnoresClicksWhileBusy) {
 
   PostMessageA(window_, WM_SYSCOMMAND, roller_->CommandId(), 0);
   roller_->SetRollUp(false);
-  test::Pump();
+  test::PumpPending();
   EXPECT_EQ(changes_, (std::vector<bool>{true, false}));
   EXPECT_FALSE(roller_->RollUp());
   EXPECT_EQ(ClientHeight(window_), before);

@@ -9,7 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "../PixelBlock.h"
 #include "OneCaptionButton.h"
+#include "framework/Handles.h"
 #include "chrome/FormRoller.h"
 #include "chrome/FormTrayIcon.h"
 #include "framework/Application.h"
@@ -18,32 +20,17 @@
 namespace hopvox {
 namespace {
 
-// The window's top rows as drawn (0xRRGGBB, row by row), read back from the
-// window's own surface.
-using Shot = std::vector<std::uint32_t>;
+// The window's top rows as drawn, row by row, read back from the window's
+// own surface.
+using Shot = std::vector<COLORREF>;
 
 Shot TitleBar(HWND w) {
   RECT r{};
   GetWindowRect(w, &r);
-  const int width = r.right - r.left,
-            height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 4;
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC dc = GetWindowDC(w);
-  HDC mem = CreateCompatibleDC(dc);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  Shot s(p, p + width * height);
-  for (auto& c : s) c &= 0xFFFFFF;
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  ReleaseDC(w, dc);
-  return s;
+  WindowDC dc(w);
+  return test::PixelBlock(dc.get(), 0, 0, r.right - r.left,
+                          GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 4)
+      .All();
 }
 
 class ButtonLooks : public test::OneCaptionButton {
@@ -189,7 +176,7 @@ class TraySetters : public ::testing::Test {
     tray_.reset();
     Application().SetMainForm(nullptr);
     form_.reset();
-    test::Pump();
+    test::PumpPending();
   }
   std::uint32_t RecordIcon() const { return ReadTrayU32(tray_->LastRecord(), tray::kIcon); }
   std::uint32_t Handle(HICON i) const {
@@ -289,7 +276,7 @@ TEST(TrayLoading, VisibleWaitsForTheLoadOnlyWhenRestoreHidesTheIcon) {
     plain.SetVisible(true);
     EXPECT_TRUE(plain.Visible());
   }
-  test::Pump();
+  test::PumpPending();
 }
 
 TEST(SystemMenuSubmenu, ShowsThePopupItemsAsTheyAreWhenItOpens) {

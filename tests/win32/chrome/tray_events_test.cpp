@@ -69,7 +69,7 @@ class TrayEvents : public ::testing::Test {
     tray_.reset();
     Application().SetMainForm(nullptr);
     form_.reset();
-    test::Pump();
+    test::PumpPending();
   }
   static std::string Describe(TMouseButton b, TShiftState s, int x, int y) {
     std::string out = b == TMouseButton::mbLeft ? "L" : b == TMouseButton::mbRight ? "R" : "M";

@@ -47,7 +47,7 @@ class Tray : public ::testing::Test {
     tray_.reset();
     Application().SetMainForm(nullptr);
     form_.reset();
-    test::Pump();
+    test::PumpPending();
   }
   void Callback(UINT mouse) {
     SendMessageA(tray_->MessageWindow(), kTrayCallbackMessage, 0, static_cast<LPARAM>(mouse));

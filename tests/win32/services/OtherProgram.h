@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "Pump.h"
+#include "../Pump.h"
 
 namespace hopvox::test {
 
@@ -25,8 +25,7 @@ class OtherProgram {
     // the window system's notes about it. Handled later, such a note makes
     // Wine set the key state to the physical keyboard's, where none is down.
     PumpUntil([&] { return HoldsFocus(); }, 10000);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    PumpPending();
   }
   ~OtherProgram() {
     TerminateProcess(pi_.hProcess, 0);

@@ -12,7 +12,7 @@
 
 #include "../SwapImport.h"
 #include "OtherProgram.h"
-#include "Pump.h"
+#include "../Pump.h"
 #include "framework/Form.h"
 #include "services/DXInput.h"
 

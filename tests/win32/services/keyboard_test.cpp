@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "OtherProgram.h"
-#include "Pump.h"
+#include "../Pump.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
 #include "services/DXInput.h"

@@ -5,11 +5,11 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
+#include <optional>
 
+#include "../../AllocationCounter.h"
 #include "../SwapImport.h"
-#include "Pump.h"
+#include "../Pump.h"
 #include "services/ThdTimer.h"
 
 using namespace hopvox;
@@ -17,8 +17,6 @@ using namespace hopvox;
 namespace {
 
 std::atomic<int> eventsMade{0};
-std::atomic<bool> countingNews{false};
-std::atomic<int> newsCounted{0};
 decltype(&CreateEventA) realCreateEvent = nullptr;
 
 // Only the workers' calls count: the main thread may make objects of its own meanwhile.
@@ -77,21 +75,13 @@ TEST(TimerHandOver, TicksTakeNothingFromTheHeap) {
   timer.AllowZero = true;
   timer.SetInterval(0);
   const std::function<bool()> done = [&] { return ticks >= 10000; };
-  newsCounted = 0;
-  countingNews = true;
+  std::optional<test::CountedAllocations> counted(std::in_place);
   timer.SetEnabled(true);
   const bool ran = test::PumpUntil(done, 120000);
   timer.SetEnabled(false);
-  countingNews = false;
+  const int allocations = counted->Count();
+  counted.reset();
   ASSERT_TRUE(ran) << ticks << " ticks";
-  EXPECT_EQ(newsCounted.load(), 0);
+  EXPECT_EQ(allocations, 0);
 }
 
-// Every allocation of this program, on any thread, goes through here.
-void* operator new(std::size_t size) {
-  if (countingNews.load()) ++newsCounted;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }

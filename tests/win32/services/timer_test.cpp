@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "Pump.h"
+#include "../Pump.h"
 #include "services/ThdTimer.h"
 
 namespace hopvox {

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "../PixelBlock.h"
 #include "framework/Form.h"
 #include "widgets/logic/Color.h"
 
@@ -12,36 +13,24 @@ namespace hopvox::test {
 
 class Snapshot {
  public:
-  explicit Snapshot(HWND wnd) {
-    RECT rc;
-    GetClientRect(wnd, &rc);
-    w_ = rc.right;
-    h_ = rc.bottom;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w_, -h_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    SendMessageA(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    const auto* px = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(px, px + std::size_t(w_) * h_);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bmp);
-    ReleaseDC(nullptr, screen);
+  explicit Snapshot(HWND wnd) : pixels_(ClientWidth(wnd), ClientHeight(wnd)) {
+    SendMessageA(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pixels_.Dc()), PRF_CLIENT);
   }
   // As TColor (0x00BBGGRR) so it compares with the widgets' colours.
-  TColor At(int x, int y) const {
-    std::uint32_t p = pixels_[std::size_t(y) * w_ + x];
-    return Rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
+  TColor At(int x, int y) const { return TColor(pixels_.At(x, y)); }
 
  private:
-  int w_ = 0, h_ = 0;
-  std::vector<std::uint32_t> pixels_;
+  static int ClientWidth(HWND wnd) {
+    RECT rc;
+    GetClientRect(wnd, &rc);
+    return rc.right;
+  }
+  static int ClientHeight(HWND wnd) {
+    RECT rc;
+    GetClientRect(wnd, &rc);
+    return rc.bottom;
+  }
+  PixelBlock pixels_;
 };
 
 inline TColor Sys(int index) { return TColor(GetSysColor(index)); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../Pump.h"
 #include "Render.h"
 #include "widgets/DFWFoldPanel.h"
 
@@ -142,15 +143,8 @@ void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD) {
 // Dispatches until `ticks` reference ticks came. Mouse-leave messages are
 // dropped: only the hover check may take a highlight off here.
 bool PumpTicks(const std::vector<bool>& seen, size_t ticks) {
-  const DWORD start = GetTickCount();
-  while (seen.size() < ticks) {
-    if (GetTickCount() - start > 10000) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-      if (msg.message != WM_MOUSELEAVE) DispatchMessageA(&msg);
-  }
-  return true;
+  return test::PumpUntil([&] { return seen.size() >= ticks; }, 10000,
+                         [](const MSG& msg) { return msg.message != WM_MOUSELEAVE; }, false);
 }
 
 TEST_F(TwoPanels, SharedHoverCheckUnlightsThePanelThePointerLeft) {

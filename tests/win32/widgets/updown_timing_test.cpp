@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../services/Pump.h"
+#include "../Pump.h"
 #include "Render.h"
 #include "VolumeArrows.h"
 #include "widgets/VrClasses.h"
@@ -94,23 +94,6 @@ TEST_F(VolumeArrows, TurnedSidewaysTheRightHalfIsDown) {
   EXPECT_EQ(downs, 1);
 }
 
-// Pumps window messages only: no hand-overs of a worker thread are served.
-// `seen` looks at each message before it is dispatched.
-bool PumpWindowMessages(const std::function<bool()>& done, DWORD ms,
-                        const std::function<void(const MSG&)>& seen = nullptr) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (seen) seen(msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return true;
-}
-
 TEST(VrTimerSystemMode, TypeChangeWhileRunningMovesTheTicksToItsWindow) {
   TVrTimer timer;
   int ticks = 0;
@@ -118,7 +101,7 @@ TEST(VrTimerSystemMode, TypeChangeWhileRunningMovesTheTicksToItsWindow) {
   timer.SetOnTimer([&] { ++ticks; });
   timer.SetTimerType(TVrTimerType::ttSystem);
   ASSERT_NE(timer.WindowHandle(), nullptr) << "re-armed as a window timer";
-  EXPECT_TRUE(PumpWindowMessages([&] { return ticks >= 3; }, 10000));
+  EXPECT_TRUE(test::PumpUntil([&] { return ticks >= 3; }, 10000, nullptr, false));
 }
 
 // What arrived while a reference timer ticked: 'r' for it, 'u' for a click.
@@ -134,7 +117,7 @@ TEST(VrTimerSystemMode, DestructionStopsTheTimer) {
     timer.SetInterval(10);
     timer.SetOnTimer([&] { ++ticks; });
     window = timer.WindowHandle();
-    ASSERT_TRUE(PumpWindowMessages([&] { return ticks >= 1; }, 10000));
+    ASSERT_TRUE(test::PumpUntil([&] { return ticks >= 1; }, 10000, nullptr, false));
   }
   EXPECT_FALSE(IsWindow(window));
   // Three ticks of a 30 ms timer: time for several of the 10 ms one.
@@ -142,9 +125,13 @@ TEST(VrTimerSystemMode, DestructionStopsTheTimer) {
   g_events = &events;
   UINT_PTR reference = SetTimer(nullptr, 0, 30, ReferenceTick);
   int late = 0;
-  EXPECT_TRUE(PumpWindowMessages(
-      [&] { return std::count(events.begin(), events.end(), 'r') >= 3; }, 10000,
-      [&](const MSG& msg) { late += msg.message == WM_TIMER && msg.hwnd == window; }));
+  EXPECT_TRUE(test::PumpUntil([&] { return std::count(events.begin(), events.end(), 'r') >= 3; },
+                              10000,
+                              [&](const MSG& msg) {
+                                late += msg.message == WM_TIMER && msg.hwnd == window;
+                                return true;
+                              },
+                              false));
   KillTimer(nullptr, reference);
   EXPECT_EQ(late, 0);
 }
