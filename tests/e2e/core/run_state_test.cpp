@@ -56,13 +56,23 @@ TEST(RunState, StoredValuesOutsideTheChoicesStandAsTheyAre) {
   run.Close();
   EXPECT_NE(run.ReadFile("Hopvox.ini").find("Modifier=5\r\n"), std::string::npos);
 
+  // Below the lists: no modifier, and a priority that clears the choice
+  // without running anything for it (the timers keep "Normal"); close
+  // writes it back as it was.
   HopvoxRun zero("odd_modifier_zero");
-  zero.WriteFile("Hopvox.ini", "[Hopvox key modifier]\r\nModifier=0\r\n");
+  zero.WriteFile("Hopvox.ini",
+                 "[Hopvox key modifier]\r\nModifier=0\r\n[Hopvox system]\r\npriority=-1\r\n");
   zero.Start();
   for (const char* b : kModifierButtons) EXPECT_FALSE(zero.Checked(b)) << b;
   EXPECT_EQ(Running(zero), (std::vector<int>{0, 0, 0, 0}));
   EXPECT_EQ(zero.Query("activeModifier"), 0);
-  zero.Kill();
+  EXPECT_EQ(zero.Query("cpuradiobtns"), -1);
+  for (HWND b = GetWindow(zero.Control("cpuradiobtns"), GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+    EXPECT_NE(SendMessageA(b, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(zero.Query("Timer1.Priority"), THREAD_PRIORITY_NORMAL);
+  zero.Close();
+  EXPECT_TRUE(e2e::Contains(zero.ReadFile("Hopvox.ini"), "priority=-1"))
+      << zero.ReadFile("Hopvox.ini");
 }
 
 TEST(RunState, PollingStopsBeforeTheClosingMessage) {

@@ -11,14 +11,12 @@
 
 namespace {
 
-
 struct Call {
   int id = 0;
   Call* next = nullptr;
 };
 
 }  // namespace
-
 
 namespace hopvox {
 namespace {

@@ -84,4 +84,3 @@ TEST(TimerHandOver, TicksTakeNothingFromTheHeap) {
   ASSERT_TRUE(ran) << ticks << " ticks";
   EXPECT_EQ(allocations, 0);
 }
-
