@@ -3,10 +3,12 @@
 // values the polling engine reads, and the handlers of start-up, the polling
 // switch, the interval and priority controls and close.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 #include "chrome/CaptionButton.h"
@@ -209,7 +211,6 @@ class TForm1 : public TForm, public TRunValues {
   void ShowHelp(std::string_view section);
   void Label34Click();
   void RunRWButtonButtonClick();
-  bool MiscQueryValue(const std::string& name, int& value) const;
   TOpenPictureDialog Picturebox;  // its file name is the logo's path
   std::unique_ptr<THelpViewer> helpViewer;
   DWORD lastBannerClick_ = 0;
@@ -227,15 +228,13 @@ class TForm1 : public TForm, public TRunValues {
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  // Values a test driver in another process asks for by name: the state of
-  // windowless controls and run-time values.
+  // The probe (src/core/Form1Query.cpp): values and texts a test driver in
+  // another process asks for by name, each name with its getter.
+  void BuildProbe();
   int QueryValue(const std::string& name) const;
-  // The same for texts (hints, run-time strings).
   bool QueryText(const std::string& name, std::string& value) const;
-  // What the user sees, read inside the program (src/core/Form1Inspect.cpp):
-  // the font a control draws with, the pointer shape, the tooltip showing.
-  bool InspectValue(const std::string& name, int& value) const;
-  bool InspectText(const std::string& name, std::string& value) const;
+  std::unordered_map<std::string, std::function<int()>> valueProbes_;
+  std::unordered_map<std::string, std::function<std::string()>> textProbes_;
   // What the window definition sets on a control besides what it is made of.
   struct TProps {
     std::string hint{};
@@ -263,7 +262,6 @@ class TForm1 : public TForm, public TRunValues {
   void BuildFoldPanels();
   void BuildBottom();
   void BuildCaptionButtons();  // src/core/Form1Chrome.cpp
-  int QueryChrome(const std::string& name) const;
   // Creates fold panel `number`; returns its client, where its controls go.
   TWindow* NewFoldPanel(int number, const std::string& caption, int top, int expandedHeight);
   // One of the two level panels: heading, hotkey boxes, arrows, display, Accept.
@@ -281,10 +279,6 @@ class TForm1 : public TForm, public TRunValues {
   void LoadChannelSounds();
   void SetTimerIntervals(int interval);
   void EnableModifierTimer(int modifier);
-  bool QueryService(const std::string& name, int& value);
-  // "Played<n>": the n-th sound played, as "<wave> <image bytes> <flags>".
-  bool QueryPlayedSound(const std::string& name, std::string& value) const;
-  const TMenuItem* TrayMenuItem(const std::string& name, const std::string& part) const;
   // Each editing group binds its controls' events (called from FormCreate).
   void BindWindowHandlers();
   void BindChannelSlots();

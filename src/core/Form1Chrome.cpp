@@ -1,7 +1,6 @@
 // The title-bar buttons of the main window, their system-menu entries and
 // the tray icon, with the values of the window definition.
 #include "core/Form1.h"
-#include "framework/logic/QueryProtocol.h"
 
 namespace hopvox {
 
@@ -91,37 +90,6 @@ void TForm1::BuildCaptionButtons() {
            FormRoller1.get(), TrayIcon.get(), FormTopmost1.get(), captionlockbtn.get(),
            RunRWButton.get()})
     b->Loaded();
-}
-
-// "<component>.<value>" for the test driver: states of the title-bar buttons,
-// their hints and where they sit (client x of the button's left edge).
-int TForm1::QueryChrome(const std::string& name) const {
-  const auto dot = name.find('.');
-  if (dot == std::string::npos) return query::kNoValue;
-  const std::string component = name.substr(0, dot), value = name.substr(dot + 1);
-  const TCustomCaptionButton* b = nullptr;
-  if (component == "FormRoller1") b = FormRoller1.get();
-  if (component == "TrayIcon") b = TrayIcon.get();
-  if (component == "FormTopmost1") b = FormTopmost1.get();
-  if (component == "captionlockbtn") b = captionlockbtn.get();
-  if (component == "RunRWButton") b = RunRWButton.get();
-  if (!b) return query::kNoValue;
-  if (value == "Down") return b->Down();
-  if (value == "CommandId") return b->CommandId();
-  if (value == "Left") return b->ButtonRect().left;
-  if (value == "BtnOrder") return b->BtnOrder();
-  if (value == "RollUp" && b == FormRoller1.get()) return FormRoller1->RollUp();
-  if (value == "RemainHeight" && b == FormRoller1.get()) return FormRoller1->RemainHeight();
-  if (value == "RolledHeight" && b == FormRoller1.get()) return FormRoller1->RolledHeightNow();
-  if (value == "Visible" && b == TrayIcon.get()) return TrayIcon->Visible();
-  // Texts travel as a global atom; the asker reads and deletes it.
-  if (value == "Hint") return GlobalAddAtomA(b->Hint().empty() ? "-" : b->Hint().c_str());
-  if (value == "MessageWindow")
-    return static_cast<int>(reinterpret_cast<INT_PTR>(b->MessageWindow()));
-  if (value == "MenuChecked")
-    return (GetMenuState(GetSystemMenu(Handle(), FALSE), b->CommandId(), MF_BYCOMMAND) &
-            MF_CHECKED) != 0;
-  return query::kNoValue;
 }
 
 }  // namespace hopvox

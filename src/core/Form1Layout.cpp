@@ -88,6 +88,7 @@ TForm1::TForm1()
   linkFont = MakeFont("Trebuchet MS", 8, fsUnderline);
   BuildWindow();
   BuildServices();
+  BuildProbe();
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   OnDestroy = [this] { FormDestroy(); };
   OnEndSession = [this] { FormEndSession(); };

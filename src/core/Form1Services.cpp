@@ -3,8 +3,6 @@
 // handlers that drive them (modifier choice, polling switch, priority).
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "core/Form1.h"
 #include "services/logic/ThreadPriority.h"
 
@@ -100,41 +98,6 @@ void TForm1::cpuradiobtnsClick() {
   if (!priority) return;
   Wave2.Play();
   for (TThreadedTimer* timer : PollingTimers()) timer->SetThreadPriority(*priority);
-}
-
-bool TForm1::QueryService(const std::string& name, int& value) {
-  const char* const timerNames[] = {"Timer1", "Timer2", "Timer3", "Timer6"};
-  const auto timers = PollingTimers();
-  for (int i = 0; i < 4; ++i) {
-    const std::string t = timerNames[i];
-    if (name == t) return value = timers[i]->Enabled(), true;
-    if (name == t + ".Interval") return value = timers[i]->Interval(), true;
-    if (name == t + ".Priority")
-      return value = WindowsThreadPriority(timers[i]->ThreadPriority()), true;
-  }
-  for (int ch = 0; ch < kChannelCount; ++ch)
-    if (name == "chwave" + std::to_string(ch + 1)) return value = chwave[ch].Sound().Size(), true;
-  if (name == "Wave") return value = Wave.Sound().Size(), true;
-  if (name == "Wave2") return value = Wave2.Sound().Size(), true;
-  if (name == "Wave3") return value = Wave3.Sound().Size(), true;
-  if (name == "Played") return value = static_cast<int>(PlayedSoundCount()), true;
-  if (name == "DXInput1.Device") return value = DXInput1->Keyboard().Device() != nullptr, true;
-  return false;
-}
-
-bool TForm1::QueryPlayedSound(const std::string& name, std::string& value) const {
-  if (name.rfind("Played", 0) != 0 || name.size() == 6) return false;
-  TPlayedSound played;
-  if (!PlayedSound(static_cast<std::uint32_t>(std::strtoul(name.c_str() + 6, nullptr, 10)), played))
-    return false;
-  std::string wave = "?";
-  if (played.wave == &Wave) wave = "Wave";
-  if (played.wave == &Wave2) wave = "Wave2";
-  if (played.wave == &Wave3) wave = "Wave3";
-  for (int ch = 0; ch < kChannelCount; ++ch)
-    if (played.wave == &chwave[ch]) wave = "chwave" + std::to_string(ch + 1);
-  value = wave + " " + std::to_string(played.size) + " " + std::to_string(played.flags);
-  return true;
 }
 
 }  // namespace hopvox

@@ -147,21 +147,4 @@ void TForm1::Label34Click() { ShowHelp(kHelpSupport); }
 
 void TForm1::RunRWButtonButtonClick() { launch(); }
 
-bool TForm1::MiscQueryValue(const std::string& name, int& value) const {
-  const TPicture& logo = Image1->Picture();
-  if (name == "Image1.Width")
-    value = logo.Width();
-  else if (name == "Image1.Height")
-    value = logo.Height();
-  else if (name == "Image1.Kind")
-    value = static_cast<int>(logo.Kind());
-  else if (name == "ShowHint")
-    value = Application().ShowHint();
-  else if (name == "helpViewer")
-    value = helpViewer && helpViewer->Handle() && IsWindowVisible(helpViewer->Handle());
-  else
-    return false;
-  return true;
-}
-
 }  // namespace hopvox
