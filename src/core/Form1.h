@@ -58,7 +58,7 @@ class TForm1 : public TForm, public TRunValues {
 
   // ---- controls of the window definition ----
   // Left: channel addresses.
-  std::unique_ptr<TPanel> Panel1;
+  std::unique_ptr<TPanel> addressPanel;  // Panel1
   std::unique_ptr<TImage> Image3;
   std::unique_ptr<TPageControl> PageControl2;
   std::array<std::unique_ptr<TTabSheet>, 4> addressPages;   // TabSheet4, 5, 6, tabsheet11
@@ -79,24 +79,25 @@ class TForm1 : public TForm, public TRunValues {
   // Middle: the six fold panels, indexed by their number (DFWFoldPanel1..6).
   std::array<std::unique_ptr<TDFWFoldPanel>, 7> DFWFoldPanel;
   std::vector<std::unique_ptr<TLabel>> panelLabels;
-  std::unique_ptr<TImage> Image2, Image1;
-  std::unique_ptr<TLabel> Label34;
-  UniqueFont linkFont;     // the window font, underlined, for Label34
-  UniqueFont entryFont;    // address boxes and the database list
-  UniqueFont pagesFont;    // the address pages
-  UniqueFont headingFont;  // headings inside the fold panels
+  std::unique_ptr<TImage> banner, logo;  // Image2, Image1
+  std::unique_ptr<TLabel> supportLink;   // Label34
+  UniqueFont linkFont;                   // the window font, underlined, for supportLink
+  UniqueFont entryFont;                  // address boxes and the database list
+  UniqueFont pagesFont;                  // the address pages
+  UniqueFont headingFont;                // headings inside the fold panels
   // "Main Server".
   std::unique_ptr<TEdit> serverip, serverpassword;
   std::unique_ptr<TCheckBox> serverbox;
   // "Speaker Volume" and "Mic Gain".
-  std::unique_ptr<THotKey> hotkey7, hotkey6, HotKey15, HotKey16;
-  std::unique_ptr<TVrNum> lednumber, lednumber2;
-  std::unique_ptr<TVrUpDown> updown, VrUpDown1;
+  std::unique_ptr<THotKey> volumeUpBox, volumeDownBox;  // hotkey7, hotkey6
+  std::unique_ptr<THotKey> micUpBox, micDownBox;        // HotKey15, HotKey16
+  std::unique_ptr<TVrNum> volumeDisplay, micDisplay;    // lednumber, lednumber2
+  std::unique_ptr<TVrUpDown> volumeArrows, micArrows;   // updown, VrUpDown1
   std::unique_ptr<TButton> Acceptvolume, Acceptmic;
   // "Miscellaneous".
   std::unique_ptr<TPanel> Panel5;
   std::unique_ptr<TCheckBox> windowsstartbox, hintbox;
-  std::unique_ptr<TButton> Button1;
+  std::unique_ptr<TButton> viewSettingsButton;  // Button1
   std::unique_ptr<TTrackBar> timerbar;
   // "System".
   std::unique_ptr<TRadioGroup> cpuradiobtns;
@@ -121,11 +122,12 @@ class TForm1 : public TForm, public TRunValues {
 
   // ---- services (src/core/Form1Services.cpp) ----
   TVrRunOnce VrRunOnce1;
-  // Polling timers, one per modifier: Ctrl, Alt, Shift, none.
-  TThreadedTimer Timer1, Timer2, Timer3, Timer6;
+  // Polling timers, one per modifier: Ctrl, Alt, Shift, none
+  // (Timer1, Timer2, Timer3, Timer6).
+  TThreadedTimer ctrlTimer, altTimer, shiftTimer, noModifierTimer;
   std::unique_ptr<TDXInput> DXInput1;
-  TVrWave Wave, Wave2, Wave3;                 // click, confirm, refusal
-  std::array<TVrWave, kChannelCount> chwave;  // chwave1..chwave16
+  TVrWave clickSound, confirmSound, refusalSound;  // Wave, Wave2, Wave3
+  std::array<TVrWave, kChannelCount> chwave;       // chwave1..chwave16
   std::array<TThreadedTimer*, 4> PollingTimers();
   // ctrlbutton, altbutton, shftbutton, nonbutton: 1..4.
   void modifierButtonClick(int modifier);
@@ -155,7 +157,7 @@ class TForm1 : public TForm, public TRunValues {
   void FormMouseMove();
   void Label34MouseMove();
   void Image1MouseMove();
-  // Makes Panel1 the active control, so the control being edited stores its value.
+  // Makes addressPanel the active control, so the control being edited stores its value.
   void ParkFocus();
   void SetLockableEnabled(bool on);
 

@@ -108,11 +108,12 @@ void TForm1::BuildWindow() {
 }
 
 void TForm1::BuildAddressSide() {
-  Define(Panel1, "Panel1", {.parent = this, .bounds = {6, 5, 195, 284}});
-  Define(Image3, "Image3", {.parent = Panel1.get(), .bounds = {8, 6, 179, 30}});
-  Define<TXPPageControl>(PageControl2, "PageControl2",
-                         {.parent = Panel1.get(), .bounds = {6, 40, 183, 206}, .multiLine = true},
-                         {.font = pagesFont.get()});
+  Define(addressPanel, "Panel1", {.parent = this, .bounds = {6, 5, 195, 284}});
+  Define(Image3, "Image3", {.parent = addressPanel.get(), .bounds = {8, 6, 179, 30}});
+  Define<TXPPageControl>(
+      PageControl2, "PageControl2",
+      {.parent = addressPanel.get(), .bounds = {6, 40, 183, 206}, .multiLine = true},
+      {.font = pagesFont.get()});
   for (int p = 0; p < 4; ++p)
     Define(addressPages[p], kAddressPageNames[p],
            std::make_unique<TXPTabSheet>(PageControl2.get(), kPageCaptions[p]));
@@ -125,8 +126,8 @@ void TForm1::BuildAddressSide() {
            {.parent = page, .caption = kChannels[ch].caption, .bounds = {10, top + 20}});
   }
   Define(Label11, "Label11",
-         {.parent = Panel1.get(), .caption = "Version: 1.6 XP", .bounds = {10, 250}});
-  Define(Label10, "Label10", {.parent = Panel1.get(), .caption = "", .bounds = {10, 264}});
+         {.parent = addressPanel.get(), .caption = "Version: 1.6 XP", .bounds = {10, 250}});
+  Define(Label10, "Label10", {.parent = addressPanel.get(), .caption = "", .bounds = {10, 264}});
 }
 
 void TForm1::BuildHotkeySide() {
@@ -252,25 +253,26 @@ void TForm1::BuildFoldPanels() {
 
   TWindow* volume = NewFoldPanel(3, "Speaker Volume", 51, 161);
   TWindow* mic = NewFoldPanel(5, "Mic Gain", 65, 161);
-  BuildLevelPanel({.panel = volume,
-                   .heading = {"Label28", "Speaker Volume"},
-                   .shiftLabel = "Label20",
-                   .upLabel = "Label18",
-                   .downLabel = "Label19",
-                   .up = {&hotkey7, "hotkey7", "Volume up hotkey", lock::kVolumeUp},
-                   .down = {&hotkey6, "hotkey6", "Volume down hotkey", lock::kVolumeDown},
-                   .arrows = {&updown, "updown", {80, 68, 21, 26}},
-                   .display = {&lednumber, "lednumber", "Current speaker volume value (0-255)", 68},
-                   .accept = {&Acceptvolume, "Acceptvolume"}});
+  BuildLevelPanel(
+      {.panel = volume,
+       .heading = {"Label28", "Speaker Volume"},
+       .shiftLabel = "Label20",
+       .upLabel = "Label18",
+       .downLabel = "Label19",
+       .up = {&volumeUpBox, "hotkey7", "Volume up hotkey", lock::kVolumeUp},
+       .down = {&volumeDownBox, "hotkey6", "Volume down hotkey", lock::kVolumeDown},
+       .arrows = {&volumeArrows, "updown", {80, 68, 21, 26}},
+       .display = {&volumeDisplay, "lednumber", "Current speaker volume value (0-255)", 68},
+       .accept = {&Acceptvolume, "Acceptvolume"}});
   BuildLevelPanel({.panel = mic,
                    .heading = {"Label30", "Mic Gain"},
                    .shiftLabel = "Label31",
                    .upLabel = "Label21",
                    .downLabel = "Label29",
-                   .up = {&HotKey15, "HotKey15", "Mike gain up hotkey", lock::kMicUp},
-                   .down = {&HotKey16, "HotKey16", "Mike gain down hotkey", lock::kMicDown},
-                   .arrows = {&VrUpDown1, "VrUpDown1", {80, 68, 20, 30}},
-                   .display = {&lednumber2, "lednumber2", "Current mike gain volume (0-255)", 70},
+                   .up = {&micUpBox, "HotKey15", "Mike gain up hotkey", lock::kMicUp},
+                   .down = {&micDownBox, "HotKey16", "Mike gain down hotkey", lock::kMicDown},
+                   .arrows = {&micArrows, "VrUpDown1", {80, 68, 20, 30}},
+                   .display = {&micDisplay, "lednumber2", "Current mike gain volume (0-255)", 70},
                    .accept = {&Acceptmic, "Acceptmic"}});
 
   TWindow* misc = NewFoldPanel(4, "Miscellaneous", 79, 212);
@@ -287,7 +289,8 @@ void TForm1::BuildFoldPanels() {
           .bounds = {4, 30, 140, 17},
           .checked = true},
          {.hint = "Show or hide the hints/tips", .cursor = HandPoint()});
-  Define(Button1, "Button1", {.parent = misc, .caption = "View", .bounds = {48, 104, 60, 25}});
+  Define(viewSettingsButton, "Button1",
+         {.parent = misc, .caption = "View", .bounds = {48, 104, 60, 25}});
   Define(panelLabels.emplace_back(), "Label17",
          {.parent = misc, .caption = "Ini file", .bounds = {60, 131}});
   Define(panelLabels.emplace_back(), "Label12",
@@ -330,12 +333,12 @@ void TForm1::BuildFoldPanels() {
   Define(listdelete, "listdelete",
          {.parent = database, .caption = "Delete", .bounds = {95, 200, 60, 25}});
 
-  Define(Image2, "Image2", {.parent = this, .bounds = {211, 5, 155, 30}},
+  Define(banner, "Image2", {.parent = this, .bounds = {211, 5, 155, 30}},
          {.hint = "Need Roger Wilco? Double click here..."});
-  Define(Label34, "Label34",
+  Define(supportLink, "Label34",
          {.parent = this, .caption = "HV Support Website", .bounds = {232, 144}},
          {.font = linkFont.get()});
-  Define(Image1, "Image1", {.parent = this, .bounds = {204, 171, 170, 174}, .center = true},
+  Define(logo, "Image1", {.parent = this, .bounds = {204, 171, 170, 174}, .center = true},
          {.hint = "Click to change logo", .cursor = HandPoint()});
 }
 

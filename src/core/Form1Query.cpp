@@ -140,8 +140,8 @@ void TForm1::BuildProbe() {
   };
 
   // Levels, lamps and run-time values.
-  value("lednumber", [this] { return lednumber->Value(); });
-  value("lednumber2", [this] { return lednumber2->Value(); });
+  value("lednumber", [this] { return volumeDisplay->Value(); });
+  value("lednumber2", [this] { return micDisplay->Value(); });
   for (const auto& led : savedLed)
     value(led->Name(), [led = led.get()] { return led->Active() ? 1 : 0; });
   value("pollInterval", [this] { return pollInterval; });
@@ -167,7 +167,7 @@ void TForm1::BuildProbe() {
       return (glyph.Top + glyph.Bottom) / 2;
     });
   }
-  for (const TVrUpDown* arrows : {updown.get(), VrUpDown1.get()})
+  for (const TVrUpDown* arrows : {volumeArrows.get(), micArrows.get()})
     for (const char* part : {"UpX", "UpY", "DownX", "DownY"})
       value(arrows->Name() + "." + part, [this, arrows, part] {
         const bool up = part[0] == 'U';
@@ -198,10 +198,10 @@ void TForm1::BuildProbe() {
   }
 
   // What the user sees: link colour, logo, hints, pointer.
-  value("Label34.color", [this] { return static_cast<int>(Label34->FontColor()); });
-  value("Image1.Width", [this] { return Image1->Picture().Width(); });
-  value("Image1.Height", [this] { return Image1->Picture().Height(); });
-  value("Image1.Kind", [this] { return static_cast<int>(Image1->Picture().Kind()); });
+  value("Label34.color", [this] { return static_cast<int>(supportLink->FontColor()); });
+  value("Image1.Width", [this] { return logo->Picture().Width(); });
+  value("Image1.Height", [this] { return logo->Picture().Height(); });
+  value("Image1.Kind", [this] { return static_cast<int>(logo->Picture().Kind()); });
   value("ShowHint", [] { return Application().ShowHint() ? 1 : 0; });
   value("helpViewer", [this] {
     return helpViewer && helpViewer->Handle() && IsWindowVisible(helpViewer->Handle()) ? 1 : 0;
@@ -232,9 +232,9 @@ void TForm1::BuildProbe() {
   }
   for (int ch = 0; ch < kChannelCount; ++ch)
     value("chwave" + std::to_string(ch + 1), [this, ch] { return chwave[ch].Sound().Size(); });
-  value("Wave", [this] { return Wave.Sound().Size(); });
-  value("Wave2", [this] { return Wave2.Sound().Size(); });
-  value("Wave3", [this] { return Wave3.Sound().Size(); });
+  value("Wave", [this] { return clickSound.Sound().Size(); });
+  value("Wave2", [this] { return confirmSound.Sound().Size(); });
+  value("Wave3", [this] { return refusalSound.Sound().Size(); });
   value("Played", [] { return static_cast<int>(PlayedSoundCount()); });
   value("DXInput1.Device", [this] { return DXInput1->Keyboard().Device() != nullptr ? 1 : 0; });
 
@@ -312,9 +312,9 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
                      played))
       return false;
     std::string wave = "?";
-    if (played.wave == &Wave) wave = "Wave";
-    if (played.wave == &Wave2) wave = "Wave2";
-    if (played.wave == &Wave3) wave = "Wave3";
+    if (played.wave == &clickSound) wave = "Wave";
+    if (played.wave == &confirmSound) wave = "Wave2";
+    if (played.wave == &refusalSound) wave = "Wave3";
     for (int ch = 0; ch < kChannelCount; ++ch)
       if (played.wave == &chwave[ch]) wave = "chwave" + std::to_string(ch + 1);
     value = wave + " " + std::to_string(played.size) + " " + std::to_string(played.flags);

@@ -13,24 +13,24 @@ constexpr int kDefinitionInterval = 70;
 }
 
 std::array<TThreadedTimer*, 4> TForm1::PollingTimers() {
-  return {&Timer1, &Timer2, &Timer3, &Timer6};
+  return {&ctrlTimer, &altTimer, &shiftTimer, &noModifierTimer};
 }
 
 void TForm1::BuildServices() {
   for (TThreadedTimer* timer : PollingTimers()) timer->SetInterval(kDefinitionInterval);
-  Timer1.OnTimer = [this] { Timer1Timer(); };
-  Timer2.OnTimer = [this] { Timer2Timer(); };
-  Timer3.OnTimer = [this] { Timer3Timer(); };
-  Timer6.OnTimer = [this] { Timer6Timer(); };
+  ctrlTimer.OnTimer = [this] { Timer1Timer(); };
+  altTimer.OnTimer = [this] { Timer2Timer(); };
+  shiftTimer.OnTimer = [this] { Timer3Timer(); };
+  noModifierTimer.OnTimer = [this] { Timer6Timer(); };
 
   DXInput1 = std::make_unique<TDXInput>(this);
   DXInput1->ActiveOnly = false;
   DXInput1->Joystick().Enabled = false;
   DXInput1->Mouse().Enabled = false;
 
-  LoadEmbeddedSound(Wave, "WAVE");
-  LoadEmbeddedSound(Wave2, "WAVE2");
-  LoadEmbeddedSound(Wave3, "WAVE3");
+  LoadEmbeddedSound(clickSound, "WAVE");
+  LoadEmbeddedSound(confirmSound, "WAVE2");
+  LoadEmbeddedSound(refusalSound, "WAVE3");
 
   VrRunOnce1.RestorePrevInst = true;
   VrRunOnce1.Terminate = true;
@@ -83,10 +83,10 @@ void TForm1::modifierButtonClick(int modifier) {
 }
 
 void TForm1::EnableTimersFromModifier() {
-  Timer1.SetEnabled(ctrlbutton->Checked());
-  Timer2.SetEnabled(altbutton->Checked());
-  Timer3.SetEnabled(shftbutton->Checked());
-  Timer6.SetEnabled(nonbutton->Checked());
+  ctrlTimer.SetEnabled(ctrlbutton->Checked());
+  altTimer.SetEnabled(altbutton->Checked());
+  shiftTimer.SetEnabled(shftbutton->Checked());
+  noModifierTimer.SetEnabled(nonbutton->Checked());
 }
 
 void TForm1::DisableTimers() {
@@ -96,7 +96,7 @@ void TForm1::DisableTimers() {
 void TForm1::cpuradiobtnsClick() {
   const auto priority = PriorityForCpuItem(cpuradiobtns->ItemIndex());
   if (!priority) return;
-  Wave2.Play();
+  confirmSound.Play();
   for (TThreadedTimer* timer : PollingTimers()) timer->SetThreadPriority(*priority);
 }
 

@@ -76,18 +76,18 @@ void TForm1::FormCreate() {
 
   for (int ch = 0; ch < kChannelCount; ++ch)
     channelHotKey[ch]->SetHotKey(settings.ReadInteger(kKeys, kChannels[ch].keyName, -1));
-  hotkey6->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeDownReader, -1));
-  hotkey7->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeUpReader, -1));
-  HotKey16->SetHotKey(settings.ReadInteger(kVolumeReader, kMicDownReader, -1));
-  HotKey15->SetHotKey(settings.ReadInteger(kVolumeReader, kMicUpReader, -1));
+  volumeDownBox->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeDownReader, -1));
+  volumeUpBox->SetHotKey(settings.ReadInteger(kVolumeReader, kVolumeUpReader, -1));
+  micDownBox->SetHotKey(settings.ReadInteger(kVolumeReader, kMicDownReader, -1));
+  micUpBox->SetHotKey(settings.ReadInteger(kVolumeReader, kMicUpReader, -1));
   for (int ch = 0; ch < kChannelCount; ++ch) channelKey[ch] = channelHotKey[ch]->HotKey();
-  volumeDownKey = hotkey6->HotKey();
-  volumeUpKey = hotkey7->HotKey();
-  micDownKey = HotKey16->HotKey();
-  micUpKey = HotKey15->HotKey();
+  volumeDownKey = volumeDownBox->HotKey();
+  volumeUpKey = volumeUpBox->HotKey();
+  micDownKey = micDownBox->HotKey();
+  micUpKey = micUpBox->HotKey();
 
-  lednumber->SetValue(settings.ReadInteger(kVolume, kVolumeLevel, -1));
-  lednumber2->SetValue(settings.ReadInteger(kVolume, kMicLevel, -1));
+  volumeDisplay->SetValue(settings.ReadInteger(kVolume, kVolumeLevel, -1));
+  micDisplay->SetValue(settings.ReadInteger(kVolume, kMicLevel, -1));
 
   const int modifier = settings.ReadInteger(kModifierSection, kModifier, -1);
   TRadioButton* buttons[] = {ctrlbutton.get(), altbutton.get(), shftbutton.get(), nonbutton.get()};
@@ -108,7 +108,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::enableboxClick() {
-  Wave.Play();
+  clickSound.Play();
   SetPolling(enablebox->Checked());
 }
 
@@ -147,8 +147,8 @@ void TForm1::WriteCloseSettings() {
   using namespace ini;
   TIniFile settings(SettingsPath());
   settings.WriteInteger(kModifierSection, kModifier, activeModifier);
-  settings.WriteInteger(kVolume, kVolumeLevel, lednumber->Value());
-  settings.WriteInteger(kVolume, kMicLevel, lednumber2->Value());
+  settings.WriteInteger(kVolume, kVolumeLevel, volumeDisplay->Value());
+  settings.WriteInteger(kVolume, kMicLevel, micDisplay->Value());
   settings.WriteInteger(kSystem, kPriority, cpuradiobtns->ItemIndex());
   settings.WriteBool(kMisc, kHintsEnabled, hintbox->Checked());
   settings.WriteBool(kMisc, kAutostart, windowsstartbox->Checked());

@@ -25,8 +25,8 @@ class WindowActions final : public IPollActions {
     launch(JoinCommand(form_.mainServer, form_.channelAddress[channel], form_.passwordArgument));
   }
   // The displays clamp; what they show afterwards is the level sent.
-  int StepVolume(int delta) override { return Step(*form_.lednumber, delta); }
-  int StepGain(int delta) override { return Step(*form_.lednumber2, delta); }
+  int StepVolume(int delta) override { return Step(*form_.volumeDisplay, delta); }
+  int StepGain(int delta) override { return Step(*form_.micDisplay, delta); }
   void LaunchVolume(int level) override { launch(VolumeCommand(level)); }
   void LaunchGain(int level) override { launch(GainCommand(level)); }
   void PlayChannel(int channel) override { form_.chwave[channel].Play(); }

@@ -47,11 +47,11 @@ void TForm1::listipboxClick() { listdelete->SetEnabled(false); }
 void TForm1::DFWFoldPanel1AfterCollaps() { listdelete->SetEnabled(false); }
 
 void TForm1::ListaddClick() {
-  Wave2.Play();
+  confirmSound.Play();
   const std::string name = listnamebox->Text();
   const DatabaseAddPlan plan = PlanAdd(name, ListBox->Items(), SystemCodePage());
   if (plan.refused) {
-    Wave3.Play();
+    refusalSound.Play();
     MessageBoxA(Handle(), plan.refusal, Application().Title().c_str(), MB_OK);
     return;
   }
@@ -65,7 +65,7 @@ void TForm1::ListaddClick() {
 }
 
 void TForm1::listdeleteClick() {
-  Wave.Play();
+  clickSound.Play();
   const int entry = SelectedEntry(*ListBox);
   if (entry < 0) return;
   TIniFile database(DatabasePath());

@@ -29,11 +29,11 @@ void TForm1::ParkFocus() {
   // Only while the window is the active one: the pointer passing over it must
   // not pull the activation away from another program.
   if (GetActiveWindow() != Handle()) return;
-  SetActiveControl(Panel1.get());
+  SetActiveControl(addressPanel.get());
 }
 
 void TForm1::DFWFoldPanelFoldClick(int number) {
-  Wave.Play();
+  clickSound.Play();
   // Raised first, so that an expanding panel lies over the caption bars below it.
   DFWFoldPanel[number]->BringToFront();
   if (number == 4) timerbar->SetPosition(pollInterval);
@@ -54,13 +54,13 @@ void TForm1::HotkeyPageMouseMove(int page) {
 }
 
 void TForm1::FormMouseMove() {
-  Label34->SetFontColor(RGB(0, 0, 0));
+  supportLink->SetFontColor(RGB(0, 0, 0));
   ParkFocus();
 }
 
-void TForm1::Label34MouseMove() { Label34->SetFontColor(RGB(128, 128, 128)); }
+void TForm1::Label34MouseMove() { supportLink->SetFontColor(RGB(128, 128, 128)); }
 
-void TForm1::Image1MouseMove() { Label34->SetFontColor(RGB(0, 0, 0)); }
+void TForm1::Image1MouseMove() { supportLink->SetFontColor(RGB(0, 0, 0)); }
 
 void TForm1::BindWindowHandlers() {
   captionlockbtn->OnPressed = [this](TCustomCaptionButton&) { captionlockbtnPressed(); };
@@ -77,12 +77,12 @@ void TForm1::BindWindowHandlers() {
   }
   OnMouseMove = [this](TShiftState, int, int) { FormMouseMove(); };
   for (TWindow* surface :
-       {static_cast<TWindow*>(Panel1.get()), static_cast<TWindow*>(Panel2.get()),
+       {static_cast<TWindow*>(addressPanel.get()), static_cast<TWindow*>(Panel2.get()),
         static_cast<TWindow*>(Panel3.get()), static_cast<TWindow*>(DFWFoldPanel[2].get())})
     surface->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
   Image3->OnMouseMove = [this](TShiftState, int, int) { ParkFocus(); };
-  Label34->OnMouseMove = [this](TShiftState, int, int) { Label34MouseMove(); };
-  Image1->OnMouseMove = [this](TShiftState, int, int) { Image1MouseMove(); };
+  supportLink->OnMouseMove = [this](TShiftState, int, int) { Label34MouseMove(); };
+  logo->OnMouseMove = [this](TShiftState, int, int) { Image1MouseMove(); };
 }
 
 }  // namespace hopvox

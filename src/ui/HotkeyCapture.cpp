@@ -22,7 +22,7 @@ void TForm1::HotKeyMouseDown(int channel) {
 }
 
 void TForm1::AcceptClick() {
-  Wave2.Play();
+  confirmSound.Play();
   // No box may keep capturing keys while the codes are taken.
   ParkFocus();
   for (int ch = 0; ch < kChannelCount; ++ch) channelKey[ch] = channelHotKey[ch]->HotKey();

@@ -9,10 +9,10 @@
 namespace hopvox {
 
 // The displays keep their values within 0..255 themselves.
-void TForm1::updownUpClick() { lednumber->SetValue(lednumber->Value() + 1); }
-void TForm1::updownDownClick() { lednumber->SetValue(lednumber->Value() - 1); }
-void TForm1::VrUpDown1UpClick() { lednumber2->SetValue(lednumber2->Value() + 1); }
-void TForm1::VrUpDown1DownClick() { lednumber2->SetValue(lednumber2->Value() - 1); }
+void TForm1::updownUpClick() { volumeDisplay->SetValue(volumeDisplay->Value() + 1); }
+void TForm1::updownDownClick() { volumeDisplay->SetValue(volumeDisplay->Value() - 1); }
+void TForm1::VrUpDown1UpClick() { micDisplay->SetValue(micDisplay->Value() + 1); }
+void TForm1::VrUpDown1DownClick() { micDisplay->SetValue(micDisplay->Value() - 1); }
 
 void TForm1::volumeHotKeyMouseDown(THotKey& box) {
   box.SetHotKey(0);
@@ -25,41 +25,41 @@ void TForm1::micHotKeyMouseDown(THotKey& box) {
 }
 
 void TForm1::AcceptvolumeClick() {
-  Wave2.Play();
-  volumeDownKey = hotkey6->HotKey();
+  confirmSound.Play();
+  volumeDownKey = volumeDownBox->HotKey();
   TIniFile settings(SettingsPath());
   settings.WriteInteger(ini::kVolume, ini::kVolumeDown, volumeDownKey);
-  volumeUpKey = hotkey7->HotKey();
+  volumeUpKey = volumeUpBox->HotKey();
   settings.WriteInteger(ini::kVolume, ini::kVolumeUp, volumeUpKey);
   settings.UpdateFile();
   Acceptvolume->SetEnabled(false);
 }
 
 void TForm1::AcceptmicClick() {
-  Wave2.Play();
+  confirmSound.Play();
   ParkFocus();
-  micDownKey = HotKey16->HotKey();
+  micDownKey = micDownBox->HotKey();
   TIniFile settings(SettingsPath());
   settings.WriteInteger(ini::kVolume, ini::kMicDown, micDownKey);
-  micUpKey = HotKey15->HotKey();
+  micUpKey = micUpBox->HotKey();
   settings.WriteInteger(ini::kVolume, ini::kMicUp, micUpKey);
   settings.UpdateFile();
   Acceptmic->SetEnabled(false);
 }
 
 void TForm1::BindLevelPanels() {
-  for (THotKey* box : {hotkey7.get(), hotkey6.get()})
+  for (THotKey* box : {volumeUpBox.get(), volumeDownBox.get()})
     box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) {
       volumeHotKeyMouseDown(*box);
     };
-  for (THotKey* box : {HotKey15.get(), HotKey16.get()})
+  for (THotKey* box : {micUpBox.get(), micDownBox.get()})
     box->OnMouseDown = [this, box](TMouseButton, TShiftState, int, int) {
       micHotKeyMouseDown(*box);
     };
-  updown->OnUpClick = [this] { updownUpClick(); };
-  updown->OnDownClick = [this] { updownDownClick(); };
-  VrUpDown1->OnUpClick = [this] { VrUpDown1UpClick(); };
-  VrUpDown1->OnDownClick = [this] { VrUpDown1DownClick(); };
+  volumeArrows->OnUpClick = [this] { updownUpClick(); };
+  volumeArrows->OnDownClick = [this] { updownDownClick(); };
+  micArrows->OnUpClick = [this] { VrUpDown1UpClick(); };
+  micArrows->OnDownClick = [this] { VrUpDown1DownClick(); };
   Acceptvolume->OnClick = [this] { AcceptvolumeClick(); };
   Acceptmic->OnClick = [this] { AcceptmicClick(); };
 }

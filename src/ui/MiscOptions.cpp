@@ -43,17 +43,17 @@ void ShowResourcePicture(TImage& image, const char* name) {
 void TForm1::BindMiscOptions() {
   hintbox->OnClick = [this] { hintboxClick(); };
   windowsstartbox->OnClick = [this] { windowsstartboxClick(); };
-  Button1->OnClick = [this] { Button1Click(); };
+  viewSettingsButton->OnClick = [this] { Button1Click(); };
   helpButton->OnClick = [this] { helpbuttonClick(); };
   aboutButton->OnClick = [this] { aboutButtonClick(); };
   if (TMenuItem* item = PopupMenu1.Find("AboutHV1")) item->OnClick = [this] { AboutHV1Click(); };
   // A picture that cannot be shown raises the picture error; the error box
   // shows it and the handler stops there.
-  Image1->OnClick = [this] { Application().Guard([this] { Image1Click(); }); };
-  Label34->OnClick = [this] { Label34Click(); };
+  logo->OnClick = [this] { Application().Guard([this] { Image1Click(); }); };
+  supportLink->OnClick = [this] { Label34Click(); };
   RunRWButton->OnButtonClick = [this](TCustomCaptionButton&) { RunRWButtonButtonClick(); };
   // The window class takes no double clicks, so the banner counts them itself.
-  Image2->OnMouseDown = [this](TMouseButton button, TShiftState, int x, int y) {
+  banner->OnMouseDown = [this](TMouseButton button, TShiftState, int x, int y) {
     if (button != TMouseButton::mbLeft) return;
     const DWORD now = GetMessageTime();
     const bool twice = lastBannerClick_ != 0 && now - lastBannerClick_ <= GetDoubleClickTime() &&
@@ -66,8 +66,8 @@ void TForm1::BindMiscOptions() {
   };
 
   Picturebox.Title = "Browse for an image";
-  ShowResourcePicture(*Image1, "LOGO");
-  ShowResourcePicture(*Image2, "BANNER");
+  ShowResourcePicture(*logo, "LOGO");
+  ShowResourcePicture(*banner, "BANNER");
   ShowResourcePicture(*Image3, "CHANNELS");
   ShowResourcePicture(*Image4, "KEYS");
 }
@@ -78,18 +78,18 @@ void TForm1::LoadStoredLogo(const std::string& path) {
   // A stored picture that has since been damaged keeps the built-in logo, like
   // a missing one, instead of cutting the start short.
   try {
-    Image1->SetPicture(TPicture::FromFile(path));
+    logo->SetPicture(TPicture::FromFile(path));
   } catch (const EInvalidGraphic&) {
   }
 }
 
 void TForm1::hintboxClick() {
-  Wave.Play();
+  clickSound.Play();
   Application().SetShowHint(hintbox->Checked());
 }
 
 void TForm1::windowsstartboxClick() {
-  Wave.Play();
+  clickSound.Play();
   const std::string name = Application().Title();
   if (!windowsstartbox->Checked()) {
     UnregisterAutostart(name);
@@ -106,18 +106,18 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Image1Click() {
-  Wave.Play();
+  clickSound.Play();
   Picturebox.Filter = kPictureFilter;
   if (!Picturebox.Execute(Handle())) return;
   const std::string path = Picturebox.FileName;
-  Image1->SetPicture(TPicture::FromFile(path));  // EInvalidGraphic: nothing below happens
+  logo->SetPicture(TPicture::FromFile(path));  // EInvalidGraphic: nothing below happens
   TIniFile settings(SettingsPath());
   settings.WriteString(ini::kLogoSection, ini::kLogo, path);
   settings.UpdateFile();
 }
 
 void TForm1::helpbuttonClick() {
-  Wave.Play();
+  clickSound.Play();
   ShowHelp({});
 }
 
