@@ -56,10 +56,6 @@ TEST(Database, AddSelectDeleteRoundTrip) {
   EXPECT_EQ(run.Text("listnamebox") + run.Text("listipbox"), "");
   EXPECT_FALSE(run.Enabled("listdelete"));
 
-  // A name added again in other letters stays listed once, with the new address.
-  run.AddToDatabase("ALPHA", "9.9.9.9");
-  EXPECT_EQ(run.ListCount("ListBox"), 2);
-  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nzeta=1.1.1.1\r\nAlpha=9.9.9.9\r\n");
   // An entry no longer in the file reads "error".
   run.WriteFile("HopVoxIPs.ini", "");
   ClickEntry(run, 0);
@@ -67,16 +63,46 @@ TEST(Database, AddSelectDeleteRoundTrip) {
   run.Close();
 }
 
+// Names the file holds as one key show as one list entry, with the address
+// added last.
+TEST(Database, NamesDifferingInCaseOrEndBlanksAreOneEntry) {
+  HopvoxRun run("db_names");
+  StartWithDatabase(run, "[HopVoxIPs]\r\nAlpha=1.1.1.1\r\nm\xFCller=2.2.2.2\r\n");
+  run.AddToDatabase("Alpha ", "3.3.3.3");
+  run.AddToDatabase(" ALPHA", "4.4.4.4");
+  run.AddToDatabase("M\xDCLLER", "5.5.5.5");
+  ASSERT_EQ(run.ListCount("ListBox"), 2);
+  EXPECT_EQ(run.ReadFile("HopVoxIPs.ini"), "[HopVoxIPs]\r\nAlpha=4.4.4.4\r\nm\xFCller=5.5.5.5\r\n");
+  // Deleting the one entry leaves no other entry behind that reads "error".
+  ClickEntry(run, 0);
+  EXPECT_EQ(run.Text("listipbox"), "4.4.4.4");
+  run.Click("listdelete");
+  ASSERT_EQ(run.ListCount("ListBox"), 1);
+  EXPECT_EQ(run.ListItem("ListBox", 0), "m\xFCller");
+  run.Kill();
+}
+
+// Each refusal says what is wrong; the disk refused nothing, so nothing may
+// say it did.
 TEST(Database, RefusedAddsLeaveListAndFileAsTheyWere) {
   HopvoxRun run("db_refused");
   const std::string before = "[HopVoxIPs]\r\nAlpha=2.2.2.2\r\n";
   StartWithDatabase(run, before);
-  const int mark = run.SoundCount();
-  run.AddToDatabase("", "4.4.4.4");
-  EXPECT_EQ(run.WaitForMessageBox(), "Nothing added, you must include a name first");
-  run.DismissMessageBox();
-  // The confirm sound of every Add, then the refusal.
-  EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{"Wave2 7766 7", "Wave3 9036 7"}));
+  const std::pair<const char*, const char*> refused[] = {
+      {"", "Nothing added, you must include a name first"},
+      {"   ", "Nothing added, a name cannot be only blanks"},
+      {"a=b", "Nothing added, a name cannot contain \"=\""},
+      {"[x", "Nothing added, a name cannot start with \"[\""},
+  };
+  for (const auto& [name, message] : refused) {
+    const int mark = run.SoundCount();
+    run.AddToDatabase(name, "4.4.4.4");
+    EXPECT_EQ(run.WaitForMessageBox(), message) << name;
+    run.DismissMessageBox();
+    // The confirm sound of every Add, then the refusal.
+    EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{"Wave2 7766 7", "Wave3 9036 7"}));
+  }
+  EXPECT_EQ(run.ListCount("ListBox"), 1);
 
   SetFileAttributesA(run.PathOf("HopVoxIPs.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   run.AddToDatabase("Bravo", "3.3.3.3");

@@ -3,6 +3,10 @@
 // "Show hints" switches all of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "driver/Looks.h"
 
 using e2e::HopvoxRun;
@@ -23,6 +27,11 @@ const Spot kGraphicSpots[] = {
     {"Form1", 288, 20, 0, "Need Roger Wilco? Double click here..."},
 };
 
+const std::string kClick = "Wave 646 7";
+
+// The tip that comes up with the pointer resting on the "Enabled" box, or empty.
+std::string EnableboxTip(const HopvoxRun& run) { return e2e::HintOver(run, "enablebox", 20, 8); }
+
 }  // namespace
 
 TEST(Hints, WindowlessControlsShowTheirHintsOnHover) {
@@ -30,6 +39,10 @@ TEST(Hints, WindowlessControlsShowTheirHintsOnHover) {
   run.Start();
   for (const Spot& s : kGraphicSpots)
     EXPECT_EQ(e2e::HintOver(run, s.control, s.x, s.y), s.hint) << s.hint;
+  run.ExpandFoldPanel(4);
+  // The "Timing" label at 70, 152 of the panel's client.
+  EXPECT_EQ(e2e::HintOver(run, "DFWFoldPanel4", 15 + 70 + 10, 1 + 152 + 5),
+            "Determine how quickly HV responds to a keypress");
 }
 
 TEST(Hints, ControlsOnFoldPanelsShowTheirHints) {
@@ -51,19 +64,32 @@ TEST(Hints, ControlsOnFoldPanelsShowTheirHints) {
   EXPECT_EQ(e2e::HintOver(run, "HotKey16", 20, 9), "Mike gain down hotkey");
 }
 
-TEST(Hints, TheTimingLabelShowsItsHint) {
-  HopvoxRun run("look_timing_hint");
+// "Show hints" switches every control's hint, windowed or not, and a stored
+// "off" is applied at start-up; the title-bar buttons keep their tips.
+TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
+  HopvoxRun run("hints");
   run.Start();
-  run.ExpandFoldPanel(4);
-  // The "Timing" label at 70, 152 of the panel's client.
-  EXPECT_EQ(e2e::HintOver(run, "DFWFoldPanel4", 15 + 70 + 10, 1 + 152 + 5),
-            "Determine how quickly HV responds to a keypress");
-}
+  EXPECT_EQ(EnableboxTip(run), "Enable or Disable key polling");
+  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
+  const int mark = run.SoundCount();
+  run.Click("hintbox");
+  EXPECT_EQ(run.Query("ShowHint"), 0);
+  EXPECT_EQ(EnableboxTip(run), "");
+  EXPECT_EQ(e2e::CaptionHintOver(run, "captionlockbtn"), "Locked, no editing");
+  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
+  run.Click("hintbox");
+  EXPECT_EQ(EnableboxTip(run), "Enable or Disable key polling");
+  EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{kClick, kClick}));
+  run.Close();  // one copy at a time
 
-TEST(Hints, ShowHintsOffSilencesWindowlessControlsToo) {
-  HopvoxRun run("look_hints_off");
-  run.WriteFile("Hopvox.ini", "[Hopvox misc]\r\nHints Enabled=0\r\n");
-  run.Start();
-  e2e::HintOver(run, "Form1", 280, 250);
-  EXPECT_EQ(run.QueryText("hint"), "");
+  HopvoxRun stored("hints_stored_off");
+  stored.WriteFile("Hopvox.ini", "[hopvox misc]\nhints enabled=0\n");
+  stored.Start();
+  EXPECT_FALSE(stored.Checked("hintbox"));
+  EXPECT_EQ(EnableboxTip(stored), "");
+  e2e::HintOver(stored, "Form1", 280, 250);  // the logo, windowless
+  EXPECT_EQ(stored.QueryText("hint"), "");
+  // Unticked from code, the box ran its handler, click sound and all.
+  const auto sounds = stored.SoundsSince(0);
+  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), kClick), 1);
 }

@@ -172,9 +172,6 @@ std::string ChooseLogo(const HopvoxRun& run, const std::string& file) {
   return run.WaitForMessageBox(std::chrono::milliseconds(1500));
 }
 
-// The tip that comes up with the pointer resting on the "Enabled" box, or empty.
-std::string EnableboxTip(const HopvoxRun& run) { return e2e::HintOver(run, "enablebox", 20, 8); }
-
 std::string LogoEntry(const std::string& path) { return "[Hopvox logo]\r\nlogo=" + path + "\r\n"; }
 
 }  // namespace
@@ -221,29 +218,6 @@ TEST(Autostart, WithoutTheMachineKeyTheUsersRunKeyIsUsed) {
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<no key>");  // never created
   run.Click("windowsstartbox");
   EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<none>");
-}
-
-TEST(Hints, TheBoxSwitchesTheWindowsHintsAndAStoredOffIsApplied) {
-  HopvoxRun run("hints");
-  run.Start();
-  // The pointer resting on "Enabled" brings up its tip, unless hints are off.
-  EXPECT_EQ(EnableboxTip(run), "Enable or Disable key polling");
-  const int mark = run.SoundCount();
-  run.Click("hintbox");
-  EXPECT_EQ(EnableboxTip(run), "");
-  run.Click("hintbox");
-  EXPECT_EQ(EnableboxTip(run), "Enable or Disable key polling");
-  EXPECT_EQ(run.SoundsSince(mark), (std::vector<std::string>{kClick, kClick}));
-  run.Close();  // one copy at a time
-
-  HopvoxRun stored("hints_stored_off");
-  stored.WriteFile("Hopvox.ini", "[hopvox misc]\nhints enabled=0\n");
-  stored.Start();
-  EXPECT_FALSE(stored.Checked("hintbox"));
-  EXPECT_EQ(EnableboxTip(stored), "");
-  // Unticked from code, the box ran its handler, click sound and all.
-  const auto sounds = stored.SoundsSince(0);
-  EXPECT_EQ(std::count(sounds.begin(), sounds.end(), kClick), 1);
 }
 
 TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {
@@ -489,16 +463,6 @@ TEST(Links, TheRButtonStartsRogerWilcoWithNoParameters) {
   run.Start();
   run.PressCaptionButton("RunRWButton");
   EXPECT_EQ(run.WaitForRoger(1), std::vector<std::string>{""});
-}
-
-TEST(Hints, TitleBarButtonsShowTheirTipsAlsoWhenHintsAreOff) {
-  HopvoxRun run("hints_caption");
-  run.Start();
-  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
-  run.Click("hintbox");
-  EXPECT_EQ(run.Query("ShowHint"), 0);
-  EXPECT_EQ(e2e::CaptionHintOver(run, "captionlockbtn"), "Locked, no editing");
-  EXPECT_EQ(e2e::CaptionHintOver(run, "RunRWButton"), "Run Roger Wilco");
 }
 
 TEST(Links, TheTrayMenusAboutHvShowsTheAboutBox) {
