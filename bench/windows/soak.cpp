@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
   auto form = StartForm();
   int count = 0;
   TThreadedTimer& timer =
-      form->Timer6;  // polling without a modifier: every tick reads the keyboard
+      form->noModifierTimer;  // polling without a modifier: every tick reads the keyboard
   const auto poll = timer.OnTimer;
   timer.OnTimer = [&] {
     poll();
