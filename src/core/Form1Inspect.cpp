@@ -8,8 +8,13 @@
 //   "cursor"          the pointer shape: 1 hand, 2 I-beam, 3 arrow, 4 no-drop, 0 another
 //   "hintTools"       how many controls have a hint in the hint window
 //   "clipped:<control>"  the windowless controls in and under that control
-//                     that stick out sideways from their parent, by name or
-//                     caption, each followed by ";"
+//                     that stick out sideways from their parent (a label also
+//                     at the bottom), and the buttons, check boxes and radio
+//                     buttons whose text does not fit, by name or caption,
+//                     each followed by ";"
+//   "labels:<control>"  the labels showing in and under that control, each as
+//                     "<caption>|<left>|<top>|<width>|<height>;" in the main
+//                     window's client coordinates
 //   "hintHidePause"   how long a hint stays up, in milliseconds
 #include <windows.h>
 
@@ -19,6 +24,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
+#include "framework/Handles.h"
 #include "framework/Label.h"
 #include "widgets/DFWFoldPanel.h"
 
@@ -75,12 +81,38 @@ std::string ShowingTip(HWND tip) {
   return text;
 }
 
+// Whether a button's, check box's or radio button's text is wider or taller
+// than the room its box leaves it. A check box or radio button draws its mark
+// (12 pixels and one at 96 pixels per inch, more on a finer screen), then
+// half a digit's width, then the text.
+bool TextCutShort(const TWindow* w) {
+  char className[16] = {};
+  GetClassNameA(w->Handle(), className, sizeof className);
+  if (lstrcmpiA(className, "BUTTON") != 0) return false;
+  const std::string text = w->Text();
+  ClientDC dc(w->Handle());
+  ScopedSelectObject f(dc.get(), w->Font());
+  SIZE size{};
+  GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  int digit = 0;
+  GetCharWidth32A(dc.get(), '0', '0', &digit);
+  const LONG type = GetWindowLongA(w->Handle(), GWL_STYLE) & BS_TYPEMASK;
+  const int mark = MulDiv(12, GetDeviceCaps(dc.get(), LOGPIXELSY), 96) + 1;
+  const int beside = type == BS_PUSHBUTTON ? 2 * GetSystemMetrics(SM_CXEDGE) : mark + digit / 2;
+  const RECT client = w->ClientRect();
+  return size.cx + beside > client.right || size.cy > client.bottom;
+}
+
 void ListClipped(const TWindow* w, std::string& out) {
   RECT client{};
   GetClientRect(w->Handle(), &client);
+  if (TextCutShort(w)) out += w->Name().empty() ? w->Text() + ";" : w->Name() + ";";
   for (const TGraphicControl* g : w->Graphics()) {
-    if (g->Left() >= 0 && g->Left() + g->Width() <= client.right) continue;
     const auto* label = dynamic_cast<const TLabel*>(g);
+    // A label's text is cut at the bottom too.
+    if (g->Left() >= 0 && g->Left() + g->Width() <= client.right &&
+        (!label || g->Top() + g->Height() <= client.bottom))
+      continue;
     out += (g->Name().empty() && label ? label->Caption() : g->Name()) + ";";
   }
 }
@@ -88,6 +120,29 @@ void ListClipped(const TWindow* w, std::string& out) {
 BOOL CALLBACK ListClippedIn(HWND child, LPARAM lp) {
   if (const TWindow* w = TWindow::FromHandle(child))
     ListClipped(w, *reinterpret_cast<std::string*>(lp));
+  return TRUE;
+}
+
+struct LabelList {
+  HWND form;
+  std::string* out;
+};
+
+void ListLabels(const TWindow* w, const LabelList& list) {
+  if (!IsWindowVisible(w->Handle())) return;
+  for (const TGraphicControl* g : w->Graphics()) {
+    const auto* label = dynamic_cast<const TLabel*>(g);
+    if (!label || !label->Visible() || label->Caption().empty()) continue;
+    POINT at{label->Left(), label->Top()};
+    MapWindowPoints(w->Handle(), list.form, &at, 1);
+    *list.out += label->Caption() + "|" + std::to_string(at.x) + "|" + std::to_string(at.y) + "|" +
+                 std::to_string(label->Width()) + "|" + std::to_string(label->Height()) + ";";
+  }
+}
+
+BOOL CALLBACK ListLabelsIn(HWND child, LPARAM lp) {
+  if (const TWindow* w = TWindow::FromHandle(child))
+    ListLabels(w, *reinterpret_cast<const LabelList*>(lp));
   return TRUE;
 }
 
@@ -137,6 +192,15 @@ bool TForm1::InspectText(const std::string& name, std::string& value) const {
     value.clear();
     if (const TWindow* w = TWindow::FromHandle(root)) ListClipped(w, value);
     EnumChildWindows(root, ListClippedIn, reinterpret_cast<LPARAM>(&value));
+    return true;
+  }
+  if (name.rfind("labels:", 0) == 0) {
+    HWND root = FindControl(*this, name.substr(7)).window;
+    if (!root) return false;
+    value.clear();
+    const LabelList list{Handle(), &value};
+    if (const TWindow* w = TWindow::FromHandle(root)) ListLabels(w, list);
+    EnumChildWindows(root, ListLabelsIn, reinterpret_cast<LPARAM>(&list));
     return true;
   }
   if (name.rfind("font:", 0) != 0) return false;
