@@ -80,6 +80,7 @@ struct Stored {
   std::string data;
 };
 Stored Text(const std::string& text) { return {REG_SZ, text + '\0'}; }
+Stored Number(DWORD n) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&n), 4)}; }
 
 // Sets values under a key of the current user for one test and puts the old
 // ones back. Wine reads the colours and the screen's pixels per inch afresh
@@ -226,5 +227,35 @@ TEST(Layout, LabelsReadableInHighContrastBlack) {
     std::string panel = "DFWFoldPanel";
     panel += std::to_string(n);
     ExpectLabelsReadable(run, panel);
+  }
+}
+
+// Forms grow with the screen's pixels per inch, as their fonts do: at "large
+// fonts" (120) and at 144 the window is larger by that much and no text is
+// cut, whether of a label or of a button, check box or radio button ("Shft"
+// showed as "Shf" when only the fonts grew).
+TEST(Layout, NoTextCutAtEachScreenDensity) {
+  for (DWORD perInch : {96, 120, 144}) {
+    SCOPED_TRACE(perInch);
+    const UserSettings density("Control Panel\\Desktop", {{"LogPixels", Number(perInch)}});
+    std::string name = "look_density_";
+    name += std::to_string(perInch);
+    HopvoxRun run(name);
+    run.Start();
+    RECT client{};
+    GetClientRect(run.Form(), &client);
+    EXPECT_EQ(client.right, MulDiv(577, static_cast<int>(perInch), 96));
+    EXPECT_EQ(client.bottom, MulDiv(348, static_cast<int>(perInch), 96));
+    for (const char* side : {"Panel1", "Panel2", "Panel3"})
+      EXPECT_EQ(run.QueryText(std::string("clipped:") + side), "") << side;
+    // At 96 the last stroke of "None" has always lacked a pixel; that window
+    // is kept exactly as it was.
+    EXPECT_EQ(run.QueryText("clipped:Panel4"), perInch == 96 ? "nonbutton;" : "");
+    for (int n : {1, 6, 4, 5, 3, 2}) {
+      std::string panel = "DFWFoldPanel";
+      panel += std::to_string(n);
+      run.ExpandFoldPanel(n);
+      EXPECT_EQ(run.QueryText("clipped:" + panel), "") << panel;
+    }
   }
 }
