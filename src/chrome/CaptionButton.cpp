@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "chrome/FrameRendering.h"
 #include "chrome/logic/ButtonOrder.h"
 
 namespace hopvox {
@@ -65,6 +66,7 @@ TacRealButtonsList* TacVirtualBtnList::Find(HWND window, bool create) {
   if (!create) return nullptr;
   lists_.push_back(std::make_unique<TacRealButtonsList>());
   lists_.back()->window = window;
+  if (window) LeaveFrameToWindow(window);
   return lists_.back().get();
 }
 
@@ -429,8 +431,12 @@ void TCustomCaptionButton::MessageWindowProc(TcbMessage& m) {
 }
 
 void TCustomCaptionButton::Rehooked() {
+  // The first button of the window to hear of its new handle sets it up.
   if (auto* registry = TacVirtualBtnList::Instance())
-    if (auto* list = registry->ListOf(this)) list->window = HookedWindow();
+    if (auto* list = registry->ListOf(this); list && list->window != HookedWindow()) {
+      list->window = HookedWindow();
+      LeaveFrameToWindow(list->window);
+    }
   RemoveTool();
   AddTool();
   LayoutWithFrameRefresh();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chrome/mdTHEMES.h"
+#include "framework/SystemColours.h"
 
 namespace hopvox {
 
@@ -31,7 +32,9 @@ TXPThemeAPI::~TXPThemeAPI() {
 }
 
 bool DrawThemedTabBody(HWND window, HDC dc) {
-  if (!ThemesActive()) return false;
+  // The theme's page is white whatever the system's colours; with high
+  // contrast the page takes the button face like the rest of the window.
+  if (!ThemesActive() || UseSystemColours()) return false;
   const ThemeLibrary& lib = ThemeLibraryStart();
   if (!lib.OpenThemeData || !lib.DrawThemeBackground || !lib.CloseThemeData) return false;
   HTHEME_ theme = lib.OpenThemeData(nullptr, L"Tab");

@@ -34,6 +34,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/RadioButton.h"
 #include "framework/RadioGroup.h"
+#include "framework/ScreenScale.h"
 #include "framework/TrackBar.h"
 #include "services/DXInput.h"
 #include "services/ThdTimer.h"
@@ -252,7 +253,9 @@ class TForm1 : public TForm, public TRunValues {
             class M = std::conditional_t<std::is_void_v<Made>, Slot, Made>>
   M* Define(std::unique_ptr<Slot>& slot, const std::string& name, const typename M::Args& args,
             const TProps& props = {}) {
-    return Define(slot, name, std::make_unique<M>(args), props);
+    typename M::Args onScreen = args;
+    onScreen.bounds = ScaleToScreen(args.bounds);
+    return Define(slot, name, std::make_unique<M>(onScreen), props);
   }
   // The same for a control made by one of the definition's own factories.
   template <class Made, class Slot>

@@ -7,6 +7,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/Font.h"
+#include "framework/ScreenScale.h"
 #include "widgets/logic/SavedLampStyle.h"
 
 namespace hopvox {
@@ -28,7 +29,8 @@ const char* const kLedNames[4] = {"savedledok", "savedledok2", "savedledok3", "s
 std::unique_ptr<TVrUserLed> SavedLed(TWindow* page) {
   auto led = std::make_unique<TVrUserLed>();
   led->SetParent(page);
-  led->SetBounds(24, 161, 20, 18);
+  const TBounds b = ScaleToScreen(TBounds{24, 161, 20, 18});
+  led->SetBounds(b.left, b.top, b.width, b.height);
   ApplySavedLampStyle(led->Bevel(), led->PaletteEx());
   return led;
 }
@@ -38,7 +40,8 @@ std::unique_ptr<TVrNum> LevelDisplay(TWindow* parent, int left, int top) {
   auto num = std::make_unique<TVrNum>();
   num->BeginLoad();
   num->SetParent(parent);
-  num->SetBounds(left, top, 41, 25);
+  const TBounds b = ScaleToScreen(TBounds{left, top, 41, 25});
+  num->SetBounds(b.left, b.top, b.width, b.height);
   num->SetDigits(3);
   num->SetStyle(TVrNumStyle::ns11x20);
   num->Palette().SetLow(clGreen);
@@ -49,7 +52,8 @@ std::unique_ptr<TVrNum> LevelDisplay(TWindow* parent, int left, int top) {
   return num;
 }
 
-std::unique_ptr<TVrUpDown> LevelArrows(TWindow* parent, const TBounds& b) {
+std::unique_ptr<TVrUpDown> LevelArrows(TWindow* parent, const TBounds& defined) {
+  const TBounds b = ScaleToScreen(defined);
   auto arrows = std::make_unique<TVrUpDown>();
   arrows->SetParent(parent);
   arrows->SetBounds(b.left, b.top, b.width, b.height);
@@ -78,7 +82,7 @@ Made* TForm1::Define(std::unique_ptr<Slot>& slot, const std::string& name,
 }
 
 TForm1::TForm1()
-    : TForm("Hopvox v1.6 XP", kClientWidth, kClientHeight,
+    : TForm("Hopvox v1.6 XP", ScaleToScreen(kClientWidth), ScaleToScreen(kClientHeight),
             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS) {
   SetName("Form1");
   SetFont(MakeFont("Trebuchet MS", 8));

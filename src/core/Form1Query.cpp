@@ -35,7 +35,13 @@
 //                                   ("none" for the system font)
 //   "captionfont:<fold panel>"      the same for a fold panel's caption
 //   "clipped:<control>"             the windowless controls in and under it that
-//                                   stick out sideways from their parent, each followed by ";"
+//                                   stick out sideways from their parent (a label also at
+//                                   the bottom), and the buttons, check boxes and radio
+//                                   buttons whose text does not fit, by name or caption,
+//                                   each followed by ";"
+//   "labels:<control>"              the labels showing in and under it, each as
+//                                   "<caption>|<left>|<top>|<width>|<height>;" in the
+//                                   window's client coordinates
 //   "Played<n>"                     the n-th sound played: "<wave> <image bytes> <flags>"
 #include <windows.h>
 
@@ -46,6 +52,7 @@
 #include "core/Form1.h"
 #include "framework/Application.h"
 #include "framework/GraphicControl.h"
+#include "framework/Handles.h"
 #include "framework/logic/QueryProtocol.h"
 #include "services/logic/ThreadPriority.h"
 
@@ -102,12 +109,38 @@ std::string ShowingTip(HWND tip) {
   return text;
 }
 
+// Whether a button's, check box's or radio button's text is wider or taller
+// than the room its box leaves it. A check box or radio button draws its mark
+// (12 pixels and one at 96 pixels per inch, more on a finer screen), then
+// half a digit's width, then the text.
+bool TextCutShort(const TWindow* w) {
+  char className[16] = {};
+  GetClassNameA(w->Handle(), className, sizeof className);
+  if (lstrcmpiA(className, "BUTTON") != 0) return false;
+  const std::string text = w->Text();
+  ClientDC dc(w->Handle());
+  ScopedSelectObject f(dc.get(), w->Font());
+  SIZE size{};
+  GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  int digit = 0;
+  GetCharWidth32A(dc.get(), '0', '0', &digit);
+  const LONG type = GetWindowLongA(w->Handle(), GWL_STYLE) & BS_TYPEMASK;
+  const int mark = MulDiv(12, GetDeviceCaps(dc.get(), LOGPIXELSY), 96) + 1;
+  const int beside = type == BS_PUSHBUTTON ? 2 * GetSystemMetrics(SM_CXEDGE) : mark + digit / 2;
+  const RECT client = w->ClientRect();
+  return size.cx + beside > client.right || size.cy > client.bottom;
+}
+
 void ListClipped(const TWindow* w, std::string& out) {
   RECT client{};
   GetClientRect(w->Handle(), &client);
+  if (TextCutShort(w)) out += w->Name().empty() ? w->Text() + ";" : w->Name() + ";";
   for (const TGraphicControl* g : w->Graphics()) {
-    if (g->Left() >= 0 && g->Left() + g->Width() <= client.right) continue;
     const auto* label = dynamic_cast<const TLabel*>(g);
+    // A label's text is cut at the bottom too.
+    if (g->Left() >= 0 && g->Left() + g->Width() <= client.right &&
+        (!label || g->Top() + g->Height() <= client.bottom))
+      continue;
     out += (g->Name().empty() && label ? label->Caption() : g->Name()) + ";";
   }
 }
@@ -115,6 +148,29 @@ void ListClipped(const TWindow* w, std::string& out) {
 BOOL CALLBACK ListClippedIn(HWND child, LPARAM lp) {
   if (const TWindow* w = TWindow::FromHandle(child))
     ListClipped(w, *reinterpret_cast<std::string*>(lp));
+  return TRUE;
+}
+
+struct LabelList {
+  HWND form;
+  std::string* out;
+};
+
+void ListLabels(const TWindow* w, const LabelList& list) {
+  if (!IsWindowVisible(w->Handle())) return;
+  for (const TGraphicControl* g : w->Graphics()) {
+    const auto* label = dynamic_cast<const TLabel*>(g);
+    if (!label || !label->Visible() || label->Caption().empty()) continue;
+    POINT at{label->Left(), label->Top()};
+    MapWindowPoints(w->Handle(), list.form, &at, 1);
+    *list.out += label->Caption() + "|" + std::to_string(at.x) + "|" + std::to_string(at.y) + "|" +
+                 std::to_string(label->Width()) + "|" + std::to_string(label->Height()) + ";";
+  }
+}
+
+BOOL CALLBACK ListLabelsIn(HWND child, LPARAM lp) {
+  if (const TWindow* w = TWindow::FromHandle(child))
+    ListLabels(w, *reinterpret_cast<const LabelList*>(lp));
   return TRUE;
 }
 
@@ -294,6 +350,15 @@ bool TForm1::QueryText(const std::string& name, std::string& value) const {
     value.clear();
     if (const TWindow* w = TWindow::FromHandle(root)) ListClipped(w, value);
     EnumChildWindows(root, ListClippedIn, reinterpret_cast<LPARAM>(&value));
+    return true;
+  }
+  if (name.starts_with("labels:")) {
+    HWND root = FindControl(*this, name.substr(7)).window;
+    if (!root) return false;
+    value.clear();
+    const LabelList list{Handle(), &value};
+    if (const TWindow* w = TWindow::FromHandle(root)) ListLabels(w, list);
+    EnumChildWindows(root, ListLabelsIn, reinterpret_cast<LPARAM>(&list));
     return true;
   }
   if (name.starts_with("font:")) {

@@ -7,7 +7,7 @@
 namespace hopvox {
 
 static_assert(query::kBoxShift == HOTKEYF_SHIFT && query::kBoxCtrl == HOTKEYF_CONTROL &&
-              query::kBoxAlt == HOTKEYF_ALT);
+              query::kBoxExtended == HOTKEYF_EXT && query::kBoxAlt == HOTKEYF_ALT);
 
 THotKey::THotKey(const Args& a) {
   // No tab stop: a box is entered by a click, which clears it and offers its

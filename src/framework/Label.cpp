@@ -1,6 +1,7 @@
 #include "framework/Label.h"
 
 #include "framework/Handles.h"
+#include "framework/SystemColours.h"
 
 namespace hopvox {
 
@@ -35,7 +36,7 @@ void TLabel::AutoSize() {
 void TLabel::Paint(HDC dc) {
   ScopedSelectObject f(dc, Font());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, Enabled() ? color_ : GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, Enabled() ? TextColour(color_) : GetSysColor(COLOR_GRAYTEXT));
   RECT rc{0, 0, Width(), Height()};
   DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &rc, DT_LEFT | DT_NOPREFIX);
 }

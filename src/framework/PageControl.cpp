@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/ScreenScale.h"
+
 namespace hopvox {
 
 TTabSheet::TTabSheet(TPageControl* pages, const std::string& caption)
@@ -18,7 +20,8 @@ TPageControl::TPageControl(const Args& a) {
                      (a.multiLine ? TCS_MULTILINE : 0),
                  0, a.parent, a.bounds.left, a.bounds.top, a.bounds.width, a.bounds.height);
   // Four tabs share the width, so none scrolls out of sight.
-  SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM((a.bounds.width - 6) / 4, 20));
+  SendMessageA(Handle(), TCM_SETITEMSIZE, 0,
+               MAKELPARAM((a.bounds.width - 6) / 4, ScaleToScreen(20)));
 }
 
 RECT TPageControl::DisplayRect() const {

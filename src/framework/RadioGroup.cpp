@@ -1,6 +1,7 @@
 #include "framework/RadioGroup.h"
 
 #include "framework/Handles.h"
+#include "framework/SystemColours.h"
 
 namespace hopvox {
 
@@ -39,7 +40,7 @@ void TRadioGroup::PaintBackground(HDC dc) {
   DrawEdge(dc, &rc, EDGE_ETCHED, BF_RECT);
   ScopedSelectObject f(dc, Font());
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  SetTextColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, TextColour(RGB(0, 0, 0)));
   TextOutA(dc, 8, 0, (" " + caption_ + " ").c_str(), static_cast<int>(caption_.size() + 2));
 }
 

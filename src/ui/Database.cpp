@@ -78,7 +78,7 @@ void TForm1::listdeleteClick() {
 }
 
 void TForm1::BindDatabase() {
-  SendMessageA(ListBox->Handle(), LB_SETITEMHEIGHT, 0, 17);
+  SendMessageA(ListBox->Handle(), LB_SETITEMHEIGHT, 0, ScaleToScreen(17));
   ListBox->OnClick = [this] { ListBoxClick(); };
   ListBox->OnMouseDown = [this](TMouseButton, TShiftState, int, int) { ListBoxMouseDown(); };
   ListBox->OnMouseMove = [this](TShiftState, int x, int y) { ListBoxMouseMove(x, y); };

@@ -6,6 +6,7 @@
 
 #include "framework/Application.h"
 #include "framework/Font.h"
+#include "framework/ScreenScale.h"
 
 namespace hopvox {
 
@@ -104,6 +105,8 @@ struct FoldHover {
 // ---- TDFWFoldPanel ------------------------------------------------------------
 
 TDFWFoldPanel::TDFWFoldPanel(const Args& a) {
+  // The caption's font is in points: on a finer screen its bar grows with it.
+  cfg_.LeastFolded = ScaleToScreen(cfg_.LeastFolded);
   SetBevels(cfg_.BevelInner, cfg_.BevelOuter, cfg_.BevelWidth);
   CreatePanel(a.parent, a.bounds);
   client_ = std::make_unique<TDFWFoldPanelClient>(*this);

@@ -28,6 +28,15 @@ inline constexpr int kMaxText = 254;
 // with the key in the low byte and its own modifier bits in the high byte.
 inline constexpr int kCodeShift = 0x2000, kCodeCtrl = 0x4000, kCodeAlt = 0x8000;
 inline constexpr unsigned kBoxShift = 0x01, kBoxCtrl = 0x02, kBoxAlt = 0x04;  // HOTKEYF_*
+inline constexpr unsigned kBoxExtended = 0x08;                                // HOTKEYF_EXT
+
+// Keys that exist only as extended keys: the navigation block and the arrows.
+// Their codes are shared with the keypad's digits, so a box given one without
+// the extended flag would name the keypad key ("Num Del" for Delete).
+// VK_PRIOR to VK_DOWN, VK_INSERT, VK_DELETE.
+constexpr bool IsExtendedOnlyKey(int vk) {
+  return (vk >= 0x21 && vk <= 0x28) || vk == 0x2D || vk == 0x2E;
+}
 
 constexpr int HotKeyCodeOf(std::uint16_t boxWord) {
   const unsigned mods = boxWord >> 8;
@@ -35,9 +44,12 @@ constexpr int HotKeyCodeOf(std::uint16_t boxWord) {
          ((mods & kBoxCtrl) ? kCodeCtrl : 0) | ((mods & kBoxAlt) ? kCodeAlt : 0);
 }
 
+// The extended flag is not part of a stored code; it is put back here so the
+// box names the key that was captured.
 constexpr std::uint16_t BoxWordOf(int code) {
   const unsigned mods = ((code & kCodeShift) ? kBoxShift : 0) |
-                        ((code & kCodeCtrl) ? kBoxCtrl : 0) | ((code & kCodeAlt) ? kBoxAlt : 0);
+                        ((code & kCodeCtrl) ? kBoxCtrl : 0) | ((code & kCodeAlt) ? kBoxAlt : 0) |
+                        (IsExtendedOnlyKey(code & 0xFF) ? kBoxExtended : 0);
   return static_cast<std::uint16_t>((code & 0xFF) | (mods << 8));
 }
 

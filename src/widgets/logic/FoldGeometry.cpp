@@ -48,12 +48,12 @@ TRect FoldClientBounds(const FoldConfig& c, const TRect& aligned, int offset, bo
 
 int CollapsedHeight(const FoldConfig& c, TSize expandGlyph, int panelHeight) {
   int h = c.Orientation == TFoldOrientation::foVertical ? expandGlyph.Height : panelHeight;
-  return std::max(h, 12);
+  return std::max(h, c.LeastFolded);
 }
 
 int CollapsedWidth(const FoldConfig& c, TSize expandGlyph, int panelWidth) {
   int w = c.Orientation == TFoldOrientation::foHorizontal ? expandGlyph.Width : panelWidth;
-  return std::max(w, 12);
+  return std::max(w, c.LeastFolded);
 }
 
 int FoldedSize(const FoldConfig& c, TSize expandGlyph, const TRect& bounds) {

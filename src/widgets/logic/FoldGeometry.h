@@ -34,6 +34,8 @@ struct FoldConfig {
   bool Folding = true;
   bool Seperated = true;
   TSeparatorStyle SeperatorLineStyle = TSeparatorStyle::bsLowered;
+  // The least folded dimension, room for the caption.
+  int LeastFolded = 12;
 };
 
 inline bool GlyphAtLeft(TFoldPosition p) {
@@ -55,7 +57,8 @@ int FoldClientOffset(const FoldConfig& c, TSize currentGlyph);
 TRect FoldClientBounds(const FoldConfig& c, const TRect& aligned, int offset, bool foldingOff);
 
 // Folded dimension without bevels: the expand glyph's height (vertical) or
-// width (horizontal); the other one is the panel's own. Never below 12.
+// width (horizontal); the other one is the panel's own. Never below
+// LeastFolded.
 int CollapsedHeight(const FoldConfig& c, TSize expandGlyph, int panelHeight);
 int CollapsedWidth(const FoldConfig& c, TSize expandGlyph, int panelWidth);
 // Outer size of the folded dimension, border and bevels included.

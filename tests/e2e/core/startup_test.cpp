@@ -1,4 +1,7 @@
 // Start-up and close of the real program: what it reads, what it writes.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,6 +60,15 @@ TEST(Startup, HandWrittenFileWithOtherSpellings) {
   EXPECT_EQ(run.HotKey("HotKey2"), 0);
   EXPECT_EQ(run.HotKey("hotkey7"), 38);
   EXPECT_EQ(run.HotKey("HotKey16"), 40);
+  // Up and Down share their codes with the keypad's 8 and 2: the boxes are
+  // told they are the extended keys, so they show "Up", not "Num 8", as when
+  // captured. The file's numbers stay plain key codes (above).
+  const auto boxWord = [&](const char* box) {
+    return LOWORD(SendMessageA(run.Control(box), HKM_GETHOTKEY, 0, 0));
+  };
+  EXPECT_EQ(boxWord("hotkey7"), MAKEWORD(VK_UP, HOTKEYF_EXT));
+  EXPECT_EQ(boxWord("HotKey16"), MAKEWORD(VK_DOWN, HOTKEYF_EXT));
+  EXPECT_EQ(boxWord("HotKey1"), 49);
   EXPECT_EQ(run.Text("ipbox1"), "10.0.0.5");
   EXPECT_EQ(run.Text("ipbox4"), "10.0.0.8:3784");
   EXPECT_EQ(run.Text("serverip"), "srv.example");

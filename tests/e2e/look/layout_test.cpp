@@ -2,6 +2,11 @@
 // its parent, what it says, and the faces of the fold panels' captions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <vector>
+
 #include "driver/Looks.h"
 
 using e2e::HopvoxRun;
@@ -69,6 +74,95 @@ void ExpectPart(int actual, int expected, const char* what, const char* control)
   }
 }
 
+// A value as the registry keeps it.
+struct Stored {
+  DWORD type;
+  std::string data;
+};
+Stored Text(const std::string& text) { return {REG_SZ, text + '\0'}; }
+Stored Number(DWORD n) { return {REG_DWORD, std::string(reinterpret_cast<const char*>(&n), 4)}; }
+
+// Sets values under a key of the current user for one test and puts the old
+// ones back. Wine reads the colours and the screen's pixels per inch afresh
+// in each program it starts.
+class UserSettings {
+ public:
+  UserSettings(const char* key, const std::map<std::string, Stored>& values) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+    for (const auto& [name, value] : values) {
+      char old[256] = {};
+      DWORD size = sizeof old, type = 0;
+      const bool had = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+                                        reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
+      old_.push_back({name, had, {type, std::string(old, had ? size : 0)}});
+      RegSetValueExA(key_, name.c_str(), 0, value.type,
+                     reinterpret_cast<const BYTE*>(value.data.data()),
+                     static_cast<DWORD>(value.data.size()));
+    }
+  }
+  ~UserSettings() {
+    for (const Old& o : old_) {
+      if (o.had)
+        RegSetValueExA(key_, o.name.c_str(), 0, o.value.type,
+                       reinterpret_cast<const BYTE*>(o.value.data.data()),
+                       static_cast<DWORD>(o.value.data.size()));
+      else
+        RegDeleteValueA(key_, o.name.c_str());
+    }
+    RegCloseKey(key_);
+  }
+  UserSettings(const UserSettings&) = delete;
+  UserSettings& operator=(const UserSettings&) = delete;
+
+ private:
+  struct Old {
+    std::string name;
+    bool had;
+    Stored value;
+  };
+  HKEY key_ = nullptr;
+  std::vector<Old> old_;
+};
+
+// Each label showing in and under `control` must have text pixels that stand
+// out from its background (the colour most of its box has).
+void ExpectLabelsReadable(const HopvoxRun& run, const std::string& control) {
+  std::istringstream labels(run.QueryText("labels:" + control));
+  std::string entry;
+  int seen = 0;
+  while (std::getline(labels, entry, ';')) {
+    std::istringstream fields(entry);
+    std::string caption, part;
+    std::getline(fields, caption, '|');
+    int v[4] = {};
+    for (int& x : v) {
+      std::getline(fields, part, '|');
+      x = std::stoi(part);
+    }
+    const std::vector<unsigned> pixels =
+        e2e::PixelsOf(run, "Form1", {v[0], v[1], v[0] + v[2], v[1] + v[3]});
+    std::map<unsigned, int> counts;
+    for (unsigned p : pixels) ++counts[p];
+    unsigned background = 0;
+    int most = 0;
+    for (const auto& [colour, n] : counts)
+      if (n > most) most = n, background = colour;
+    const auto distance = [](unsigned a, unsigned b) {
+      int d = 0;
+      for (int shift : {0, 8, 16})
+        d +=
+            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+      return d;
+    };
+    int text = 0;
+    for (unsigned p : pixels)
+      if (distance(p, background) >= 200) ++text;
+    EXPECT_GT(text, 3) << control << ": \"" << caption << "\" on " << std::hex << background;
+    ++seen;
+  }
+  EXPECT_GT(seen, 0) << control;
+}
+
 }  // namespace
 
 TEST(Layout, EveryControlSitsWhereTheDefinitionPutsItAndSaysWhatItSays) {
@@ -111,5 +205,57 @@ TEST(Layout, FoldPanelCaptionsAreInArial) {
     panel += std::to_string(n);  // not "a" + b: gcc 12 warns falsely (-Wrestrict) on that
     const std::string font = run.QueryText("captionfont:" + panel);
     EXPECT_EQ(font.substr(0, font.find('|')), "Arial") << panel;
+  }
+}
+
+// With high contrast's colours (Wine has no high-contrast switch: its answer
+// to the question is always "off", so the colours alone must do), every label
+// stays readable: none keeps black on the now black button face or sits on a
+// white page in white.
+TEST(Layout, LabelsReadableInHighContrastBlack) {
+  const UserSettings colours("Control Panel\\Colors", {{"ButtonFace", Text("0 0 0")},
+                                                       {"ButtonText", Text("255 255 255")},
+                                                       {"Window", Text("0 0 0")},
+                                                       {"WindowText", Text("255 255 255")},
+                                                       {"GrayText", Text("0 255 0")}});
+  HopvoxRun run("look_high_contrast");
+  run.Start();
+  for (const char* side : {"Panel1", "Panel4"}) ExpectLabelsReadable(run, side);
+  // From the bottom of the stack up, so no opened panel covers the next glyph.
+  for (int n : {1, 4, 5, 3, 2}) {
+    run.ExpandFoldPanel(n);
+    std::string panel = "DFWFoldPanel";
+    panel += std::to_string(n);
+    ExpectLabelsReadable(run, panel);
+  }
+}
+
+// Forms grow with the screen's pixels per inch, as their fonts do: at "large
+// fonts" (120) and at 144 the window is larger by that much and no text is
+// cut, whether of a label or of a button, check box or radio button ("Shft"
+// showed as "Shf" when only the fonts grew).
+TEST(Layout, NoTextCutAtEachScreenDensity) {
+  for (DWORD perInch : {96, 120, 144}) {
+    SCOPED_TRACE(perInch);
+    const UserSettings density("Control Panel\\Desktop", {{"LogPixels", Number(perInch)}});
+    std::string name = "look_density_";
+    name += std::to_string(perInch);
+    HopvoxRun run(name);
+    run.Start();
+    RECT client{};
+    GetClientRect(run.Form(), &client);
+    EXPECT_EQ(client.right, MulDiv(577, static_cast<int>(perInch), 96));
+    EXPECT_EQ(client.bottom, MulDiv(348, static_cast<int>(perInch), 96));
+    for (const char* side : {"Panel1", "Panel2", "Panel3"})
+      EXPECT_EQ(run.QueryText(std::string("clipped:") + side), "") << side;
+    // At 96 the last stroke of "None" has always lacked a pixel; that window
+    // is kept exactly as it was.
+    EXPECT_EQ(run.QueryText("clipped:Panel4"), perInch == 96 ? "nonbutton;" : "");
+    for (int n : {1, 6, 4, 5, 3, 2}) {
+      std::string panel = "DFWFoldPanel";
+      panel += std::to_string(n);
+      run.ExpandFoldPanel(n);
+      EXPECT_EQ(run.QueryText("clipped:" + panel), "") << panel;
+    }
   }
 }

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <memory>
 
+#include "../SwapImport.h"
 #include "ChromeTestWindow.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/FormRoller.h"
@@ -257,6 +259,77 @@ TEST(RollerSizing, RolledWindowRefusesSizingCodes) {
     EXPECT_EQ(SendMessageA(w, WM_NCHITTEST, 0, rightEdge), sizing);
   }
   DestroyWindow(w);
+}
+
+// Where the desktop is composed, the window manager is asked to leave the
+// frame to the window, once per handle of every window with buttons; a
+// stand-in for the window manager's library sees the calls. Without the
+// library (XP) nothing is asked.
+struct FramePolicyCall {
+  HWND window;
+  DWORD attribute;
+  int value;
+  DWORD size;
+};
+std::vector<FramePolicyCall> g_frameCalls;
+bool g_noWindowManager = false;
+decltype(&LoadLibraryExA) g_loadLibrary = nullptr;
+decltype(&GetProcAddress) g_getProcAddress = nullptr;
+
+HRESULT WINAPI FakeSetWindowAttribute(HWND w, DWORD attribute, LPCVOID value, DWORD size) {
+  g_frameCalls.push_back({w, attribute, *static_cast<const int*>(value), size});
+  return S_OK;
+}
+HMODULE WINAPI FakeLoadLibrary(LPCSTR name, HANDLE file, DWORD flags) {
+  const char* base = std::strrchr(name, '\\');
+  if (g_noWindowManager && base && lstrcmpiA(base + 1, "dwmapi.dll") == 0) {
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
+  }
+  return g_loadLibrary(name, file, flags);
+}
+FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
+  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, "DwmSetWindowAttribute") == 0)
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FakeSetWindowAttribute));
+  return g_getProcAddress(module, name);
+}
+
+TEST(FrameRendering, LeftToTheWindowForEachHandleWhereTheSystemComposes) {
+  test::ScopedImport<decltype(&LoadLibraryExA)> load("kernel32.dll", "LoadLibraryExA",
+                                                     &FakeLoadLibrary);
+  test::ScopedImport<decltype(&GetProcAddress)> proc("kernel32.dll", "GetProcAddress",
+                                                     &FakeGetProcAddress);
+  g_loadLibrary = load.Original();
+  g_getProcAddress = proc.Original();
+  ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
+  g_frameCalls.clear();
+  HWND window = test::MakeWindow();
+  auto owner = [&window] { return window; };
+  {
+    TCaptionButton lock(owner), run(owner);
+    ASSERT_EQ(g_frameCalls.size(), 1u);
+    EXPECT_EQ(g_frameCalls[0].window, window);
+    EXPECT_EQ(g_frameCalls[0].attribute, 2u);  // DWMWA_NCRENDERING_POLICY
+    EXPECT_EQ(g_frameCalls[0].value, 1);       // DWMNCRP_DISABLED
+    EXPECT_EQ(g_frameCalls[0].size, sizeof(int));
+
+    HWND old = window;
+    window = test::MakeWindow();  // the owner's new handle
+    DestroyWindow(old);
+    test::PumpPending();
+    ASSERT_EQ(g_frameCalls.size(), 2u);
+    EXPECT_EQ(g_frameCalls[1].window, window);
+    EXPECT_EQ(g_frameCalls[1].value, 1);
+  }
+  DestroyWindow(window);
+
+  g_noWindowManager = true;
+  window = test::MakeWindow();
+  { TCaptionButton lock(owner); }
+  DestroyWindow(window);
+  g_noWindowManager = false;
+  test::PumpPending();
+  EXPECT_EQ(g_frameCalls.size(), 2u);
 }
 
 }  // namespace
