@@ -259,7 +259,8 @@ if(TARGET e2e_security)
 endif()
 
 # Names and paths on a Japanese and a Russian system: the same programs under
-# each system locale, in a Wine prefix of their own.
+# each system locale, in a Wine prefix of their own; hotkeys on German and
+# French keyboards.
 file(GLOB LOCALE_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/locale/*.cpp)
 file(GLOB LOCALE_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/locale/*.cpp)
 if(LOCALE_WIN32_SOURCES AND LOCALE_E2E_SOURCES AND TARGET e2e_driver)
@@ -270,6 +271,9 @@ if(LOCALE_WIN32_SOURCES AND LOCALE_E2E_SOURCES AND TARGET e2e_driver)
   add_dependencies(e2e_locale program)
   add_test(NAME locales COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/locale/locales.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(locales PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
+  # The same program on German and French keyboards.
+  add_test(NAME keyboard_layouts COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/locale/layouts.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(keyboard_layouts PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 600 RUN_SERIAL TRUE)
 endif()
 
 # Writes that depend on file permissions, which root ignores: run as a user made for it.

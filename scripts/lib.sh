@@ -12,10 +12,11 @@ RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw
   pulseaudio pulseaudio-utils sox"
 # clang with its runtime libraries builds the fuzz targets (libFuzzer).
 TEST_PACKAGES="$RUN_PACKAGES g++ clang libclang-rt-14-dev clang-tidy clang-format libgtest-dev googletest
-  libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng locales"
+  libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng locales x11-xkb-utils"
 # The system locales the locale tests run Wine under: Wine takes its ANSI code
 # page (932 Japanese, 1251 Cyrillic) from LANG, and only from a generated locale.
-TEST_LOCALES="ja_JP.UTF-8 ru_RU.UTF-8"
+# The keyboard-layout tests name German and French to Wine the same way.
+TEST_LOCALES="ja_JP.UTF-8 ru_RU.UTF-8 de_DE.UTF-8 fr_FR.UTF-8"
 
 # Install what is missing from the lists given (as root with apt; otherwise
 # print the command).
@@ -201,14 +202,21 @@ prepare_prefix() {
   fi
 }
 
-# A private Xvfb display and Wine prefix; stop_headless undoes both.
-start_headless() {
-  local n=${HOPVOX_DISPLAY:-77}
+# An Xvfb display at the first free number from $1, with the options that
+# follow; sets DISPLAY and XVFB_PID.
+start_xvfb() {
+  local n=$1
+  shift
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb :$n -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=:$n
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+}
+
+# A private Xvfb display and Wine prefix; stop_headless undoes both.
+start_headless() {
+  start_xvfb "${HOPVOX_DISPLAY:-77}"
   prepare_prefix
   # Silent unless a test listens (start_listening): no sound server of
   # anyone else's is reached, and nothing a test plays disturbs a listener.

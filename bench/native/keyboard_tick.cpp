@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "services/logic/DikToVk.h"
 #include "services/logic/KeyStates.h"
 
 namespace {
@@ -18,9 +19,11 @@ void BM_UpdateAndLookups(benchmark::State& state) {
   std::uint8_t scan[256] = {};
   scan[29] = scan[5] = 0x80;  // Ctrl+4 held
   hopvox::TKeyStates keys;
+  const auto toVk = hopvox::DikToVkTable();
   for (auto _ : state) {
     keys.Clear();
-    keys.SetFromScanCodes(scan);
+    keys.SetFromScanCodes(scan, toVk);
+    keys.TakeOutAltGr({.leftCtrl = true, .rightCtrl = false, .leftAlt = false, .rightAlt = false});
     int down = 0;
     for (int code : kLookups) down += keys.Down(code);
     benchmark::DoNotOptimize(down);

@@ -99,9 +99,25 @@ void TKeyboard::Finalize() {
   keys_.Clear();
 }
 
+void TKeyboard::ReadLayout() {
+  std::array<std::uint8_t, kLayoutScanCodes> layout{};
+  for (int s = 1; s < kLayoutScanCodes; ++s)
+    layout[static_cast<unsigned>(s)] =
+        static_cast<std::uint8_t>(MapVirtualKeyA(s, MAPVK_VSC_TO_VK));
+  toVk_ = DikToVkFor(layout);
+  // The layout has AltGr when it types some character with Ctrl+Alt held
+  // (shift-state bits 2 and 4).
+  altGr_ = false;
+  for (int c = 0x21; c < 0x100 && !altGr_; ++c) {
+    const SHORT found = VkKeyScanA(static_cast<CHAR>(c));
+    altGr_ = found != -1 && ((found >> 8) & 6) == 6;
+  }
+}
+
 void TKeyboard::Initialize() {
   Finalize();
   if (!Enabled) return;
+  ReadLayout();
   if (IDirectInputA* di = owner_.DirectInput()) {
     IDirectInputDeviceA* device = nullptr;
     if (FAILED(di->CreateDevice(kGuidSysKeyboard, &device, nullptr)) || !device) return;
@@ -126,12 +142,25 @@ void TKeyboard::Update() {
       hr = device_->GetDeviceState(sizeof scan, scan);
     }
     if (FAILED(hr)) return;
-    keys_.SetFromScanCodes(scan);
+    keys_.SetFromScanCodes(scan, toVk_);
+    if (altGr_) {
+      auto held = [&scan](unsigned s) { return (scan[s] & TKeyStates::kDown) != 0; };
+      keys_.TakeOutAltGr({.leftCtrl = held(DIK_LCONTROL),
+                          .rightCtrl = held(DIK_RCONTROL),
+                          .leftAlt = held(DIK_LMENU),
+                          .rightAlt = held(DIK_RMENU)});
+    }
   } else {
     // GetKeyboardState would only show keys that reached our own thread, so
     // with a game in front nothing would ever fire: ask for what is down now.
     for (int vk = 1; vk < 256; ++vk) {
       if (GetAsyncKeyState(vk) & 0x8000) keys_.SetDown(vk);
+    }
+    if (altGr_) {
+      keys_.TakeOutAltGr({.leftCtrl = keys_.Down(VK_LCONTROL),
+                          .rightCtrl = keys_.Down(VK_RCONTROL),
+                          .leftAlt = keys_.Down(VK_LMENU),
+                          .rightAlt = keys_.Down(VK_RMENU)});
     }
   }
   for (int n = 0; n < 36; ++n) {

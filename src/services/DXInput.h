@@ -5,12 +5,14 @@
 // that are down system-wide right now.
 #include <windows.h>
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "framework/Subclass.h"
+#include "services/logic/DikToVk.h"
 #include "services/logic/KeyStates.h"
 
 struct IDirectInputA;
@@ -67,7 +69,13 @@ class TKeyboard : public TCustomInput {
   bool Keys(int code) const { return keys_.Down(code); }
 
  private:
+  // Reads the keyboard layout of the calling thread, which the hot-key boxes
+  // capture with: what each scan code means, and whether it has AltGr.
+  void ReadLayout();
+
   TKeyStates keys_;
+  std::array<std::uint8_t, 256> toVk_ = DikToVkTable();
+  bool altGr_ = false;
 };
 
 // Present so the component has its three parts; the program never enables

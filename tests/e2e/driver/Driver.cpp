@@ -659,6 +659,15 @@ std::vector<std::string> HopvoxRun::PressInAnotherProgram(WORD modifier, WORD ke
   return WaitForRoger(before + 1);
 }
 
+int HopvoxRun::CaptureHotKey(const std::string& box, WORD key) const {
+  ClickAt(box, 30, 9);
+  Focus(box);
+  Tap(key);
+  int value = 0;
+  WaitFor([&] { return (value = HotKey(box)) != 0; });
+  return value;
+}
+
 std::vector<std::string> HopvoxRun::WaitForRoger(size_t count,
                                                  std::chrono::milliseconds limit) const {
   std::vector<std::string> log;

@@ -156,6 +156,9 @@ class HopvoxRun {
   // the focus, as in a game, and waits for the start of "roger" it makes.
   // The whole log then, as RogerLog; no more than before when none came.
   std::vector<std::string> PressInAnotherProgram(WORD modifier, WORD key) const;
+  // Clicks a hot-key box (on the page shown), presses `key` there and waits
+  // until the box shows it; the box's value then.
+  int CaptureHotKey(const std::string& box, WORD key) const;
 
   // The parameter strings "roger" was started with, in the order of the starts.
   std::vector<std::string> RogerLog() const;

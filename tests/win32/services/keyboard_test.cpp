@@ -79,11 +79,14 @@ TEST_F(Keyboard, DirectInputReadsKeysByPositionWhileAnotherProgramHasTheFocus) {
                         Case{{"keypad 0, Num Lock off", VK_INSERT, 0x52, false}, 96},
                         Case{{"Insert", VK_INSERT, 0x52, true}, 45},
                         Case{{"keypad minus", VK_SUBTRACT, 0x4A, false}, 109},
-                        Case{{"full stop", VK_OEM_PERIOD, 0x34, false}, 46}}) {
+                        Case{{"keypad *", VK_MULTIPLY, 0x37, false}, 106},
+                        Case{{"full stop", VK_OEM_PERIOD, 0x34, false}, VK_OEM_PERIOD},
+                        Case{{"main minus", VK_OEM_MINUS, 0x0C, false}, VK_OEM_MINUS},
+                        Case{{"'", VK_OEM_7, 0x28, false}, VK_OEM_7}}) {
     EXPECT_EQ(Hold({c.key}, c.code), std::set<int>{c.code}) << c.key.name;
   }
-  // The main-keyboard minus has no code: with Q pressed after it, Q alone shows.
-  EXPECT_EQ(Hold({{"main minus", VK_OEM_MINUS, 0x0C, false}, kQ}, 81), std::set<int>{81});
+  // A key without a code: with Q pressed after it, Q alone shows.
+  EXPECT_EQ(Hold({{"unlisted", VK_SNAPSHOT, 0x54, false}, kQ}, 81), std::set<int>{81});
 }
 
 TEST_F(Keyboard, WithoutDirectInputTheKeysDownNowAreRead) {
