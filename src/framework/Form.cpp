@@ -77,9 +77,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return msg == WM_QUERYENDSESSION ? TWindow::WndProc(msg, wp, lp) : 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
-        // Already gone when another thread's window took it: keep what we had.
-        if (HWND focus = GetFocus(); focus == Handle() || IsChild(Handle(), focus))
-          lastFocus_ = focus == Handle() ? nullptr : focus;
+        // Already gone when another thread's window took it, or on the bare
+        // window (the tray's menu activates it hidden): keep what we had.
+        if (HWND focus = GetFocus(); IsChild(Handle(), focus)) lastFocus_ = focus;
       } else if (!HIWORD(wp) && lastFocus_ && IsChild(Handle(), lastFocus_) &&
                  IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         // Back where the user left off: the edit there is still in progress, and
