@@ -89,7 +89,12 @@ void TForm1::windowsstartboxClick() {
   Wave.Play();
   const std::string name = Application().Title();
   if (!windowsstartbox->Checked()) {
-    UnregisterAutostart(name);
+    if (UnregisterAutostart(name)) return;
+    // The box shows what Windows will do: the entry for every user stays.
+    Application().ShowError(
+        "Hopvox starts with Windows for every user of this computer, and only an administrator "
+        "may change that. Run Hopvox as administrator once to untick \"Start with windows\".");
+    windowsstartbox->SetChecked(true);
     return;
   }
   const std::string program = ProgramFilePath();
