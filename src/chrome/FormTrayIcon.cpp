@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/Application.h"
+#include "services/VrSystem.h"
 
 namespace hopvox {
 
@@ -240,6 +241,27 @@ void TFormTrayIcon::MessageWindowProc(TcbMessage& m) {
 }
 
 LRESULT TFormTrayIcon::AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == ShowInstanceMessage() && OwnerIsMainForm()) {
+    // A later start asks for the window: out of the tray as a click on the
+    // icon brings it, up from the taskbar or to the top, and the later copy
+    // may then show its notice in front.
+    HWND owner = HookedWindow();
+    if (!owner) return 0;
+    // Here and now, before the later copy's notice: done from there, the
+    // window came up after the notice, and over it.
+    if (IsIconic(AppWindow())) {
+      ShowWindow(AppWindow(), SW_RESTORE);
+    } else if (!IsWindowVisible(owner) && trayVisible_) {
+      RestoreFromTray();
+    } else {
+      BringWindowToTop(AppWindow());
+    }
+    // The keyboard to the window now, not by a message still queued that
+    // would take the foreground back from the notice.
+    SetForegroundWindow(owner);
+    AllowSetForegroundWindow(static_cast<DWORD>(wParam));
+    return 1;
+  }
   if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && (options_ & oMinimizeToTray) &&
       OwnerIsMainForm())
     MinimizeToTray();

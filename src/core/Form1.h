@@ -143,6 +143,9 @@ class TForm1 : public TForm, public TRunValues {
   void FormEndSession();
   void FormDestroy();
 
+  // The folder of the settings file and the database, with its trailing
+  // backslash: the program's folder, or the user's where that may not be written.
+  std::string settingsDir;
   std::string SettingsPath() const;
 
   // ---- edit lock, fold panels, page synchronisation, focus parking (src/ui/Form1Window.cpp) ----

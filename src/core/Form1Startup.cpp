@@ -2,28 +2,37 @@
 #include <windows.h>
 
 #include "core/Form1.h"
+#include "core/SettingsFolder.h"
 #include "core/logic/PollInterval.h"
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
+#include "framework/ModulePath.h"
 #include "framework/SystemCodePage.h"
 
 namespace hopvox {
 
 std::string ProgramDir() {
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string dir(path, n);
+  std::string dir = ProgramFilePath();
   dir.erase(FolderLength(dir, SystemCodePage()));
   return dir;
 }
 
-std::string TForm1::SettingsPath() const { return programDir + ini::kSettingsFile; }
+std::string TForm1::SettingsPath() const { return settingsDir + ini::kSettingsFile; }
 
 void TForm1::FormCreate() {
   using namespace ini;
   TrayIcon->SetOptions(TrayIcon->Options() | oHideOnRestore);
   programDir = ProgramDir();
+  if (programDir.empty())
+    MessageBoxA(nullptr,
+                "Hopvox cannot find its own folder: the folder's name has letters that the "
+                "language Windows uses for older programs cannot show.\n\nMove the Hopvox "
+                "folder to one named in plain letters, for example C:\\Hopvox, and start it "
+                "there. Until then Hopvox keeps its settings in your application data and "
+                "finds no sounds or help beside it.",
+                Application().Title().c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  settingsDir = SettingsFolder(programDir);
   SetFontSize(8);
   PageControl2->SetActivePage(addressPages[0].get());
   PageControl3->SetActivePage(hotkeyPages[0].get());
@@ -48,7 +57,8 @@ void TForm1::FormCreate() {
   cpuradiobtns->SetItemIndex(2);
   for (int n = 1; n <= 6; ++n) DFWFoldPanel[n]->SetFoldStatus(TFoldStatus::fsCollapsed);
 
-  ListBox->SetItems(TIniFile(programDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
+  ListBox->SetItems(
+      TIniFile(settingsDir + kDatabaseFileReader).ReadSection(kDatabaseSectionReader));
   Application().SetHintHidePause(10000);
 
   TIniFile settings(SettingsPath());

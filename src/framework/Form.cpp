@@ -37,6 +37,15 @@ void TForm::SetActiveControl(TWindow* control) {
 
 void TForm::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
+void TForm::CompleteEdit() {
+  // The control with the focus, or the one that had it when the user left the
+  // window (for another program, the tray): its edit is still in progress.
+  const HWND focus = GetFocus();
+  const HWND control = focus && IsChild(Handle(), focus) ? focus : lastFocus_;
+  if (!control || !IsChild(Handle(), control)) return;
+  if (TWindow* window = FromHandle(control); window && window->OnExit) window->OnExit();
+}
+
 void TForm::CenterOnScreen() {
   RECT r = BoundsRect();
   int w = r.right - r.left, h = r.bottom - r.top;
@@ -47,21 +56,30 @@ void TForm::CenterOnScreen() {
 LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CLOSE: {
+      // What is being typed is kept, as if the user had moved on; a failure
+      // to keep it is shown and does not keep the window open.
+      Application().Guard([&] { CompleteEdit(); });
       bool canClose = true;
       // A close query that fails keeps the window open.
       if (OnCloseQuery && !Application().Guard([&] { OnCloseQuery(canClose); })) canClose = false;
       if (canClose) DestroyWindow(Handle());
       return 0;
     }
+    case WM_QUERYENDSESSION:
     case WM_ENDSESSION:
-      // No error box: nobody is left to close it, and it would hold up the log-off.
-      if (wp && OnEndSession) Application().Guard([&] { OnEndSession(); }, TErrorPolicy::epDrop);
-      return 0;
+      // The process may end without a close: the edit in progress is
+      // completed now. No error box: nobody is left to close it, and it
+      // would hold up the log-off.
+      if (msg == WM_QUERYENDSESSION || wp)
+        Application().Guard([&] { CompleteEdit(); }, TErrorPolicy::epDrop);
+      if (msg == WM_ENDSESSION && wp && OnEndSession)
+        Application().Guard([&] { OnEndSession(); }, TErrorPolicy::epDrop);
+      return msg == WM_QUERYENDSESSION ? TWindow::WndProc(msg, wp, lp) : 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
-        // Already gone when another thread's window took it: keep what we had.
-        if (HWND focus = GetFocus(); focus == Handle() || IsChild(Handle(), focus))
-          lastFocus_ = focus == Handle() ? nullptr : focus;
+        // Already gone when another thread's window took it, or on the bare
+        // window (the tray's menu activates it hidden): keep what we had.
+        if (HWND focus = GetFocus(); IsChild(Handle(), focus)) lastFocus_ = focus;
       } else if (!HIWORD(wp) && lastFocus_ && IsChild(Handle(), lastFocus_) &&
                  IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         // Back where the user left off: the edit there is still in progress, and

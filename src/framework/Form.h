@@ -18,6 +18,10 @@ class TForm : public TWindow {
   // Moves the keyboard focus to `control`, as if the user had activated it.
   void SetActiveControl(TWindow* control);
   void Close();
+  // Runs the exit handler of the control whose edit is in progress, as a
+  // move of the focus to the window's surface would; closing the window and
+  // the end of the session do it first.
+  void CompleteEdit();
   void CenterOnScreen();
   // The window owns its font; its controls draw with it unless given their own.
   void SetFont(UniqueFont font);

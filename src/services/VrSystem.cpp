@@ -6,6 +6,11 @@ namespace hopvox {
 
 std::string RunOnceName(const std::string& title) { return title.substr(0, 255); }
 
+UINT ShowInstanceMessage() {
+  static const UINT message = RegisterWindowMessageA("HopvoxShowInstance");
+  return message;
+}
+
 HWND FindOtherInstanceWindow(const std::string& title) {
   const DWORD self = GetCurrentProcessId();
   HWND wnd = nullptr;
@@ -32,7 +37,16 @@ void TVrRunOnce::Loaded() {
       // Our own windows carry the same title; skip them by process rather
       // than by their place in the window order, which is not guaranteed.
       if (HWND other = FindOtherInstanceWindow(name)) {
-        if (IsIconic(other)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(other, &pid);
+        // We were just started, so we may hand the foreground on.
+        AllowSetForegroundWindow(pid);
+        DWORD_PTR shown = 0;
+        if (SendMessageTimeoutA(other, ShowInstanceMessage(), GetCurrentProcessId(), 0,
+                                SMTO_ABORTIFHUNG, 5000, &shown) &&
+            shown) {
+          // Out of the tray, by the tray's own restore.
+        } else if (IsIconic(other)) {
           ShowWindow(other, SW_RESTORE);
         } else {
           BringWindowToTop(other);
@@ -41,7 +55,9 @@ void TVrRunOnce::Loaded() {
     }
     if (Terminate) {
       if (ShowMessage)
-        MessageBoxA(nullptr, MessageText.c_str(), "Information", MB_OK | MB_ICONINFORMATION);
+        // In front of the copy just brought forward, whatever else is.
+        MessageBoxA(nullptr, MessageText.c_str(), "Information",
+                    MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
       Application().Terminate();
     }
   }

@@ -33,6 +33,12 @@ class TVrRunOnce : public TVrComponent {
 // The name the guard uses for a title: at most 255 characters of it.
 std::string RunOnceName(const std::string& title);
 
+// Sent by a later copy to the running copy's application window, with the
+// later copy's process id: a copy hidden in the tray comes out of it, lets
+// that process put its notice in front, and answers non-zero. A copy that
+// is not hidden answers 0 and is brought forward by the window calls.
+UINT ShowInstanceMessage();
+
 // A top-level window with exactly this title that belongs to another
 // process, or null.
 HWND FindOtherInstanceWindow(const std::string& title);

@@ -19,6 +19,12 @@ bool SetString(HKEY key, const std::string& name, const std::string& value) {
                         static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+bool MachineEntryExists(const std::string& name) {
+  const UniqueRegKey machine = OpenExisting(HKEY_LOCAL_MACHINE, KEY_QUERY_VALUE);
+  return machine && RegQueryValueExA(machine.get(), name.c_str(), nullptr, nullptr, nullptr,
+                                     nullptr) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 TAutostartPlace RegisterAutostart(const std::string& name, const std::string& command) {
@@ -30,6 +36,9 @@ TAutostartPlace RegisterAutostart(const std::string& name, const std::string& co
       return TAutostartPlace::Machine;
     }
   }
+  // An administrator's entry for every user already starts us: a second
+  // one of our own would start a second copy at log-on.
+  if (MachineEntryExists(name)) return TAutostartPlace::Machine;
   HKEY key = nullptr;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
@@ -38,11 +47,12 @@ TAutostartPlace RegisterAutostart(const std::string& name, const std::string& co
   return SetString(user.get(), name, command) ? TAutostartPlace::User : TAutostartPlace::None;
 }
 
-void UnregisterAutostart(const std::string& name) {
+bool UnregisterAutostart(const std::string& name) {
   if (UniqueRegKey machine = OpenExisting(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS))
     RegDeleteValueA(machine.get(), name.c_str());
   if (UniqueRegKey user = OpenExisting(HKEY_CURRENT_USER, KEY_SET_VALUE))
     RegDeleteValueA(user.get(), name.c_str());
+  return !MachineEntryExists(name);
 }
 
 std::string AutostartCommand(const std::string& programFile) {

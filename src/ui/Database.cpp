@@ -21,14 +21,14 @@ int SelectedEntry(const TListBox& list) {
 
 }  // namespace
 
-std::string TForm1::DatabasePath() const { return programDir + ini::kDatabaseFile; }
+std::string TForm1::DatabasePath() const { return settingsDir + ini::kDatabaseFile; }
 
 void TForm1::ListBoxClick() {
   const int entry = SelectedEntry(*ListBox);
   if (entry < 0) return;
   const std::string name = ListBox->Item(entry);
   listnamebox->SetText(name);
-  const TIniFile database(programDir + ini::kDatabaseFileReader);
+  const TIniFile database(settingsDir + ini::kDatabaseFileReader);
   listipbox->SetText(database.ReadString(ini::kDatabaseSectionReader, name, kNoAddress));
 }
 

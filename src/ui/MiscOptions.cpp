@@ -12,6 +12,7 @@
 #include "core/logic/SettingsNames.h"
 #include "framework/Application.h"
 #include "framework/IniFile.h"
+#include "framework/ModulePath.h"
 #include "framework/logic/PictureFormat.h"
 #include "ui/Autostart.h"
 #include "ui/logic/HelpSections.h"
@@ -22,12 +23,6 @@ namespace {
 
 constexpr char kAboutText[] =
     "Hopvox XP, written by the Hopvox team\n\rMade in Bristol, England\n\rVersion 1.6 XP";
-
-std::string ModuleFileName() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  return std::string(path, n);
-}
 
 // The window's built-in pictures; a damaged resource leaves the place empty
 // rather than stopping the start.
@@ -44,6 +39,8 @@ void TForm1::BindMiscOptions() {
   hintbox->OnClick = [this] { hintboxClick(); };
   windowsstartbox->OnClick = [this] { windowsstartboxClick(); };
   viewSettingsButton->OnClick = [this] { Button1Click(); };
+  // Which file "View" opens: beside the program, or the user's copy.
+  viewSettingsButton->SetHint("Opens " + settingsDir + ini::kSettingsFile + " in Notepad");
   helpButton->OnClick = [this] { helpbuttonClick(); };
   aboutButton->OnClick = [this] { aboutButtonClick(); };
   if (TMenuItem* item = PopupMenu1.Find("AboutHV1")) item->OnClick = [this] { AboutHV1Click(); };
@@ -92,17 +89,24 @@ void TForm1::windowsstartboxClick() {
   clickSound.Play();
   const std::string name = Application().Title();
   if (!windowsstartbox->Checked()) {
-    UnregisterAutostart(name);
+    if (UnregisterAutostart(name)) return;
+    // The box shows what Windows will do: the entry for every user stays.
+    Application().ShowError(
+        "Hopvox starts with Windows for every user of this computer, and only an administrator "
+        "may change that. Run Hopvox as administrator once to untick \"Start with windows\".");
+    windowsstartbox->SetChecked(true);
     return;
   }
-  if (RegisterAutostart(name, AutostartCommand(ModuleFileName())) == TAutostartPlace::None)
+  const std::string program = ProgramFilePath();
+  if (program.empty()) return;  // no name to start: the start-up has said why
+  if (RegisterAutostart(name, AutostartCommand(program)) == TAutostartPlace::None)
     Application().ShowError(
         "Hopvox cannot register itself to start with Windows: the registry refused the entry.");
 }
 
 void TForm1::Button1Click() {
-  ShellExecuteA(GetDesktopWindow(), "Open", "notepad", (programDir + "hopvox.ini").c_str(), nullptr,
-                SW_SHOWNORMAL);
+  ShellExecuteA(GetDesktopWindow(), "Open", "notepad", (settingsDir + "hopvox.ini").c_str(),
+                nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Image1Click() {

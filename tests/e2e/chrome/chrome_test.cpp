@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/Driver.h"
+#include "driver/Keyboard.h"
 #include "driver/Looks.h"
 
 using e2e::HopvoxRun;
@@ -215,6 +216,9 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
   EXPECT_EQ(run.UnownedWindows(), onlyTheButton) << "with a title-bar tip";
   EXPECT_EQ(e2e::HintOver(run, "enablebox", 20, 8), "Enable or Disable key polling");
   EXPECT_EQ(run.UnownedWindows(), onlyTheButton) << "with a control's hint";
+  // Each way back leaves the focus in the box that had it.
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("ipbox2", 20, 8);
   run.PressCaptionButton("TrayIcon");
   ASSERT_FALSE(IsWindowVisible(run.Form()));
   EXPECT_TRUE(run.TaskbarButtons().empty()) << "in the tray";
@@ -226,6 +230,7 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
   EXPECT_TRUE(IsWindowVisible(run.Form()));
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
   EXPECT_EQ(run.TaskbarButtons(), oneButton) << "after Maximise";
+  EXPECT_EQ(e2e::FocusName(run), "ipbox2") << "after Maximise";
 
   // A double click on the icon runs the default item, "Maximise".
   run.PressCaptionButton("TrayIcon");
@@ -236,6 +241,7 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
   EXPECT_EQ(run.Query("Maximise1.Default"), 0) << "nothing for a double click to run while shown";
   EXPECT_EQ(run.TaskbarButtons(), oneButton) << "after a double click";
+  EXPECT_EQ(e2e::FocusName(run), "ipbox2") << "after a double click";
 
   // From another program, a click on the button brings the window back to
   // the keyboard.
@@ -243,8 +249,7 @@ TEST(TrayMenu, MaximiseAndADoubleClickOnTheIconBringTheWindowAndItsTaskbarButton
     e2e::FocusThief other;
     run.ClickTaskbarButton();
     EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == run.Form(); }));
-    const HWND focus = run.FocusedWindow();
-    EXPECT_TRUE(focus == run.Form() || IsChild(run.Form(), focus));
+    EXPECT_EQ(e2e::FocusName(run), "ipbox2");
   }
 
   // The window's own "Exit" button closes too.

@@ -141,7 +141,9 @@ HopvoxRun::HopvoxRun(const std::string& name) {
 }
 
 HopvoxRun::HopvoxRun(const InPlace& existing)
-    : folder_(existing.folder), exe_(existing.folder + "\\hopvox.exe") {}
+    : folder_(existing.folder),
+      exe_(existing.folder + "\\hopvox.exe"),
+      wideFolder_(existing.wideFolder) {}
 
 HopvoxRun::~HopvoxRun() {
   if (Running()) Kill();
@@ -214,6 +216,17 @@ void HopvoxRun::Start(const std::string& workingFolder) {
 }
 
 void HopvoxRun::Launch(const std::string& workingFolder) {
+  if (!wideFolder_.empty()) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    const std::wstring exe = wideFolder_ + L"\\hopvox.exe";
+    std::wstring cmd = L"\"" + exe + L"\"";
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        wideFolder_.c_str(), &si, &process_))
+      throw std::runtime_error("cannot start hopvox.exe: error " + std::to_string(GetLastError()));
+    pid_ = process_.dwProcessId;
+    return;
+  }
   process_ = StartProgram(exe_, workingFolder.empty() ? folder_ : workingFolder);
   pid_ = process_.dwProcessId;
 }

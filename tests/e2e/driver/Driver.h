@@ -30,6 +30,9 @@ class HopvoxRun {
   // copied there, and the folder is left as the run leaves it.
   struct InPlace {
     std::string folder;
+    // Where set, the program is started by this name of the folder, which
+    // the code page may not spell (`folder` then its short form).
+    std::wstring wideFolder = {};
   };
   explicit HopvoxRun(const InPlace& existing);
   ~HopvoxRun();
@@ -170,6 +173,7 @@ class HopvoxRun {
  private:
   std::string folder_;
   std::string exe_;
+  std::wstring wideFolder_;
   PROCESS_INFORMATION process_{};
   void PressAt(const std::string& control, int x, int y, void (*down)(), void (*up)()) const;
   HWND form_ = nullptr;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Settings writes where the folder refuses new files but the settings file is
-# writable. Root ignores permissions, so the test programs run as an
-# unprivileged user made for this, in a Wine prefix of its own.
+# Settings writes where the folder refuses new files: the settings file there
+# writable, or nothing there writable. Root ignores permissions, so the test
+# programs run as an unprivileged user made for this, in a Wine prefix of its own.
 # Usage: unprivileged.sh <build/windows folder>; run by ctest with DISPLAY set.
 # Exit 77 (skipped) where no such user can be made.
 set -euo pipefail
@@ -46,7 +46,13 @@ cp "$BIN/hopvox.exe" "$BIN/roger.exe" "$ROOT/run/"
 printf '[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=2\r\n' > "$ROOT/run/Hopvox.ini"
 chown "$USER_NAME:" "$ROOT/run/Hopvox.ini"
 chmod 640 "$ROOT/run/Hopvox.ini"
-chmod 755 "$ROOT" "$ROOT/ini" "$ROOT/run"
+# Hopvox unpacked by an administrator: the user may write nothing there.
+mkdir -p "$ROOT/program"
+cp "$BIN/hopvox.exe" "$BIN/roger.exe" "$ROOT/program/"
+printf '[Hopvox timing]\r\nTiming=80\r\n[Hopvox key modifier]\r\nModifier=2\r\n' > "$ROOT/program/Hopvox.ini"
+printf '[HopVoxIPs]\r\nwork=10.2.2.2\r\n' > "$ROOT/program/HopVoxIPs.ini"
+chmod 644 "$ROOT/program/"*.ini
+chmod 755 "$ROOT" "$ROOT/ini" "$ROOT/run" "$ROOT/program"
 before=$(stat -c '%i %U %a' "$ROOT/run/Hopvox.ini")
 
 win_root="Z:$(echo "$ROOT" | tr / '\\')"

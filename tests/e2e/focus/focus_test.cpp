@@ -26,7 +26,7 @@ bool Shown(const HopvoxRun& run, const std::string& page) {
 
 }  // namespace
 
-TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnAndWhenLocking) {
+TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnLocksOrCloses) {
   HopvoxRun run("focus_memory");
   run.WriteFile("Hopvox.ini", "[Hopvox timing]\r\nTiming=70\r\n");
   run.Start();
@@ -64,7 +64,13 @@ TEST(FocusMemory, AnEditLeftForAnotherProgramIsStoredWhenTheUserMovesOnAndWhenLo
   // A locked box still shows its hint.
   run.ExpandFoldPanel(3);
   EXPECT_EQ(e2e::HintOver(run, "hotkey7", 30, 9), "Volume up hotkey");
+
+  // Closing the window keeps what is being typed.
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("ipbox4", 20, 8);
+  ASSERT_TRUE(e2e::Type(run, "ipbox4", "10.0.0.44")) << run.Text("ipbox4");
   run.Close();
+  EXPECT_TRUE(Contains(run.ReadFile("Hopvox.ini"), "Channel 3=10.0.0.44\r\n"));
 }
 
 TEST(KeyboardNavigation, TabShiftTabArrowsSpaceEnterAndCtrlTabMoveAsInAnyWindow) {

@@ -118,3 +118,48 @@ TEST(Russian, DatabaseNamesInUpperAndLowerCase) {
   EXPECT_EQ(run.ListCount("ListBox"), 4);
   run.Close();
 }
+
+// Started from a folder whose name the system's code page cannot spell (Hopvox
+// unpacked in the Downloads of a user named in another script): the settings
+// beside the program are found and written, and the Run entry names a path
+// that leads to the program.
+TEST(ForeignScript, RunFromAFolderTheCodePageCannotSpell) {
+  std::wstring name;
+  if (GetACP() == 1252)
+    name = L"\u0414\u043c\u0438\u0442\u0440\u0438\u0439";  // "Дмитрий"
+  else if (GetACP() == 1251)
+    name = L"\u30bd\u30d5\u30c8\u8868";  // "ソフト表"
+  else
+    GTEST_SKIP() << "the system's code page is " << GetACP();
+  HopvoxRun made("foreign_script");
+  wchar_t root[MAX_PATH];
+  ASSERT_TRUE(MultiByteToWideChar(CP_ACP, 0, made.Folder().c_str(), -1, root, MAX_PATH));
+  const std::wstring folder = std::wstring(root) + L"\\" + name;
+  // Left by an earlier run where the cleaning up could not spell it either.
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  for (const wchar_t* file : {L"\\hopvox.exe", L"\\roger.exe"})
+    ASSERT_TRUE(CopyFileW((root + std::wstring(file)).c_str(), (folder + file).c_str(), FALSE));
+  wchar_t shortName[MAX_PATH] = {};
+  ASSERT_TRUE(GetShortPathNameW(folder.c_str(), shortName, MAX_PATH));
+  char shortAnsi[MAX_PATH] = {};
+  WideCharToMultiByte(CP_ACP, 0, shortName, -1, shortAnsi, MAX_PATH, nullptr, nullptr);
+
+  HopvoxRun run(HopvoxRun::InPlace{shortAnsi, folder});
+  run.WriteFile("Hopvox.ini", "[Hopvox timing]\r\nTiming=90\r\n");
+  run.Start();
+  EXPECT_EQ(run.Query("pollInterval"), 90);
+  run.Click("windowsstartbox");  // off and on again: the entry is made now
+  run.Click("windowsstartbox");
+  HKEY key;
+  char command[1024] = {};
+  DWORD size = sizeof command;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                          0, KEY_QUERY_VALUE, &key),
+            ERROR_SUCCESS);
+  RegQueryValueExA(key, "Hopvox XP", nullptr, nullptr, reinterpret_cast<BYTE*>(command), &size);
+  RegCloseKey(key);
+  EXPECT_NE(GetFileAttributesA(command), INVALID_FILE_ATTRIBUTES) << command;
+  run.Click("hintbox");
+  EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
+  EXPECT_NE(run.ReadFile("Hopvox.ini").find("Hints Enabled=0"), std::string::npos);
+}

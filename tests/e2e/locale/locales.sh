@@ -27,4 +27,11 @@ for choice in ja_JP.UTF-8:932 ru_RU.UTF-8:1251; do
   wine "$BIN/win32_locale.exe" || rc=1
   wine "$BIN/e2e_locale.exe" || rc=1
 done
+# A Western system, for a folder named in Cyrillic.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 HOPVOX_EXPECT_ACP=1252
+echo "== $LANG"
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+wineserver -p
+wine "$BIN/e2e_locale.exe" --gtest_filter='ForeignScript.*' || rc=1
 exit $rc

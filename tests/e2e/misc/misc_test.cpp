@@ -1,6 +1,9 @@
 // The window's options and links as a user meets them: start with Windows in
 // the registry, hints, choosing a logo, About, help and the settings file.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <sddl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -218,6 +221,42 @@ TEST(Autostart, WithoutTheMachineKeyTheUsersRunKeyIsUsed) {
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<no key>");  // never created
   run.Click("windowsstartbox");
   EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<none>");
+}
+
+// An administrator's entry for every user, which this user may not remove:
+// unticking says so and leaves the box ticked, and no entry of the user's
+// own is added beside it.
+TEST(Autostart, AMachineValueTheUserMayNotRemoveKeepsTheBoxTicked) {
+  SetRunValue(HKEY_LOCAL_MACHINE, "C:\\Program Files\\Hopvox\\hopvox.exe");
+  DeleteRunValue(HKEY_CURRENT_USER);
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRun, 0, READ_CONTROL | WRITE_DAC, &key),
+            ERROR_SUCCESS);
+  // Everyone is denied changes to the key; reading stays allowed.
+  PSECURITY_DESCRIPTOR locked = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:(D;;0x10006;;;WD)(A;;GA;;;WD)", SDDL_REVISION_1, &locked, nullptr));
+  DWORD size = 0;
+  RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+  std::vector<BYTE> saved(size);
+  ASSERT_EQ(RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data(), &size), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, locked), ERROR_SUCCESS);
+  LocalFree(locked);
+
+  HopvoxRun run("autostart_machine_locked");
+  run.Start();
+  EXPECT_TRUE(run.Checked("windowsstartbox"));
+  run.Click("windowsstartbox");
+  EXPECT_TRUE(e2e::Contains(run.WaitForMessageBox(), "only an administrator"));
+  run.DismissMessageBox();
+  EXPECT_TRUE(e2e::WaitFor([&] { return run.Checked("windowsstartbox"); }));
+  EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<none>");
+
+  RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data());
+  RegCloseKey(key);
+  EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "C:\\Program Files\\Hopvox\\hopvox.exe");
+  run.Close();
+  DeleteRunValue(HKEY_LOCAL_MACHINE);
 }
 
 TEST(Logo, TheBuiltInLogoAndTheDialogsPictureTypes) {

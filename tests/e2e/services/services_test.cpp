@@ -41,6 +41,16 @@ std::string AnswerNotice(DWORD pid, std::chrono::milliseconds limit = std::chron
   return text;
 }
 
+// While the notice is up: it is the foreground window and above the first
+// copy's window.
+bool NoticeInFront(DWORD pid, HWND form) {
+  HWND box = WindowOf(pid, "#32770");
+  if (!box || GetForegroundWindow() != box) return false;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (w == box || w == form) return w == box;
+  return false;
+}
+
 std::string StartSecond(const HopvoxRun& run, const std::function<void()>& whileShown = {}) {
   HANDLE second = run.StartAnother();
   std::string notice = AnswerNotice(GetProcessId(second), std::chrono::seconds(20), whileShown);
@@ -70,13 +80,38 @@ TEST(SingleInstance, LaterStartsBringTheFirstForwardSaySoAndEnd) {
   EXPECT_STREQ(title, "Hopvox XP");  // still findable by the next start
 
   e2e::FocusThief thief;  // another program's window above the first copy
-  EXPECT_EQ(StartSecond(run), "Hopvox is already running");
+  bool inFront = false;
+  HANDLE second = run.StartAnother();
+  EXPECT_EQ(AnswerNotice(GetProcessId(second), std::chrono::seconds(20),
+                         [&] { inFront = NoticeInFront(GetProcessId(second), run.Form()); }),
+            "Hopvox is already running");
+  EXPECT_TRUE(inFront) << "the notice stands in front of the copy it brought forward";
+  EXPECT_TRUE(Ended(second, 10000));
+  CloseHandle(second);
   HWND top = GetTopWindow(nullptr);
   while (top && !IsWindowVisible(top)) top = GetWindow(top, GW_HWNDNEXT);
   DWORD topPid = 0;
   GetWindowThreadProcessId(top, &topPid);
   EXPECT_EQ(topPid, run.ProcessId());
   EXPECT_TRUE(run.Running());
+
+  // From the tray: out of it as a click on the icon brings it, the notice in
+  // front of it.
+  run.PressCaptionButton("TrayIcon");
+  ASSERT_FALSE(IsWindowVisible(run.Form()));
+  bool shown = false;
+  second = run.StartAnother();
+  EXPECT_EQ(AnswerNotice(GetProcessId(second), std::chrono::seconds(20),
+                         [&] {
+                           shown = IsWindowVisible(run.Form()) && IsWindowVisible(app);
+                           inFront = NoticeInFront(GetProcessId(second), run.Form());
+                         }),
+            "Hopvox is already running");
+  EXPECT_TRUE(shown) << "the first copy is out of the tray while the notice is up";
+  EXPECT_TRUE(inFront);
+  EXPECT_TRUE(Ended(second, 10000));
+  CloseHandle(second);
+  EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
 
   // A later copy still makes its window before it ends: started from an
   // empty folder of its own, it leaves the first start's settings file there.

@@ -84,17 +84,22 @@ TEST(EndOfSession, WritesTheCloseTimeSettingsWithoutABoxStopsPollingAndLeavesThe
   ASSERT_EQ(run.Query("Timer2"), 1);
   run.Click("ctrlbutton");
   run.Click("hintbox");
+  // An address still being typed when the window went to the tray.
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("ipbox1", 20, 8);
+  ASSERT_TRUE(e2e::Type(run, "ipbox1", "10.9.9.99"));
   run.PressCaptionButton("TrayIcon");
   ASSERT_EQ(run.Query("TrayIcon.Visible"), 1);
 
   ASSERT_TRUE(SendEndOfSession(run.Form()));
   ExpectHolds(run.ReadLines("Hopvox.ini"),
-              {"Modifier=1", "Volume level=0", "Mike level=0", "priority=0", "Hints Enabled=0",
-               "autostart=1", "Use Server=0"});
+              {"Base Channel=10.9.9.99", "Modifier=1", "Volume level=0", "Mike level=0",
+               "priority=0", "Hints Enabled=0", "autostart=1", "Use Server=0"});
   for (const char* t : {"Timer1", "Timer2", "Timer3", "Timer6"}) EXPECT_EQ(run.Query(t), 0) << t;
   EXPECT_EQ(run.Query("TrayIcon.Visible"), 0);
 
   // A file that refuses the write does not hold up the log-off with a box.
+  run.ParkFocus();  // out of the box first: its own write would fail too
   const std::string before = run.ReadLines("Hopvox.ini");
   SetFileAttributesA(run.PathOf("Hopvox.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   run.Click("hintbox");
@@ -166,15 +171,19 @@ TEST(ADay, EverythingDoneOnTheWayIsInTheFileWhenTheSessionEnds) {
   run.PressCaptionButton("FormTopmost1");
   EXPECT_FALSE(GetWindowLongA(run.Form(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-  // One more setting, then the day ends with Hopvox in the tray.
+  // One more setting and an address still being typed, then the day ends
+  // with Hopvox in the tray.
   run.Click("hintbox");
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("ipbox4", 20, 8);
+  ASSERT_TRUE(e2e::Type(run, "ipbox4", "10.4.4.44"));
   run.PressCaptionButton("TrayIcon");
   RunWinebootEndSession();
   EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
 
   const std::string ini = run.ReadLines("Hopvox.ini");
-  ExpectHolds(Section(ini, "Hopvox Ips"),
-              {"Base Channel=10.1.1.1", "Channel 1=10.2.2.2", "Channel 2=10.3.3.3"});
+  ExpectHolds(Section(ini, "Hopvox Ips"), {"Base Channel=10.1.1.1", "Channel 1=10.2.2.2",
+                                           "Channel 2=10.3.3.3", "Channel 3=10.4.4.44"});
   ExpectHolds(Section(ini, "Hopvox keys"), {"Channel 1=55"});
   ExpectHolds(ini, {"Modifier=1", "Hints Enabled=0", "Timing=70"});
   for (const char* key : {"Volume level=", "Mike level=", "priority=", "autostart=", "Use Server="})
