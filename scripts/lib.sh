@@ -221,17 +221,24 @@ start_headless() {
   # Silent unless a test listens (start_listening): no sound server of
   # anyone else's is reached, and nothing a test plays disturbs a listener.
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
-  # One warm server for the whole run, or every Wine start waits for a new one.
-  wineserver -k 2>/dev/null || true
-  wineserver -p
+  warm_wineserver
   # Start Wine's own services now, with their output going nowhere: started by
   # the first test instead, they would keep ctest's pipes open after it ends.
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-  # Wine paints the title bars itself (the caption buttons live there) and
-  # does not wait for a window manager that is not there (2 s per hidden or
-  # destroyed window).
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+}
+
+# One warm server for a run, or every Wine start waits for a new one; its
+# processes keep the locale they started with, so a new locale wants a new one.
+# The prefix draws its own title bars (the caption buttons live there) and
+# waits for no window manager (2 s per hidden or destroyed window otherwise).
+warm_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p
+  if ! grep -q '"Managed"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  fi
 }
 
 stop_headless() {

@@ -13,14 +13,7 @@ start_xvfb $((${DISPLAY#:} + 1)) -noreset
 prepare_prefix "$BIN/wineprefix-layout"
 trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true' EXIT
 unset LC_ALL
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
-wineserver -p
-if ! grep -q '"Managed"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-  # As start_headless sets the suite's prefix.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
-fi
+warm_wineserver
 
 rc=0
 for choice in de:de_DE.UTF-8 fr:fr_FR.UTF-8; do

@@ -14,24 +14,13 @@ rc=0
 for choice in ja_JP.UTF-8:932 ru_RU.UTF-8:1251; do
   export LANG=${choice%:*} LC_ALL=${choice%:*} HOPVOX_EXPECT_ACP=${choice#*:}
   echo "== $LANG"
-  # One warm server per locale: the server's processes keep the locale they started with.
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  wineserver -p
-  if ! grep -q '"Managed"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    # As start_headless sets the suite's prefix: Wine draws the title bars and
-    # waits for no window manager.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 </dev/null || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
-  fi
+  warm_wineserver  # one per locale
   wine "$BIN/win32_locale.exe" || rc=1
   wine "$BIN/e2e_locale.exe" || rc=1
 done
 # A Western system, for a folder named in Cyrillic.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 HOPVOX_EXPECT_ACP=1252
 echo "== $LANG"
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
-wineserver -p
+warm_wineserver
 wine "$BIN/e2e_locale.exe" --gtest_filter='ForeignScript.*' || rc=1
 exit $rc
