@@ -207,12 +207,13 @@ void TForm1::BuildProbe() {
   text("mainServerPassword", [this] { return mainServerPassword; });
   text("passwordArgument", [this] { return passwordArgument; });
   for (int slot = 0; slot < kChannelCount; ++slot)
-    text("channelAddress" + std::to_string(slot), [this, slot] { return channelAddress[slot]; });
+    text(std::string("channelAddress").append(std::to_string(slot)),
+         [this, slot] { return channelAddress[slot]; });
 
   // Fold panels and the level arrows: state and where to click.
   for (int number = 1; number <= 6; ++number) {
     const TDFWFoldPanel* panel = DFWFoldPanel[number].get();
-    const std::string name = "DFWFoldPanel" + std::to_string(number);
+    const std::string name = std::string("DFWFoldPanel").append(std::to_string(number));
     value(name, [panel] { return panel->FoldStatus() == TFoldStatus::fsExpanded ? 1 : 0; });
     value(name + ".GlyphX", [panel] {
       const TRect glyph = panel->GlyphRect();

@@ -46,7 +46,8 @@ TEST(KeyboardLayout, ChannelKeysFireOnTheKeyCaptured) {
   run.Click("Accept2");
   for (int i = 0; i < 6; ++i) {
     const auto log = run.PressInAnotherProgram(VK_CONTROL, keys[i]);
-    EXPECT_EQ(log.empty() ? "nothing" : log.back(), "/JOIN1 10.0.0." + std::to_string(i))
+    EXPECT_EQ(log.empty() ? "nothing" : log.back(),
+              std::string("/JOIN1 10.0.0.").append(std::to_string(i)))
         << "key " << keys[i];
   }
   run.Close();
