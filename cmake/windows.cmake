@@ -237,6 +237,12 @@ if(E2E_DRIVER_SOURCES)
   endforeach()
 endif()
 
+# The taskbar button and the tray icon clicked on a desktop with Wine's taskbar.
+if(TARGET e2e_chrome)
+  add_test(NAME e2e_chrome_shell COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/chrome/shell.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e_chrome_shell PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300 RUN_SERIAL TRUE)
+endif()
+
 # The sound tests' wave files in the formats people have, made with sox.
 if(TARGET e2e_sound)
   add_test(NAME sound_waves COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/sound/make_waves.sh

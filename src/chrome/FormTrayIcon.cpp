@@ -254,7 +254,9 @@ LRESULT TFormTrayIcon::AppWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     } else if (!IsWindowVisible(owner) && trayVisible_) {
       RestoreFromTray();
     } else {
-      BringWindowToTop(AppWindow());
+      // Up without its activation: the application window taking the
+      // keyboard from the window reads as a click on the active button.
+      SetWindowPos(AppWindow(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     // The keyboard to the window now, not by a message still queued that
     // would take the foreground back from the notice.

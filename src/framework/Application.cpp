@@ -63,17 +63,19 @@ HWND TApplication::Handle() {
 
 namespace {
 
+// Whether `owner` owns `w`, at any depth. The owner chain itself:
+// GA_ROOTOWNER stops at a window without WS_POPUP.
+bool OwnedBy(HWND w, HWND owner) {
+  while ((w = GetWindow(w, GW_OWNER)) != nullptr)
+    if (w == owner) return true;
+  return false;
+}
+
 // The window above all others among those the application window owns, at
 // any depth, that can take the keyboard: the main form, or a box it shows.
 HWND TopOwnedWindow(HWND app) {
-  auto ownedByApp = [app](HWND w) {
-    // The owner chain itself: GA_ROOTOWNER stops at a window without WS_POPUP.
-    while ((w = GetWindow(w, GW_OWNER)) != nullptr)
-      if (w == app) return true;
-    return false;
-  };
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (ownedByApp(w) && IsWindowVisible(w) && IsWindowEnabled(w) &&
+    if (OwnedBy(w, app) && IsWindowVisible(w) && IsWindowEnabled(w) &&
         !(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
       return w;
   }
@@ -95,16 +97,26 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
         // box it shows: passed on once the activation is through. Only when
         // the user came from elsewhere: a hand-over between windows of our
         // own must not start a round of passes.
+        if (LOWORD(wp) == WA_INACTIVE) break;
         HWND from = reinterpret_cast<HWND>(lp);
         DWORD process = 0;
         if (from) GetWindowThreadProcessId(from, &process);
-        if (LOWORD(wp) != WA_INACTIVE && process != GetCurrentProcessId())
-          PostMessageA(wnd, kPassFocusMessage, 0, 0);
+        if (process != GetCurrentProcessId())
+          PostMessageA(wnd, kPassFocusMessage, FALSE, 0);
+        else if (IsWindowVisible(from) && OwnedBy(from, wnd))
+          PostMessageA(wnd, kPassFocusMessage, TRUE, 0);
         break;
       }
       case kPassFocusMessage:
+        // Still here once the activation is through, so nothing of ours took
+        // the keyboard on. Straight from a window of ours that is still up:
+        // a shell that brings the button's window forward even when the
+        // program is the active one, where Windows minimises the program.
         if (GetFocus() == wnd) {
-          if (HWND top = TopOwnedWindow(wnd)) SetActiveWindow(top);
+          if (wp)
+            SendMessageA(wnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+          else if (HWND top = TopOwnedWindow(wnd))
+            SetActiveWindow(top);
         }
         return 0;
       case WM_CLOSE:

@@ -119,9 +119,6 @@ class HopvoxRun {
   // The classes of the program's visible top-level windows without an owner:
   // a shell may give any of them a taskbar button.
   std::vector<std::string> UnownedWindows() const;
-  // What a click on the program's taskbar button does: the shell brings its
-  // window to the foreground.
-  void ClickTaskbarButton() const;
   // The window with the keyboard focus in the program, or null.
   HWND FocusedWindow() const;
 

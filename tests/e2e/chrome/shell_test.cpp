@@ -1,0 +1,142 @@
+// The taskbar button and the notification-area icon as the shell drives
+// them: Wine's own taskbar, clicked with the pointer. Runs on a desktop that
+// shows the taskbar (tests/e2e/chrome/shell.sh); skipped elsewhere.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/Driver.h"
+#include "driver/Keyboard.h"
+
+using e2e::HopvoxRun;
+
+namespace {
+
+// Puts this thread on the named desktop before it has a window, as a
+// 1024x768 desktop of its own with the shell's taskbar; the programs the
+// driver starts join it. The taskbar, once it is up.
+HWND JoinShellDesktop(const std::string& name) {
+  HKEY key = nullptr;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", &key) ==
+      ERROR_SUCCESS) {
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>("1024x768"), 9);
+    RegCloseKey(key);
+  }
+  HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  if (!desktop || !SetThreadDesktop(desktop)) return nullptr;
+  GetDesktopWindow();  // the shell starts with the desktop's window
+  HWND taskbar = nullptr;
+  e2e::WaitFor([&] { return (taskbar = FindWindowA("Shell_TrayWnd", nullptr)) != nullptr; });
+  return taskbar;
+}
+
+// The taskbar's child standing for `window`: its button carries the window
+// as its id; a notification icon is a window of its own class.
+HWND TaskbarButtonOf(HWND taskbar, HWND window) {
+  for (HWND w = GetWindow(taskbar, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (IsWindowVisible(w) && GetWindowLongPtrA(w, GWLP_ID) == reinterpret_cast<LONG_PTR>(window))
+      return w;
+  return nullptr;
+}
+
+// The notification area's only icon: Wine's taskbar paints it in the last
+// small-icon cell (with a border of 2) at its right end.
+POINT TrayIconPoint(HWND taskbar) {
+  RECT r{};
+  GetWindowRect(taskbar, &r);
+  return {r.right - (GetSystemMetrics(SM_CXSMICON) + 4) / 2, (r.top + r.bottom) / 2};
+}
+
+// A click as a user makes it; a second one on the spot within the system's
+// double-click time would be a double click, so that time passes first.
+void ClickAt(POINT screen, bool right = false) {
+  static DWORD last = GetTickCount() - GetDoubleClickTime();
+  while (GetTickCount() - last <= GetDoubleClickTime()) Sleep(20);
+  e2e::MouseTo(screen);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof in[0]);
+  last = GetTickCount();
+}
+
+void ClickOn(HWND target) {
+  RECT r{};
+  GetWindowRect(target, &r);
+  ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+}  // namespace
+
+TEST(Shell, TaskbarButtonAndTrayIconBringTheUserBackToTheBoxBeingTyped) {
+  const std::string desktop = e2e::Env("HOPVOX_SHELL_DESKTOP");
+  if (desktop.empty()) GTEST_SKIP() << "wants a desktop with the shell's taskbar (shell.sh)";
+  const HWND taskbar = JoinShellDesktop(desktop);
+  ASSERT_TRUE(taskbar) << "no taskbar on desktop " << desktop;
+
+  HopvoxRun run("shell_clicks");
+  run.Start();
+  const HWND form = run.Form();
+  const HWND app = GetWindow(form, GW_OWNER);
+  run.PressCaptionButton("captionlockbtn");
+  run.ClickAt("ipbox2", 20, 8);
+  std::string typed;
+  // A digit typed lands in the box that had the focus.
+  const auto typeInto = [&](char digit) {
+    typed += digit;
+    return e2e::Type(run, "ipbox2", std::string(1, digit)) && run.Text("ipbox2") == typed;
+  };
+  const auto inFront = [&] { return IsWindowVisible(form) && GetForegroundWindow() == form; };
+  // Where things stand, for a failure's message.
+  const auto state = [&] {
+    char name[64] = "";
+    GetClassNameA(GetForegroundWindow(), name, sizeof name);
+    return std::string("shown ") + (IsWindowVisible(form) ? "yes" : "no") + ", minimised " +
+           (IsIconic(app) ? "yes" : "no") + ", in front: " + name +
+           ", focus: " + e2e::FocusName(run);
+  };
+
+  for (char round = '1'; round <= '3'; ++round) {
+    SCOPED_TRACE(std::string("taskbar round ") + round);
+    {
+      e2e::FocusThief other;
+      HWND button = TaskbarButtonOf(taskbar, app);
+      ASSERT_TRUE(button) << "no taskbar button";
+      ClickOn(button);
+      EXPECT_TRUE(e2e::WaitFor(inFront)) << "from another program; " << state();
+      EXPECT_TRUE(typeInto(round));
+    }
+    // The button of the active program minimises it, as Windows does.
+    ClickOn(TaskbarButtonOf(taskbar, app));
+    EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(app) && !IsWindowVisible(form); }))
+        << "a click on the button of the active program; " << state();
+    ClickOn(TaskbarButtonOf(taskbar, app));
+    EXPECT_TRUE(e2e::WaitFor(inFront)) << "from the taskbar; " << state();
+    EXPECT_TRUE(typeInto(round));
+  }
+
+  for (char round = '4'; round <= '6'; ++round) {
+    SCOPED_TRACE(std::string("tray round ") + round);
+    run.PressCaptionButton("TrayIcon");
+    ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(form); }));
+    ASSERT_EQ(run.Query("TrayIcon.Visible"), 1);
+    const POINT icon = TrayIconPoint(taskbar);
+    if (round == '5') {
+      // The menu, closed with Escape. Under Wine no key the user presses
+      // reaches a notification menu whose window is hidden (any program's),
+      // so the key goes to the menu as its own loop reads it.
+      ClickAt(icon, true);
+      HWND menu = nullptr;
+      ASSERT_TRUE(e2e::WaitFor([&] {
+        return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu);
+      }));
+      PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+      ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(menu); }));
+    }
+    ClickAt(icon);
+    EXPECT_TRUE(e2e::WaitFor(inFront)) << "one click on the icon; " << state();
+    EXPECT_TRUE(typeInto(round));
+  }
+  run.Close();
+}
