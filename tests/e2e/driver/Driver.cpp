@@ -765,6 +765,22 @@ void SendMouse(DWORD flags, LONG x = 0, LONG y = 0) {
 }
 }  // namespace
 
+bool EndTheSession() {
+  char dir[MAX_PATH] = {};
+  GetSystemDirectoryA(dir, sizeof dir);
+  std::string command = std::string(dir) + "\\wineboot.exe -e -s";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi))
+    return false;
+  const bool ended = WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return ended;
+}
+
 void MouseTo(POINT screen) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   // Absolute coordinates run 0..65535 over the screen; aim at the pixel's centre.

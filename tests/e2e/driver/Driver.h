@@ -177,6 +177,10 @@ class HopvoxRun {
   DWORD pid_ = 0;
 };
 
+// Wine's own end of the session as a log-off runs it (wineboot -e -s): every
+// program with a window is asked, then ended. False when it never ended.
+bool EndTheSession();
+
 // Stand-ins "roger" still running.
 int RogersRunning();
 

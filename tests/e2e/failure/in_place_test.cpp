@@ -101,6 +101,19 @@ TEST(UnprivilegedFolder, KeepsTheSettingsInTheUsersApplicationData) {
   EXPECT_EQ(run.Query("activeModifier"), 1);
   EXPECT_FALSE(run.Checked("windowsstartbox"));
   EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE) + RunValue(HKEY_CURRENT_USER), "");
+
+  // The day ends with a log-off, an address still being typed: no box holds
+  // it up, and what was typed and set is there at the next start.
+  run.Click("altbutton");
+  run.PressCaptionButton("captionlockbtn");
+  run.Focus("ipbox3");
+  run.SetText("ipbox3", "10.0.0.3");
+  ASSERT_TRUE(e2e::EndTheSession()) << "held up";
+  EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
+  run.Start();
+  EXPECT_EQ(run.WaitForMessageBox(std::chrono::milliseconds(500)), "");
+  EXPECT_EQ(run.Text("ipbox3"), "10.0.0.3");
+  EXPECT_EQ(run.Query("activeModifier"), 2);
   EXPECT_EQ(run.Close(), "Please support Hopvox! Donations gratefully received");
   EXPECT_EQ(run.ReadFile("Hopvox.ini"), shipped);
 }

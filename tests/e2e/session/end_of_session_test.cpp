@@ -44,22 +44,6 @@ bool SendEndOfSession(HWND form) {
                              &answer) != 0;
 }
 
-// Wine's own end of the session, in this test's prefix, as a log-off runs it.
-void RunWinebootEndSession() {
-  char dir[MAX_PATH] = {};
-  GetSystemDirectoryA(dir, sizeof dir);
-  std::string command = std::string(dir) + "\\wineboot.exe -e -s";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &si, &pi))
-      << command;
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0) << "wineboot never ended";
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-}
-
 // The section a key is read from: the text after "[section]" up to the next one.
 std::string Section(const std::string& ini, const std::string& name) {
   const size_t start = ini.find("[" + name + "]");
@@ -110,7 +94,7 @@ TEST(EndOfSession, WritesTheCloseTimeSettingsWithoutABoxStopsPollingAndLeavesThe
   // The real thing ends the program; what the user set since is in the file.
   run.Click("altbutton");
   ASSERT_FALSE(HasWindows(GetCurrentProcessId())) << "the end of the session would end us too";
-  RunWinebootEndSession();
+  ASSERT_TRUE(e2e::EndTheSession()) << "wineboot never ended";
   EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
   ExpectHolds(run.ReadLines("Hopvox.ini"), {"Modifier=2", "Hints Enabled=1", "Timing=70"});
 }
@@ -178,7 +162,7 @@ TEST(ADay, EverythingDoneOnTheWayIsInTheFileWhenTheSessionEnds) {
   run.ClickAt("ipbox4", 20, 8);
   ASSERT_TRUE(e2e::Type(run, "ipbox4", "10.4.4.44"));
   run.PressCaptionButton("TrayIcon");
-  RunWinebootEndSession();
+  ASSERT_TRUE(e2e::EndTheSession()) << "wineboot never ended";
   EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
 
   const std::string ini = run.ReadLines("Hopvox.ini");
