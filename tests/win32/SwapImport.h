@@ -57,4 +57,45 @@ class ScopedImport {
   Fn original_ = nullptr;
 };
 
+// A system library the program loads by its full path, as a test wants it:
+// missing, or there with one entry point answered by a stand-in (or without
+// it). One at a time.
+class StandInLibrary {
+ public:
+  StandInLibrary(const char* dll, const char* entry, FARPROC standIn)
+      : dll_(dll), entry_(entry), standIn_(standIn) {
+    current_ = this;
+  }
+  ~StandInLibrary() { current_ = nullptr; }
+  StandInLibrary(const StandInLibrary&) = delete;
+  StandInLibrary& operator=(const StandInLibrary&) = delete;
+  // Both of the program's imports were found and replaced.
+  bool Swapped() const { return load_.Original() && proc_.Original(); }
+
+  bool missing = false;  // loading it fails, as where it is not installed
+  bool noEntry = false;  // it is there without the entry point
+
+ private:
+  static HMODULE WINAPI Load(LPCSTR name, HANDLE file, DWORD flags) {
+    const char* base = std::strrchr(name, '\\');
+    if (current_->missing && base && lstrcmpiA(base + 1, current_->dll_) == 0) {
+      SetLastError(ERROR_MOD_NOT_FOUND);
+      return nullptr;
+    }
+    return current_->load_.Original()(name, file, flags);
+  }
+  static FARPROC WINAPI Proc(HMODULE module, LPCSTR name) {
+    if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, current_->entry_) == 0)
+      return current_->noEntry ? nullptr : current_->standIn_;
+    return current_->proc_.Original()(module, name);
+  }
+
+  inline static StandInLibrary* current_ = nullptr;
+  const char* dll_;
+  const char* entry_;
+  FARPROC standIn_;
+  ScopedImport<decltype(&LoadLibraryExA)> load_{"kernel32.dll", "LoadLibraryExA", &Load};
+  ScopedImport<decltype(&GetProcAddress)> proc_{"kernel32.dll", "GetProcAddress", &Proc};
+};
+
 }  // namespace hopvox::test

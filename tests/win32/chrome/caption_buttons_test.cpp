@@ -272,36 +272,17 @@ struct FramePolicyCall {
   DWORD size;
 };
 std::vector<FramePolicyCall> g_frameCalls;
-bool g_noWindowManager = false;
-decltype(&LoadLibraryExA) g_loadLibrary = nullptr;
-decltype(&GetProcAddress) g_getProcAddress = nullptr;
 
 HRESULT WINAPI FakeSetWindowAttribute(HWND w, DWORD attribute, LPCVOID value, DWORD size) {
   g_frameCalls.push_back({w, attribute, *static_cast<const int*>(value), size});
   return S_OK;
 }
-HMODULE WINAPI FakeLoadLibrary(LPCSTR name, HANDLE file, DWORD flags) {
-  const char* base = std::strrchr(name, '\\');
-  if (g_noWindowManager && base && lstrcmpiA(base + 1, "dwmapi.dll") == 0) {
-    SetLastError(ERROR_MOD_NOT_FOUND);
-    return nullptr;
-  }
-  return g_loadLibrary(name, file, flags);
-}
-FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
-  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, "DwmSetWindowAttribute") == 0)
-    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FakeSetWindowAttribute));
-  return g_getProcAddress(module, name);
-}
 
 TEST(FrameRendering, LeftToTheWindowForEachHandleWhereTheSystemComposes) {
-  test::ScopedImport<decltype(&LoadLibraryExA)> load("kernel32.dll", "LoadLibraryExA",
-                                                     &FakeLoadLibrary);
-  test::ScopedImport<decltype(&GetProcAddress)> proc("kernel32.dll", "GetProcAddress",
-                                                     &FakeGetProcAddress);
-  g_loadLibrary = load.Original();
-  g_getProcAddress = proc.Original();
-  ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
+  test::StandInLibrary windowManager(
+      "dwmapi.dll", "DwmSetWindowAttribute",
+      reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FakeSetWindowAttribute)));
+  ASSERT_TRUE(windowManager.Swapped());
   g_frameCalls.clear();
   HWND window = test::MakeWindow();
   auto owner = [&window] { return window; };
@@ -323,11 +304,10 @@ TEST(FrameRendering, LeftToTheWindowForEachHandleWhereTheSystemComposes) {
   }
   DestroyWindow(window);
 
-  g_noWindowManager = true;
+  windowManager.missing = true;
   window = test::MakeWindow();
   { TCaptionButton lock(owner); }
   DestroyWindow(window);
-  g_noWindowManager = false;
   test::PumpPending();
   EXPECT_EQ(g_frameCalls.size(), 2u);
 }

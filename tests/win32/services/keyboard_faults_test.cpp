@@ -82,30 +82,9 @@ class FakeDirectInput : public IDirectInputA {
 };
 
 FakeDirectInput g_directInput;
-bool g_noLibrary = false;
-bool g_noEntry = false;
-decltype(&LoadLibraryExA) g_loadLibrary = nullptr;
-decltype(&GetProcAddress) g_getProcAddress = nullptr;
-
 HRESULT WINAPI FakeCreate(HINSTANCE, DWORD, IDirectInputA** out, IUnknown*) {
   *out = &g_directInput;
   return DI_OK;
-}
-
-// The reader loads the library by its full path in the system folder.
-HMODULE WINAPI FakeLoadLibrary(LPCSTR name, HANDLE file, DWORD flags) {
-  const char* base = std::strrchr(name, '\\');
-  if (g_noLibrary && base && lstrcmpiA(base + 1, "DInput.dll") == 0) {
-    SetLastError(ERROR_MOD_NOT_FOUND);
-    return nullptr;
-  }
-  return g_loadLibrary(name, file, flags);
-}
-
-FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
-  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, "DirectInputCreateA") == 0)
-    return g_noEntry ? nullptr : reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FakeCreate));
-  return g_getProcAddress(module, name);
 }
 
 void SendQ(bool up) {
@@ -121,10 +100,8 @@ class KeyboardFaults : public ::testing::Test {
  protected:
   KeyboardFaults()
       : form_("keyboard faults", 200, 100, WS_OVERLAPPEDWINDOW),
-        load_("kernel32.dll", "LoadLibraryExA", &FakeLoadLibrary),
-        proc_("kernel32.dll", "GetProcAddress", &FakeGetProcAddress) {
-    g_loadLibrary = load_.Original();
-    g_getProcAddress = proc_.Original();
+        directInput_("DInput.dll", "DirectInputCreateA",
+                     reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FakeCreate))) {
     ShowWindow(form_.Handle(), SW_SHOWNORMAL);
   }
   ~KeyboardFaults() override { SendQ(true); }
@@ -148,30 +125,29 @@ class KeyboardFaults : public ::testing::Test {
   }
 
   TForm form_;
-  test::ScopedImport<decltype(&LoadLibraryExA)> load_;
-  test::ScopedImport<decltype(&GetProcAddress)> proc_;
+  test::StandInLibrary directInput_;
   std::optional<test::OtherProgram> other_;
 };
 
 TEST_F(KeyboardFaults, WithoutTheLibraryOrItsEntryTheSystemStateIsRead) {
-  ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
+  ASSERT_TRUE(directInput_.Swapped());
   HoldQ();
   for (bool noLibrary : {true, false}) {
     // The process keeps a library once loaded: a missing one can only be
     // played before another test of this program has loaded DirectInput.
     if (noLibrary && GetModuleHandleA("dinput.dll")) continue;
-    g_noLibrary = noLibrary;
-    g_noEntry = !noLibrary;
+    directInput_.missing = noLibrary;
+    directInput_.noEntry = !noLibrary;
     auto input = Reader();
     EXPECT_EQ(input->Keyboard().Device(), nullptr) << noLibrary;
     input->Update();
     EXPECT_TRUE(input->Keys(kVkQ)) << noLibrary;
   }
-  g_noLibrary = g_noEntry = false;
+  directInput_.missing = directInput_.noEntry = false;
 }
 
 TEST_F(KeyboardFaults, AKeyboardThatCannotBeMadeReadsEveryKeyUp) {
-  ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
+  ASSERT_TRUE(directInput_.Swapped());
   g_directInput.keyboard = nullptr;
   auto input = Reader();
   EXPECT_EQ(input->Keyboard().Device(), nullptr);
@@ -183,7 +159,7 @@ TEST_F(KeyboardFaults, AKeyboardThatCannotBeMadeReadsEveryKeyUp) {
 }
 
 TEST_F(KeyboardFaults, LostInputIsAcquiredAgainAndActivationAcquires) {
-  ASSERT_TRUE(g_loadLibrary && g_getProcAddress);
+  ASSERT_TRUE(directInput_.Swapped());
   FakeKeyboard keyboard;
   g_directInput.keyboard = &keyboard;
   auto input = Reader();
