@@ -10,6 +10,7 @@
 
 #include "../ini/ini_test_folder.h"
 #include "framework/IniFile.h"
+#include "framework/ModulePath.h"
 #include "framework/SystemCodePage.h"
 #include "framework/logic/IniText.h"
 
@@ -119,6 +120,21 @@ TEST(SystemCodePage, LettersFoldAsTheSystemFoldsThem) {
     EXPECT_EQ(lstrcmpiA(p.a.c_str(), p.b.c_str()), 0) << p.a << " / " << p.b;
     EXPECT_TRUE(hopvox::SameIniName(p.a, p.b, SystemCodePage())) << p.a << " / " << p.b;
   }
+}
+
+// A folder named in Georgian, which neither code page spells: the ANSI
+// calls get its short name; without one (here: the folder gone) nothing,
+// never a name with "?" for the letters, which start-up then says plainly.
+TEST(SystemCodePage, AFolderNameItCannotSpellGoesByItsShortNameOrNotAtAll) {
+  wchar_t temp[MAX_PATH] = {};
+  ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
+  const std::wstring folder = std::wstring(temp) + L"\x10E5\x10D0\x10E0\x10D7";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  const std::string path = hopvox::AnsiPathOf(folder);
+  EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+  RemoveDirectoryW(folder.c_str());
+  EXPECT_EQ(path.find('?'), std::string::npos) << path;
+  EXPECT_EQ(hopvox::AnsiPathOf(folder), "");
 }
 
 }  // namespace
