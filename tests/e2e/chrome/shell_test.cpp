@@ -3,6 +3,8 @@
 // shows the taskbar (tests/e2e/chrome/shell.sh); skipped elsewhere.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "driver/Driver.h"
@@ -67,62 +69,86 @@ void ClickOn(HWND target) {
   ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-}  // namespace
-
-TEST(Shell, TaskbarButtonAndTrayIconBringTheUserBackToTheBoxBeingTyped) {
-  const std::string desktop = e2e::Env("HOPVOX_SHELL_DESKTOP");
-  if (desktop.empty()) GTEST_SKIP() << "wants a desktop with the shell's taskbar (shell.sh)";
-  const HWND taskbar = JoinShellDesktop(desktop);
-  ASSERT_TRUE(taskbar) << "no taskbar on desktop " << desktop;
-
-  HopvoxRun run("shell_clicks");
-  run.Start();
-  const HWND form = run.Form();
-  const HWND app = GetWindow(form, GW_OWNER);
-  run.PressCaptionButton("captionlockbtn");
-  run.ClickAt("ipbox2", 20, 8);
-  std::string typed;
+// Hopvox on the shell's desktop, unlocked, with the focus in an address box
+// where each visit types a digit.
+class Shell : public ::testing::Test {
+ protected:
+  // False (the test skipped) away from the shell's desktop.
+  bool Begin() {
+    const std::string desktop = e2e::Env("HOPVOX_SHELL_DESKTOP");
+    if (desktop.empty()) return false;
+    static const HWND joined = JoinShellDesktop(desktop);
+    taskbar_ = joined;
+    if (!taskbar_) throw std::runtime_error("no taskbar on desktop " + desktop);
+    run_.emplace("shell_clicks");
+    run_->Start();
+    form_ = run_->Form();
+    app_ = GetWindow(form_, GW_OWNER);
+    run_->PressCaptionButton("captionlockbtn");
+    run_->ClickAt("ipbox2", 20, 8);
+    return true;
+  }
   // A digit typed lands in the box that had the focus.
-  const auto typeInto = [&](char digit) {
-    typed += digit;
-    return e2e::Type(run, "ipbox2", std::string(1, digit)) && run.Text("ipbox2") == typed;
-  };
-  const auto inFront = [&] { return IsWindowVisible(form) && GetForegroundWindow() == form; };
+  bool TypeInto(char digit) {
+    typed_ += digit;
+    return e2e::Type(*run_, "ipbox2", std::string(1, digit)) && run_->Text("ipbox2") == typed_;
+  }
+  bool InFront() const { return IsWindowVisible(form_) && GetForegroundWindow() == form_; }
   // Where things stand, for a failure's message.
-  const auto state = [&] {
+  std::string State() const {
     char name[64] = "";
     GetClassNameA(GetForegroundWindow(), name, sizeof name);
-    return std::string("shown ") + (IsWindowVisible(form) ? "yes" : "no") + ", minimised " +
-           (IsIconic(app) ? "yes" : "no") + ", in front: " + name +
-           ", focus: " + e2e::FocusName(run);
-  };
-
-  for (char round = '1'; round <= '3'; ++round) {
-    SCOPED_TRACE(std::string("taskbar round ") + round);
-    {
-      e2e::FocusThief other;
-      HWND button = TaskbarButtonOf(taskbar, app);
-      ASSERT_TRUE(button) << "no taskbar button";
-      ClickOn(button);
-      EXPECT_TRUE(e2e::WaitFor(inFront)) << "from another program; " << state();
-      EXPECT_TRUE(typeInto(round));
-    }
-    // The button of the active program minimises it, as Windows does.
-    ClickOn(TaskbarButtonOf(taskbar, app));
-    EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(app) && !IsWindowVisible(form); }))
-        << "a click on the button of the active program; " << state();
-    ClickOn(TaskbarButtonOf(taskbar, app));
-    EXPECT_TRUE(e2e::WaitFor(inFront)) << "from the taskbar; " << state();
-    EXPECT_TRUE(typeInto(round));
+    return std::string("shown ") + (IsWindowVisible(form_) ? "yes" : "no") + ", minimised " +
+           (IsIconic(app_) ? "yes" : "no") + ", in front: " + name +
+           ", focus: " + e2e::FocusName(*run_);
   }
 
-  for (char round = '4'; round <= '6'; ++round) {
-    SCOPED_TRACE(std::string("tray round ") + round);
-    run.PressCaptionButton("TrayIcon");
-    ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(form); }));
-    ASSERT_EQ(run.Query("TrayIcon.Visible"), 1);
-    const POINT icon = TrayIconPoint(taskbar);
-    if (round == '5') {
+  HWND taskbar_ = nullptr, form_ = nullptr, app_ = nullptr;
+  std::optional<HopvoxRun> run_;
+  std::string typed_;
+};
+
+constexpr char kElsewhere[] = "wants a desktop with the shell's taskbar (shell.sh)";
+
+}  // namespace
+
+TEST_F(Shell, TaskbarButtonBringsTheWindowBackAndMinimisesItWhenActive) {
+  if (!Begin()) GTEST_SKIP() << kElsewhere;
+  for (char round = '1'; round <= '3'; ++round) {
+    SCOPED_TRACE(std::string("round ") + round);
+    {
+      e2e::FocusThief other;
+      HWND button = TaskbarButtonOf(taskbar_, app_);
+      ASSERT_TRUE(button) << "no taskbar button";
+      ClickOn(button);
+      EXPECT_TRUE(e2e::WaitFor([&] { return InFront(); })) << "from another program; " << State();
+      EXPECT_TRUE(TypeInto(round));
+    }
+    // The button of the active program minimises it, as Windows does.
+    ClickOn(TaskbarButtonOf(taskbar_, app_));
+    EXPECT_TRUE(e2e::WaitFor([&] { return IsIconic(app_) && !IsWindowVisible(form_); }))
+        << "a click on the button of the active program; " << State();
+    ClickOn(TaskbarButtonOf(taskbar_, app_));
+    EXPECT_TRUE(e2e::WaitFor([&] { return InFront(); })) << "from the taskbar; " << State();
+    EXPECT_TRUE(TypeInto(round));
+  }
+  run_->Close();
+}
+
+TEST_F(Shell, OneClickOnTheTrayIconRestoresAlsoAfterItsMenuWasClosed) {
+#ifdef _WIN64
+  // The icon's record has the layout of the 32-bit program users get; a
+  // 64-bit shell reads its own, so a 64-bit test build has no icon there.
+  GTEST_SKIP() << "the 32-bit program's notification record";
+#endif
+  if (!Begin()) GTEST_SKIP() << kElsewhere;
+  for (char round = '1'; round <= '3'; ++round) {
+    SCOPED_TRACE(std::string("round ") + round);
+    run_->PressCaptionButton("TrayIcon");
+    ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(form_); }));
+    ASSERT_EQ(run_->Query("TrayIcon.Visible"), 1);
+    const POINT icon = TrayIconPoint(taskbar_);
+    if (round == '2') {
       // The menu, closed with Escape. Under Wine no key the user presses
       // reaches a notification menu whose window is hidden (any program's),
       // so the key goes to the menu as its own loop reads it.
@@ -135,8 +161,8 @@ TEST(Shell, TaskbarButtonAndTrayIconBringTheUserBackToTheBoxBeingTyped) {
       ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(menu); }));
     }
     ClickAt(icon);
-    EXPECT_TRUE(e2e::WaitFor(inFront)) << "one click on the icon; " << state();
-    EXPECT_TRUE(typeInto(round));
+    EXPECT_TRUE(e2e::WaitFor([&] { return InFront(); })) << "one click on the icon; " << State();
+    EXPECT_TRUE(TypeInto(round));
   }
-  run.Close();
+  run_->Close();
 }
