@@ -2,10 +2,26 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
+
 #include "framework/Application.h"
 #include "services/VrSystem.h"
 
 namespace hopvox {
+
+// The record matches the shell's structure of this build.
+static_assert(tray::kHwnd == offsetof(NOTIFYICONDATAA, hWnd) &&
+              tray::kId == offsetof(NOTIFYICONDATAA, uID) &&
+              tray::kFlags == offsetof(NOTIFYICONDATAA, uFlags) &&
+              tray::kCallback == offsetof(NOTIFYICONDATAA, uCallbackMessage) &&
+              tray::kIcon == offsetof(NOTIFYICONDATAA, hIcon) &&
+              tray::kTip == offsetof(NOTIFYICONDATAA, szTip) &&
+              tray::kInfo == offsetof(NOTIFYICONDATAA, szInfo) &&
+              tray::kTimeout == offsetof(NOTIFYICONDATAA, uTimeout) &&
+              tray::kInfoTitle == offsetof(NOTIFYICONDATAA, szInfoTitle) &&
+              tray::kInfoFlags == offsetof(NOTIFYICONDATAA, dwInfoFlags) &&
+              kTrayRecordSizeOld == NOTIFYICONDATAA_V1_SIZE &&
+              kTrayRecordSizeBalloon == NOTIFYICONDATAA_V2_SIZE);
 
 namespace {
 constexpr UINT_PTR kAnimationTimer = 1;

@@ -123,7 +123,7 @@ class TFormTrayIcon : public TCustomCaptionButton {
   bool trayShowHint_ = true;
   bool trayVisible_ = false;
   TWin2kInfoBalloon balloon_;
-  alignas(4) TrayRecord record_{};
+  alignas(8) TrayRecord record_{};  // as the shell's structure is aligned
   HWND appWindow_ = nullptr;
   TSubclass appHook_;  // on the application window: minimising it sends us to the tray
   bool leftDown_ = false;
