@@ -186,7 +186,8 @@ TEST_F(TrayEvents, HintChangesAreSentAtOnce) {
   tray_->MinimizeToTray();
   tray_->SetHint("Channel 3");
   EXPECT_EQ(Tip(tray_->LastRecord()), "Channel 3");
-  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), 88u) << "a modify request";
+  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), kTrayRecordSizeOld)
+      << "a modify request";
   tray_->SetShowHint(false);
   for (int i = 0; i < tray::kTipSize; ++i)
     ASSERT_EQ(tray_->LastRecord()[tray::kTip + i], 0) << "tip byte " << i;

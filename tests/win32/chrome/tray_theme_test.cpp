@@ -63,7 +63,7 @@ TEST_F(Tray, MinimizeAddsTheIconWithBalloonAndAClickRestores) {
   EXPECT_FALSE(IsWindowVisible(form_->Handle()));
   EXPECT_FALSE(IsWindowVisible(Application().Handle()));
   const TrayRecord& add = tray_->LastRecord();
-  EXPECT_EQ(ReadTrayU32(add, tray::kCbSize), 488u);  // Wine reports an NT 5+ system
+  EXPECT_EQ(ReadTrayU32(add, tray::kCbSize), kTrayRecordSizeBalloon);  // an NT 5+ system
   EXPECT_EQ(ReadTrayU32(add, tray::kFlags), 0x17u);
   EXPECT_EQ(ReadTrayU32(add, tray::kHwnd),
             static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(tray_->MessageWindow())));
@@ -79,7 +79,8 @@ TEST_F(Tray, MinimizeAddsTheIconWithBalloonAndAClickRestores) {
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_TRUE(IsWindowVisible(Application().Handle()));
   EXPECT_FALSE(tray_->Visible());
-  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), 88u) << "delete request";
+  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), kTrayRecordSizeOld)
+      << "delete request";
   EXPECT_FALSE(menu_.Find("Maximise1")->Enabled);
 }
 
@@ -106,7 +107,7 @@ TEST_F(Tray, ShellRestartAndEndOfSession) {
   ASSERT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kFlags) & tray::kNifInfo, tray::kNifInfo);
   SendMessageA(tray_->MessageWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   // Added again, with its tip, but the balloon does not pop up a second time.
-  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), 88u);
+  EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kCbSize), kTrayRecordSizeOld);
   EXPECT_EQ(ReadTrayU32(tray_->LastRecord(), tray::kFlags) & tray::kNifInfo, 0u);
   EXPECT_EQ(Field(tray_->LastRecord(), tray::kTip, 128), "changed");
 
