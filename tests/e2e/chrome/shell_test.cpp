@@ -28,7 +28,8 @@ HWND JoinShellDesktop(const std::string& name) {
   if (!desktop || !SetThreadDesktop(desktop)) return nullptr;
   GetDesktopWindow();  // the shell starts with the desktop's window
   HWND taskbar = nullptr;
-  e2e::WaitFor([&] { return (taskbar = FindWindowA("Shell_TrayWnd", nullptr)) != nullptr; });
+  e2e::WaitFor([&] { return (taskbar = FindWindowA("Shell_TrayWnd", nullptr)) != nullptr; },
+               std::chrono::seconds(30));  // a new shell starts on a busy machine too
   return taskbar;
 }
 
