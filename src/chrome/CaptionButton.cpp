@@ -6,6 +6,7 @@
 
 #include "chrome/FrameRendering.h"
 #include "chrome/logic/ButtonOrder.h"
+#include "framework/SystemColours.h"
 
 namespace hopvox {
 
@@ -251,43 +252,65 @@ void TCustomCaptionButton::PaintButton(bool pressed) {
   BitBlt(windowDc, g.imageX, g.imageY, g.imageWidth, g.imageHeight, dc, 0, 0, SRCCOPY);
 }
 
+namespace {
+
+// Bits set where `src` (a glyph) is black: the strokes of a line picture.
+UniqueBitmap BlackOf(HDC src, SIZE size, HDC maskDc) {
+  UniqueBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+  const HGDIOBJ old = SelectObject(maskDc, mask.get());
+  SetBkColor(src, RGB(0, 0, 0));
+  BitBlt(maskDc, 0, 0, size.cx, size.cy, src, 0, 0, SRCCOPY);
+  SelectObject(maskDc, old);
+  return mask;
+}
+
+// Paints `colour` into `work` where the mask in `maskDc` has its bits set,
+// shifted by `d`; the rest of `work` stays.
+void Stamp(HDC work, HDC maskDc, SIZE size, COLORREF colour, int d) {
+  constexpr DWORD kWhereSet = 0xE20746;  // DSPDxax: pattern where the source is 1
+  SetTextColor(work, RGB(0, 0, 0));
+  SetBkColor(work, RGB(255, 255, 255));
+  UniqueBrush brush(CreateSolidBrush(colour));
+  ScopedSelectObject sb(work, brush.get());
+  BitBlt(work, d, d, size.cx, size.cy, maskDc, 0, 0, kWhereSet);
+}
+
+}  // namespace
+
 void TCustomCaptionButton::PaintGlyph(HDC dc, bool pressed, int w, int h) {
   HBITMAP source = (pressed && glyphDown_) ? glyphDown_.get() : glyph_.get();
   const SIZE size = BitmapSize(source);
-  UniqueDC src(CreateCompatibleDC(dc)), work(CreateCompatibleDC(dc));
+  UniqueDC src(CreateCompatibleDC(dc)), work(CreateCompatibleDC(dc)),
+      maskDc(CreateCompatibleDC(dc));
   UniqueBitmap workBmp(CreateCompatibleBitmap(dc, size.cx, size.cy));
   ScopedSelectObject ss(src.get(), source), sw(work.get(), workBmp.get());
   const RECT all{0, 0, size.cx, size.cy};
   UniqueBrush faceBrush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  const COLORREF seeThrough = GetPixel(src.get(), 0, 0);
 
   if (!press_.enabled) {
     // Embossed look stamped from the glyph's black pixels.
-    UniqueDC maskDc(CreateCompatibleDC(dc));
-    UniqueBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+    UniqueBitmap mask = BlackOf(src.get(), size, maskDc.get());
     ScopedSelectObject sm(maskDc.get(), mask.get());
-    SetBkColor(src.get(), RGB(0, 0, 0));
-    BitBlt(maskDc.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, SRCCOPY);
     FillRect(work.get(), &all, faceBrush.get());
-    SetTextColor(work.get(), RGB(0, 0, 0));
-    SetBkColor(work.get(), RGB(255, 255, 255));
-    constexpr DWORD kStamp = 0xE20746;
-    UniqueBrush hi(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    {
-      ScopedSelectObject sb(work.get(), hi.get());
-      BitBlt(work.get(), 1, 1, size.cx, size.cy, maskDc.get(), 0, 0, kStamp);
-    }
-    {
-      ScopedSelectObject sb(work.get(), shadow.get());
-      BitBlt(work.get(), 0, 0, size.cx, size.cy, maskDc.get(), 0, 0, kStamp);
-    }
-  } else if (glyphTransparent_) {
-    FillRect(work.get(), &all, faceBrush.get());
-    // The system's own: the imaging library's TransparentBlt only leads to it.
-    GdiTransparentBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, size.cx, size.cy,
-                      GetPixel(src.get(), 0, 0));
+    Stamp(work.get(), maskDc.get(), size, GetSysColor(COLOR_BTNHIGHLIGHT), 1);
+    Stamp(work.get(), maskDc.get(), size, GetSysColor(COLOR_BTNSHADOW), 0);
   } else {
-    BitBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, SRCCOPY);
+    if (glyphTransparent_) {
+      FillRect(work.get(), &all, faceBrush.get());
+      // The system's own: the imaging library's TransparentBlt only leads to it.
+      GdiTransparentBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, size.cx, size.cy,
+                        seeThrough);
+    } else {
+      BitBlt(work.get(), 0, 0, size.cx, size.cy, src.get(), 0, 0, SRCCOPY);
+    }
+    // On a dark face (high contrast) black strokes would vanish: they take
+    // the button text colour, as the window's own black text does.
+    if (UseSystemColours() && !(glyphTransparent_ && seeThrough == RGB(0, 0, 0))) {
+      UniqueBitmap mask = BlackOf(src.get(), size, maskDc.get());
+      ScopedSelectObject sm(maskDc.get(), mask.get());
+      Stamp(work.get(), maskDc.get(), size, TextColour(RGB(0, 0, 0)), 0);
+    }
   }
   const int p = pressed ? 1 : 0;
   SetStretchBltMode(dc, COLORONCOLOR);

@@ -170,6 +170,14 @@ class CaptionPixels : public test::OneCaptionButton {
   Spot spot_;
 };
 
+// Whether a colour shows inside the button, off its frame.
+bool Inside(const Pixels& img, const Spot& s, COLORREF c) {
+  for (int y = 2; y <= s.bh - 7; ++y)
+    for (int x = 2; x <= s.bw - 5; ++x)
+      if (img.At(x, y) == c) return true;
+  return false;
+}
+
 TEST_F(CaptionPixels, FrameFaceAndLetterUpPressedAndDisabled) {
   Make();
   button_->SetSign(' ');  // the bare frame and face
@@ -225,18 +233,44 @@ TEST_F(CaptionPixels, GlyphsTransparentPressedAndEmbossed) {
   button_->SetEnabled(false);
   img = Image();
   EXPECT_TRUE(img.Has(GetSysColor(COLOR_BTNSHADOW)));
-  const int w = spot_.bw - 5, h = spot_.bh - 7;
-  bool highlightInside = false, blackInside = false, redInside = false;
-  for (int y = 2; y <= h; ++y)
-    for (int x = 2; x <= w; ++x) {
-      highlightInside |= img.At(x, y) == GetSysColor(COLOR_BTNHIGHLIGHT);
-      blackInside |= img.At(x, y) == RGB(0, 0, 0);
-      redInside |= img.At(x, y) == red;
-    }
-  EXPECT_TRUE(highlightInside);
-  EXPECT_FALSE(blackInside);
-  EXPECT_FALSE(redInside);
+  EXPECT_TRUE(Inside(img, spot_, GetSysColor(COLOR_BTNHIGHLIGHT)));
+  EXPECT_FALSE(Inside(img, spot_, RGB(0, 0, 0)));
+  EXPECT_FALSE(Inside(img, spot_, red));
   for (HBITMAP b : {up, down, dark}) DeleteObject(b);
+}
+
+// The system's button face and text colours for the life of the object.
+class ButtonColours {
+ public:
+  ButtonColours(COLORREF face, COLORREF text) {
+    const COLORREF wanted[] = {face, text};
+    SetSysColors(2, kElements, wanted);
+  }
+  ~ButtonColours() { SetSysColors(2, kElements, before_); }
+
+ private:
+  static constexpr int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+  const COLORREF before_[2] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+};
+
+// On a dark face (high contrast) a glyph's black strokes take the button text
+// colour, as the window's own black text does; other colours stay.
+TEST_F(CaptionPixels, BlackStrokesTakeTheTextColourOnADarkFace) {
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), white = RGB(255, 255, 255);
+  HBITMAP strokes = Picture(red, RGB(0, 0, 0)), coloured = Picture(red, blue);
+  {
+    const ButtonColours highContrastBlack(RGB(0, 0, 0), white);
+    Make();
+    button_->SetGlyph(strokes);
+    EXPECT_TRUE(Inside(Image(), spot_, white));
+    button_->SetGlyph(coloured);
+    EXPECT_TRUE(Inside(Image(), spot_, blue));
+    TearDown();
+  }
+  Make();
+  button_->SetGlyph(strokes);
+  EXPECT_TRUE(Inside(Image(), spot_, RGB(0, 0, 0))) << "the usual colours: black as drawn";
+  for (HBITMAP b : {strokes, coloured}) DeleteObject(b);
 }
 
 TEST_F(CaptionPixels, SurvivesActivationAndCaptionRedraws) {
