@@ -94,9 +94,10 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
       case WM_ACTIVATE: {
         // A click on the taskbar button activates this zero-sized window. The
         // keyboard belongs to the window the user was in, the main form or a
-        // box it shows: passed on once the activation is through. Only when
-        // the user came from elsewhere: a hand-over between windows of our
-        // own must not start a round of passes.
+        // box it shows: passed on once the activation is through, when the
+        // user came from elsewhere. From a window of ours nothing is passed
+        // (a hand-over between our own windows must not start a round of
+        // passes); only the shell's click on the active button is told.
         if (LOWORD(wp) == WA_INACTIVE) break;
         HWND from = reinterpret_cast<HWND>(lp);
         DWORD process = 0;

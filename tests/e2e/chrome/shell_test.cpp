@@ -33,8 +33,7 @@ HWND JoinShellDesktop(const std::string& name) {
   return taskbar;
 }
 
-// The taskbar's child standing for `window`: its button carries the window
-// as its id; a notification icon is a window of its own class.
+// The taskbar's button standing for `window`, which it carries as its id.
 HWND TaskbarButtonOf(HWND taskbar, HWND window) {
   for (HWND w = GetWindow(taskbar, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
     if (IsWindowVisible(w) && GetWindowLongPtrA(w, GWLP_ID) == reinterpret_cast<LONG_PTR>(window))
@@ -56,11 +55,13 @@ void ClickAt(POINT screen, bool right = false) {
   static DWORD last = GetTickCount() - GetDoubleClickTime();
   while (GetTickCount() - last <= GetDoubleClickTime()) Sleep(20);
   e2e::MouseTo(screen);
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  SendInput(2, in, sizeof in[0]);
+  if (right) {
+    e2e::RightDown();
+    e2e::RightUp();
+  } else {
+    e2e::LeftDown();
+    e2e::LeftUp();
+  }
   last = GetTickCount();
 }
 

@@ -792,6 +792,8 @@ void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 void MiddleDown() { SendMouse(MOUSEEVENTF_MIDDLEDOWN); }
 void MiddleUp() { SendMouse(MOUSEEVENTF_MIDDLEUP); }
+void RightDown() { SendMouse(MOUSEEVENTF_RIGHTDOWN); }
+void RightUp() { SendMouse(MOUSEEVENTF_RIGHTUP); }
 
 FocusThief::FocusThief() {
   wnd_ = CreateWindowExA(0, "EDIT", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,

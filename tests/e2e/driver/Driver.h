@@ -190,12 +190,14 @@ void KeyUp(WORD vk);
 void Tap(WORD vk, int holdMs = 150);
 // A key pressed while a modifier is held.
 void Chord(WORD modifier, WORD vk);
-// Pointer: absolute screen moves and left-button presses.
+// Pointer: absolute screen moves and button presses.
 void MouseTo(POINT screen);
 void LeftDown();
 void LeftUp();
 void MiddleDown();
 void MiddleUp();
+void RightDown();
+void RightUp();
 
 // A plain window of another process-less kind that takes the focus, so the
 // keys go to "some other program" while Hopvox polls. Made, it holds the
