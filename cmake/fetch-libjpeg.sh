@@ -5,7 +5,16 @@
 set -e
 cd "$1"
 if ! ls libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1; then
-  apt-get source --download-only libjpeg-turbo
+  # Some registries serve the tarballs but refuse the .dsc, and apt then fails
+  # after the one file the build needs has arrived: go on with it. A transient
+  # refusal is tried again.
+  for try in 1 2 3; do
+    apt-get source --download-only libjpeg-turbo && break
+    ls libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1 && break
+    [ "$try" -lt 3 ] || { echo "libjpeg-turbo's source could not be downloaded" >&2; exit 1; }
+    sleep $((try * 5))
+  done
+  ls libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1 || { echo "apt-get source brought no libjpeg-turbo tarball" >&2; exit 1; }
 fi
 rm -rf "$2"
 mkdir -p "$2"

@@ -32,6 +32,20 @@ set(HOPVOX_WIN_LIBS user32 gdi32 shell32 advapi32 ole32 uuid)
 add_library(hopvox_win_options INTERFACE)
 target_compile_definitions(hopvox_win_options INTERFACE WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
 target_link_options(hopvox_win_options INTERFACE -static -static-libgcc -static-libstdc++)
+# gcc 13 and later's win32-thread runtime (the program's) needs Vista's
+# headers for its own thread header, and its static-initialisation guard
+# waits on a condition variable, which XP lacks. The thread header is read
+# first with Vista's value (framework/ThreadRuntimeXp.h), and the guard is
+# left out: gcc 12's win32 runtime had no threads and so no guard either, and
+# the program initialises its statics on the GUI thread alone.
+# Its thread support imports GetThreadId too, which XP lacks: the 32-bit
+# program answers that import itself (framework/ThreadId.cpp).
+set(HOPVOX_XP_RUNTIME OFF)
+if(HOPVOX_MINGW_THREADS STREQUAL "win32" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 13)
+  set(HOPVOX_XP_RUNTIME ON)
+  target_compile_options(hopvox_win_options INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-include;${CMAKE_SOURCE_DIR}/src/framework/ThreadRuntimeXp.h;-fno-threadsafe-statics>)
+endif()
 target_link_libraries(hopvox_win_options INTERFACE hopvox_warnings)
 # gcc 12's 64-bit optimiser warns falsely about overlapping copies in
 # std::string's assign and append (gcc bug 105651); the 32-bit build does not.
@@ -47,6 +61,10 @@ include(cmake/jpeg.cmake)
 add_library(hopvox_lib STATIC ${HOPVOX_WIN_SOURCES})
 target_include_directories(hopvox_lib PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(hopvox_lib PUBLIC hopvox_win_options ${HOPVOX_WIN_LIBS} hopvox_jpeg)
+if(HOPVOX_XP_RUNTIME AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/framework/ThreadId.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+               HOPVOX_ANSWER_GETTHREADID)
+endif()
 
 # The resource script is compiled once and linked into the program and every
 # Windows test, so tests see the same bitmaps, sounds and pictures.
@@ -75,6 +93,9 @@ if(HOPVOX_PROGRAM_ONLY OR HOPVOX_WIN_ARCH STREQUAL "x86_64")
   add_executable(hopvox WIN32 ${CMAKE_SOURCE_DIR}/src/main.cpp $<TARGET_OBJECTS:hopvox_res>)
   target_compile_options(hopvox PRIVATE -ffunction-sections -fdata-sections)
   target_link_options(hopvox PRIVATE -Wl,--gc-sections)
+  if(HOPVOX_XP_RUNTIME AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86")
+    target_link_options(hopvox PRIVATE "-Wl,--undefined=__imp__GetThreadId@4")
+  endif()
   target_link_libraries(hopvox PRIVATE hopvox_lib)
   # A windows program, as the voice-chat program is: a console one would come
   # with a console window that shows up after the start, takes the activation

@@ -10,8 +10,18 @@ RUN_PACKAGES="cmake ninja-build make dpkg-dev g++-mingw-w64-i686-posix g++-mingw
   mingw-w64-i686-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick
   pulseaudio pulseaudio-utils sox"
-# clang with its runtime libraries builds the fuzz targets (libFuzzer).
-TEST_PACKAGES="$RUN_PACKAGES g++ clang libclang-rt-14-dev clang-tidy clang-format libgtest-dev googletest
+# clang with its runtime libraries builds the fuzz targets (libFuzzer); the
+# runtime's package carries the version of the release's clang.
+clang_runtime_package() {
+  local release
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  case $release in
+    bookworm) echo libclang-rt-14-dev ;;
+    trixie) echo libclang-rt-19-dev ;;
+    *) echo "libclang-rt-$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)-dev" ;;
+  esac
+}
+TEST_PACKAGES="$RUN_PACKAGES g++ clang $(clang_runtime_package) clang-tidy clang-format libgtest-dev googletest
   libbenchmark-dev libjpeg62-turbo-dev xdotool zip espeak-ng locales x11-xkb-utils"
 # The system locales the locale tests run Wine under: Wine takes its ANSI code
 # page (932 Japanese, 1251 Cyrillic) from LANG, and only from a generated locale.

@@ -26,10 +26,32 @@ class CountedAllocations {
 
 }  // namespace hopvox::test
 
-void* operator new(std::size_t size) {
-  if (hopvox::test::g_countingNews.load()) ++hopvox::test::g_newsCounted;
-  if (void* p = std::malloc(size ? size : 1)) return p;
+namespace hopvox::test {
+inline void* CountedMalloc(std::size_t size) noexcept {
+  if (g_countingNews.load()) ++g_newsCounted;
+  return std::malloc(size ? size : 1);
+}
+inline void* CountedNew(std::size_t size) {
+  if (void* p = CountedMalloc(size)) return p;
   throw std::bad_alloc();
 }
+}  // namespace hopvox::test
+
+// Every form that takes from or gives back to the same heap is replaced: a
+// sanitizer's allocator serves the forms left out, and a block of its
+// nothrow or array new handed to our delete (as the library's temporary
+// buffers are) is a mismatch it stops the program for.
+void* operator new(std::size_t size) { return hopvox::test::CountedNew(size); }
+void* operator new[](std::size_t size) { return hopvox::test::CountedNew(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return hopvox::test::CountedMalloc(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return hopvox::test::CountedMalloc(size);
+}
 void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }

@@ -301,7 +301,4 @@ class TForm1 : public TForm, public TRunValues {
   std::vector<std::unique_ptr<TWindow>> ownedWindows_;
 };
 
-// The computed program folder with its trailing backslash.
-std::string ProgramDir();
-
 }  // namespace hopvox

@@ -8,15 +8,8 @@
 #include "framework/Application.h"
 #include "framework/IniFile.h"
 #include "framework/ModulePath.h"
-#include "framework/SystemCodePage.h"
 
 namespace hopvox {
-
-std::string ProgramDir() {
-  std::string dir = ProgramFilePath();
-  dir.erase(FolderLength(dir, SystemCodePage()));
-  return dir;
-}
 
 std::string TForm1::SettingsPath() const { return settingsDir + ini::kSettingsFile; }
 

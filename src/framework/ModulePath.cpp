@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "framework/SystemCodePage.h"
+#include "framework/logic/AnsiCodePage.h"
+
 namespace hopvox {
 
 namespace {
@@ -51,6 +54,12 @@ std::string ProgramFilePath() {
          path.size() < 32768)
     path.resize(path.size() * 2);
   return AnsiPathOf(std::wstring(path.data(), n));
+}
+
+std::string ProgramDir() {
+  std::string dir = ProgramFilePath();
+  dir.erase(FolderLength(dir, SystemCodePage()));
+  return dir;
 }
 
 }  // namespace hopvox

@@ -12,4 +12,8 @@ std::string AnsiPathOf(const std::wstring& path);
 // The program file's full path, spelled as AnsiPathOf spells it.
 std::string ProgramFilePath();
 
+// The folder of the program file with its trailing backslash, spelled the same
+// way; empty where it cannot be spelled.
+std::string ProgramDir();
+
 }  // namespace hopvox

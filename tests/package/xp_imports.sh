@@ -63,10 +63,23 @@ check_header() {
   fi
 }
 
-# One "DLL function" line per import; functions imported by ordinal are skipped.
+# One "DLL function" line per import, "DLL <none>" for one imported by
+# ordinal, and one "DLL" line per DLL. objdump prints the imports of a DLL
+# under a heading that names its columns, and the columns differ between
+# releases: binutils 2.40 has "vma:  Hint/Ord Member-Name Bound-To", with
+# lines "\t000c5714\t  895  InitializeConditionVariable"; binutils 2.44 has
+# "vma:     Ordinal  Hint  Member-Name  Bound-To", with lines
+# "\t000c5714  <none>  037f  InitializeConditionVariable". The name is read
+# from the column the heading calls Member-Name.
 imports() {
-  awk '/^\tDLL Name:/ {dll = tolower($3); print dll; next}
-       dll != "" && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]/ {print dll, $3}
+  awk '/^\tDLL Name:/ {dll = tolower($3); name = 0; print dll; next}
+       dll != "" && /^\tvma:/ {for (i = 1; i <= NF; i++) if ($i == "Member-Name") name = i; next}
+       dll != "" && name && /^\t[0-9a-fA-F]+[ \t]/ {
+         fn = $name
+         if (fn == "" || fn ~ /^[0-9]+$/) fn = "<none>"
+         print dll, fn
+         next
+       }
        /^$/ {dll = ""}' <<<"$1"
 }
 
@@ -75,11 +88,17 @@ check_exe() {
   dump=$("$objdump" -p "$1")
   grep -q "DLL Name:" <<<"$dump" || { echo "no import table found"; return; }
   check_header "$dump"
-  local dll fn
+  local list dll fn
+  list=$(imports "$dump" | sort -u)
+  # A DLL whose functions were not read means a layout this script does not
+  # know, and a check that would pass whatever the program imports.
+  while read -r dll; do
+    grep -q "^$dll " <<<"$list" || echo "imports $dll, but no function of it could be read from objdump's listing"
+  done < <(awk 'NF == 1' <<<"$list")
   while read -r dll fn; do
     [[ $xp_dlls == *" $dll "* ]] || { [ -z "$fn" ] && echo "imports $dll, which Windows XP does not have"; continue; }
     [ -n "$fn" ] && grep -qxF "$fn" <<<"$vista_functions" && echo "imports $fn from $dll, which came after Windows XP"
-  done < <(imports "$dump" | sort -u)
+  done <<<"$list"
   return 0
 }
 

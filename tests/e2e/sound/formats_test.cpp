@@ -27,6 +27,16 @@ void Put32(std::vector<std::uint8_t>& w, std::size_t at, std::uint32_t x) {
   for (int i = 0; i < 4; ++i) w.at(at + i) = static_cast<std::uint8_t>(x >> (8 * i));
 }
 
+// `w` with `chunk` put in before byte `at`. Built front to back: gcc 14 sees a
+// write out of bounds in an insert into the middle of a copy where there is none.
+std::vector<std::uint8_t> Spliced(const std::vector<std::uint8_t>& w, std::size_t at,
+                                  const std::vector<std::uint8_t>& chunk) {
+  std::vector<std::uint8_t> out(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(at));
+  out.insert(out.end(), chunk.begin(), chunk.end());
+  out.insert(out.end(), w.begin() + static_cast<std::ptrdiff_t>(at), w.end());
+  return out;
+}
+
 std::uint16_t FormatTag(const std::vector<std::uint8_t>& w) {
   return static_cast<std::uint16_t>(w[20] | (w[21] << 8));
 }
@@ -123,12 +133,9 @@ TEST(WaveFormats, ChunkShapesAreHeardWhenFmtAndDataLieInsideTheFile) {
   };
   auto listAfter = base;
   listAfter.insert(listAfter.end(), list.begin(), list.end());
-  auto listFirst = base;
-  listFirst.insert(listFirst.begin() + 12, list.begin(), list.end());
+  const auto listFirst = Spliced(base, 12, list);
   // An odd-sized chunk between "fmt " and "data", with its pad byte.
-  auto oddChunk = base;
-  const std::vector<std::uint8_t> odd = {'j', 'u', 'n', 'k', 3, 0, 0, 0, 1, 2, 3, 0};
-  oddChunk.insert(oddChunk.begin() + 36, odd.begin(), odd.end());
+  const auto oddChunk = Spliced(base, 36, {'j', 'u', 'n', 'k', 3, 0, 0, 0, 1, 2, 3, 0});
   // Damaged, as tools leave files: RIFF length = file size, a trailing chunk
   // cut short, the streaming tools' unknown length.
   auto riffIsFileSize = listAfter;
