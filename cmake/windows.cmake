@@ -198,6 +198,9 @@ endif()
 add_test(NAME xp_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports.sh
          ${HOPVOX_SHIPPED_EXE} ${HOPVOX_ZIP})
 
+# The check itself reads both objdump layouts (binutils 2.40 and 2.44).
+add_test(NAME xp_imports_layouts COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/xp_imports_layouts.sh)
+
 # Nothing planted beside the program is loaded in place of a system library.
 add_test(NAME system_imports COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/system_imports.sh
          ${HOPVOX_SHIPPED_EXE})

@@ -42,8 +42,11 @@ DWORD WINAPI ThreadIdOf(HANDLE thread) {
 // handles, which the program never does. The import's address slot is
 // answered here, so the linker takes no import from kernel32 for it
 // (cmake/windows.cmake asks for this slot when it links the program).
-extern "C" __attribute__((used)) DWORD(WINAPI* const hopvoxGetThreadIdSlot)(HANDLE) __asm__(
-    "__imp__GetThreadId@4") = ThreadIdOf;
+using GetThreadIdSlot = DWORD(WINAPI*)(HANDLE);
+extern "C" {
+extern const GetThreadIdSlot hopvoxGetThreadId __asm__("__imp__GetThreadId@4");
+__attribute__((used)) const GetThreadIdSlot hopvoxGetThreadId = ThreadIdOf;
+}
 #endif
 
 }  // namespace hopvox

@@ -122,6 +122,48 @@ TEST_F(Hotkeys, AltAndShiftJoinAndPlayTheChannelSoundOfTheWorkingFolder) {
   EXPECT_EQ(run->WaitForRoger(0).size(), log.size());
 }
 
+// Started from another folder (a shortcut, the start at log-on), Hopvox finds
+// "roger" where Windows' shell looks for a bare name (the working folder, the
+// Windows folders, PATH, App Paths), and otherwise beside itself. Wine 8's
+// shell also looked beside the calling program; Wine 10's, as Windows', does
+// not, so there the copy beside the program is Hopvox's own doing.
+TEST_F(Hotkeys, AJoinFromAnotherFolderFindsRogerInAppPathsOrBesideTheProgram) {
+  run = std::make_unique<HopvoxRun>("engine_elsewhere");
+  run->WriteFile("Hopvox.ini", Settings(1));
+  CreateDirectoryA(run->PathOf("cwd").c_str(), nullptr);
+  CreateDirectoryA(run->PathOf("voice chat").c_str(), nullptr);
+  const std::string registered = run->PathOf("voice chat\\roger.exe");
+  ASSERT_TRUE(MoveFileA(run->PathOf("roger.exe").c_str(), registered.c_str()));
+  const char* appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, appPaths, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(registered.c_str()),
+                 static_cast<DWORD>(registered.size() + 1));
+  RegCloseKey(key);
+  // The registered copy logs where the test reads, as Hopvox hands its
+  // environment on.
+  SetEnvironmentVariableA("ROGER_LOG", run->PathOf("roger.log").c_str());
+  run->Start(run->PathOf("cwd"));
+  SetEnvironmentVariableA("ROGER_LOG", nullptr);
+  thief = std::make_unique<e2e::FocusThief>();
+
+  Press({VK_CONTROL, '2'});
+  auto log = run->WaitForRoger(1);
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, appPaths);
+  ASSERT_FALSE(log.empty()) << "not started through App Paths";
+  EXPECT_EQ(Distinct(log), std::vector<std::string>{"/JOIN1 10.0.0.1"});
+
+  // Registered nowhere: the copy beside the program.
+  ASSERT_TRUE(CopyFileA(registered.c_str(), run->PathOf("roger.exe").c_str(), FALSE));
+  const std::size_t before = log.size();
+  Press({VK_CONTROL, '3'});
+  log = run->WaitForRoger(before + 1);
+  ASSERT_GT(log.size(), before) << "not started beside the program";
+  EXPECT_EQ(log.back(), "/JOIN1 10.0.0.2");
+}
+
 TEST_F(Hotkeys, ModeSwitchesLeaveAndLevelsInTheOrderPressed) {
   StartWith("engine_sequence", Settings(1, "", "Volume level=240\nMike level=5\n"));
   Press({VK_MENU, VK_OEM_PERIOD});  // the full stop is no Delete

@@ -102,7 +102,7 @@ TEST(AudioData, FilesRoundTripAndAnEmptyFileEmptiesTheBuffer) {
   a.LoadFromFile(file);
   EXPECT_EQ(Bytes(a.Data(), a.Data() + a.Size()), Pattern(300));
 
-  { std::ofstream(file, std::ios::binary | std::ios::trunc); }
+  std::ofstream(file, std::ios::binary | std::ios::trunc).close();
   a.LoadFromFile(file);
   EXPECT_TRUE(a.Empty());
   EXPECT_EQ(a.Data(), nullptr);

@@ -306,7 +306,7 @@ TEST(FrameRendering, LeftToTheWindowForEachHandleWhereTheSystemComposes) {
 
   windowManager.missing = true;
   window = test::MakeWindow();
-  { TCaptionButton lock(owner); }
+  TCaptionButton{owner};  // made and gone at once
   DestroyWindow(window);
   test::PumpPending();
   EXPECT_EQ(g_frameCalls.size(), 2u);
