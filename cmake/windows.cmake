@@ -267,6 +267,12 @@ if(TARGET e2e_chrome)
   set_tests_properties(e2e_chrome_shell PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
 
+# The layout at three screen densities, a session for each.
+if(TARGET e2e_look)
+  add_test(NAME e2e_look_densities COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/look/densities.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e_look_densities PROPERTIES ENVIRONMENT "${HOPVOX_TEST_ENV}" TIMEOUT 300 RUN_SERIAL TRUE)
+endif()
+
 # The sound tests' wave files in the formats people have, made with sox.
 if(TARGET e2e_sound)
   add_test(NAME sound_waves COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/sound/make_waves.sh
