@@ -44,8 +44,15 @@ TEST(KeyboardLayout, ChannelKeysFireOnTheKeyCaptured) {
     EXPECT_EQ(run.CaptureHotKey(boxes[i], keys[i]), keys[i]) << boxes[i];
   }
   run.Click("Accept2");
+  // One other program for all the presses: a window of Wine's that gets the
+  // X focus resets the key state to the X server's, and under Wine 10 that
+  // comes late enough to let go of keys the test has just put down (X never
+  // saw them pressed). A user's own keys are the X server's and stay down.
+  const e2e::FocusThief other;
   for (int i = 0; i < 6; ++i) {
-    const auto log = run.PressInAnotherProgram(VK_CONTROL, keys[i]);
+    const std::size_t before = run.WaitForRoger(0).size();
+    e2e::Chord(VK_CONTROL, keys[i]);
+    const auto log = run.WaitForRoger(before + 1);
     EXPECT_EQ(log.empty() ? "nothing" : log.back(),
               std::string("/JOIN1 10.0.0.").append(std::to_string(i)))
         << "key " << keys[i];
